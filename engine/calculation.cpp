@@ -1,0 +1,105 @@
+#include "calculation.h"
+
+#include <string_view>
+
+#include "conversion_error.h"
+#include "moisture.h"
+#include "number_conversion.h"
+#include "number_text.h"
+#include "target_strength.h"
+#include "text/engine_messages.h"
+#include "water_table.h"
+
+namespace krv1 {
+namespace {
+
+// A failed check: where to send the engineer and what to tell them.
+struct Refusal {
+    FaultyInput input;
+    std::string message;
+};
+
+Refusal Refuse(FaultyInput input, std::string_view message) {
+    return Refusal{input, std::string(message)};
+}
+
+// Runs `step`; a conversion failure becomes the given refusal.
+template <typename Step>
+void Require(Step&& step, FaultyInput input, std::string_view message) {
+    try {
+        step();
+    } catch (const ConversionError&) {
+        throw Refuse(input, message);
+    }
+}
+
+std::string OutOfRangeMessage(std::optional<int16_t> computedF) {
+    std::string message(text::kTargetStrengthOutOfRange);
+    if (computedF) {
+        message += text::kComputedStrengthOpen;
+        message += IntegerText(*computedF);
+        message += text::kComputedStrengthClose;
+    }
+    return message;
+}
+
+// Checks the inputs in the order the engineer reads the window and reports the
+// first that cannot be used, then runs the method's steps on `state`.
+MixDesign Design(const MixInput& input, MixState state, const NumberLocale& locale) {
+    try {
+        TextToDouble(input.RequiredStrength, locale);
+    } catch (const ConversionError& error) {
+        // A strength beyond the range of a double is a number all the same:
+        // the range check below reports it, without a computed figure.
+        if (error.failure() == ConversionFailure::NotNumeric)
+            throw Refuse(FaultyInput::Text2, text::kStrengthNotNumber);
+    }
+    if (input.Shape == SpecimenShape::None)
+        throw Refuse(FaultyInput::Option3, text::kShapeNotChosen);
+    try {
+        ComputeTargetStrength(input, state, locale);
+    } catch (const ConversionError&) {
+        throw Refusal{FaultyInput::Text2, OutOfRangeMessage(std::nullopt)};
+    }
+    if (state.F < kLowestTargetStrength || state.F > kHighestTargetStrength)
+        throw Refusal{FaultyInput::Text2, OutOfRangeMessage(state.F)};
+
+    if (input.Admixture == AdmixtureChoice::None)
+        throw Refuse(FaultyInput::Option1, text::kAdmixtureNotChosen);
+    if (input.Admixture == AdmixtureChoice::WithAdmixture) {
+        Require([&] { state.M = TextToInteger(input.DosageText, locale); }, FaultyInput::Text3,
+                text::kDosageNotNumber);
+    } else {
+        state.M = 0;
+    }
+    if (!IsSlumpEntry(input.SlumpText)) throw Refuse(FaultyInput::Combo1, text::kSlumpNotChosen);
+    if (!IsAggregateEntry(input.AggregateText))
+        throw Refuse(FaultyInput::Combo2, text::kAggregateNotChosen);
+    Require([&] { TextToDouble(input.SandMoistureText, locale); }, FaultyInput::Text4,
+            text::kMoistureNotNumber);
+
+    // With every input usable, only the admixture amount (a huge dosage) can
+    // leave the 16-bit range in the proportioning.
+    Require([&] { ProportionMix(input, state); }, FaultyInput::Text3, text::kResultOutOfRange);
+    Require([&] { AdjustForMoisture(input.SandMoistureText, state, locale); }, FaultyInput::Text4,
+            text::kResultOutOfRange);
+    return MixDesign{state, RoundedMix(state), AdjustedMix(state)};
+}
+
+}  // namespace
+
+CalculationResult CalculateMix(const MixInput& input, const MixState& previous,
+                               const NumberLocale& locale) noexcept {
+    try {
+        return CalculationResult{Design(input, previous, locale), std::nullopt};
+    } catch (const Refusal& refusal) {
+        return CalculationResult{std::nullopt, CalculationError{refusal.input, refusal.message}};
+    } catch (...) {
+        // Out of memory is the only thing left; still never end the program.
+        return CalculationResult{std::nullopt,
+                                 CalculationError{FaultyInput::Text2,
+                                                  std::string(text::kResultOutOfRange)}};
+    }
+}
+
+}  // namespace krv1

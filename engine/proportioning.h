@@ -1,0 +1,36 @@
+// Proportioning one cubic metre by absolute volumes: cement from the water
+// and the water-cement ratio, sand from the paste volume, stone filling the
+// rest, admixture from its dosage, then each rounded to batching resolution.
+#pragma once
+
+#include "mix_input.h"
+#include "mix_state.h"
+
+namespace krv1 {
+
+// Material constants of the method.
+inline constexpr double kCementSpecificGravity = 3.15;
+inline constexpr double kSandSpecificGravity = 2.65;
+inline constexpr double kStoneSpecificGravity = 2.7;
+inline constexpr int kLitresPerCubicMetre = 1000;
+
+// The five quantities batched for one cubic metre. Whole numbers by
+// construction; water is in litres, admixture in cc, the rest in kg.
+struct BatchQuantities {
+    double Cement = 0;
+    double Water = 0;
+    double Sand = 0;
+    double Stone = 0;
+    double Admixture = 0;
+};
+
+// Assigns W and P from the water table (when a row matches), WA from F (when
+// F is on the curve), then Weight, VOLUM, SAND, WSAND, VGRAVEL, WGRAVEL, VYA
+// and the offsets V1..V4. M must already be set. Throws ConversionError when a
+// result leaves the 16-bit range or the ratio is zero.
+void ProportionMix(const MixInput& input, MixState& state);
+
+// Cement, water (W), sand, stone and admixture at batching resolution.
+BatchQuantities RoundedMix(const MixState& state);
+
+}  // namespace krv1

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages KRV1 needs that are not installed yet.
+# Usage: scripts/setup.sh run|test
+set -euo pipefail
+
+build_packages=(cmake ninja-build g++ qt6-base-dev libthai0 fonts-thai-tlwg)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth x11-utils imagemagick
+               cups printer-driver-cups-pdf poppler-utils
+               clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+
+wanted=("${build_packages[@]}")
+if [[ "${1:-run}" == test ]]; then
+  wanted+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+[[ $(id -u) -ne 0 ]] && as_root=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,29 @@
+// Inputs of the worked designs used across the engine tests.
+#pragma once
+
+#include "engine/mix_input.h"
+#include "text/mix_choices.h"
+
+namespace krv1::testing {
+
+// 240 ksc cube, 7.5 cm slump, 3/4 inch stone, no admixture, 5 % moisture.
+inline MixInput WorkedDesign() {
+    MixInput input;
+    input.RequiredStrength = "240";
+    input.Shape = SpecimenShape::Cube;
+    input.SlumpText = std::string(text::kSlump75);
+    input.AggregateText = std::string(text::kStone3Quarter);
+    input.Admixture = AdmixtureChoice::WithoutAdmixture;
+    input.SandMoistureText = "5";
+    return input;
+}
+
+// The same with 250 cc admixture per 100 kg cement.
+inline MixInput WorkedDesignWithAdmixture() {
+    MixInput input = WorkedDesign();
+    input.Admixture = AdmixtureChoice::WithAdmixture;
+    input.DosageText = "250";
+    return input;
+}
+
+}  // namespace krv1::testing

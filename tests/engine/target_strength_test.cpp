@@ -1,0 +1,54 @@
+#include "engine/target_strength.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/conversion_error.h"
+
+namespace krv1 {
+namespace {
+
+int16_t TargetOf(const char* strength, SpecimenShape shape) {
+    MixInput input;
+    input.RequiredStrength = strength;
+    input.Shape = shape;
+    MixState state;
+    ComputeTargetStrength(input, state);
+    return state.F;
+}
+
+TEST(TargetStrength, AddsTheMarginOnACubeBasis) {
+    EXPECT_EQ(TargetOf("240", SpecimenShape::Cube), 300);
+    EXPECT_EQ(TargetOf("210", SpecimenShape::Cylinder), 312);  // 312.1
+    EXPECT_EQ(TargetOf("180", SpecimenShape::Cylinder), 276);  // 276.09
+    EXPECT_EQ(TargetOf("240", SpecimenShape::None), 240);
+}
+
+TEST(TargetStrength, RoundsOnlyTheTargetHalfToEven) {
+    EXPECT_EQ(TargetOf("210.5", SpecimenShape::Cube), 270);
+    EXPECT_EQ(TargetOf("211.5", SpecimenShape::Cube), 272);
+}
+
+TEST(TargetStrength, FailsForStrengthsBeyondSixteenBits) {
+    EXPECT_THROW(TargetOf("40000", SpecimenShape::Cube), ConversionError);
+    // The required strength fits, the target with its margin does not.
+    EXPECT_THROW(TargetOf("32750", SpecimenShape::Cube), ConversionError);
+}
+
+TEST(WaterCementRatio, RangeBoundsBelongToTheLowerRange) {
+    EXPECT_EQ(WaterCementRatio(150), 0.90f);
+    EXPECT_EQ(WaterCementRatio(200), 0.78f);
+    EXPECT_EQ(WaterCementRatio(300), 0.61f);
+    EXPECT_EQ(WaterCementRatio(400), 0.48f);
+    EXPECT_EQ(WaterCementRatio(450), 0.43f);
+    EXPECT_EQ(WaterCementRatio(149), std::nullopt);
+    EXPECT_EQ(WaterCementRatio(451), std::nullopt);
+}
+
+TEST(WaterCementRatio, IsFormedInDoubleThenStoredAsSingle) {
+    // 201 is the first value of the second range: (300-201)*0.17/100+0.61.
+    EXPECT_EQ(WaterCementRatio(201), static_cast<float>(99 * 0.17 / 100 + 0.61));
+    EXPECT_EQ(WaterCementRatio(312), static_cast<float>(88 * 0.13 / 100 + 0.48));
+}
+
+}  // namespace
+}  // namespace krv1
