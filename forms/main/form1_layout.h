@@ -1,0 +1,14 @@
+// The main window as its layout table gives it.
+#pragma once
+
+#include <array>
+
+#include "platform/control_spec.h"
+#include "platform/form_window.h"
+
+namespace krv1::forms {
+
+extern const platform::WindowSpec kForm1Window;
+extern const std::array<platform::ControlSpec, 51> kForm1Controls;
+
+}  // namespace krv1::forms

@@ -1,0 +1,19 @@
+// The program's secondary windows, each at most once, shared by every window
+// that shows them.
+#pragma once
+
+#include "forms/reference/form2.h"
+#include "forms/reference/form4.h"
+#include "platform/single_window.h"
+
+namespace krv1::forms {
+
+struct SecondaryWindows {
+    platform::SingleWindow<Form2> conditions;
+    platform::SingleWindow<Form4> about;
+
+    // Closes every secondary window that exists.
+    void closeAll();
+};
+
+}  // namespace krv1::forms

@@ -1,0 +1,75 @@
+#include "controls.h"
+
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace krv1::platform {
+
+FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
+    // Plain text keeps runs of blanks and never reads a caption as markup.
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setMouseTracking(true);
+}
+
+void FormLabel::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved();
+    QLabel::mouseMoveEvent(event);
+}
+
+FormTextBox::FormTextBox(QWidget* parent) : QLineEdit(parent) { setMouseTracking(true); }
+
+void FormTextBox::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved();
+    QLineEdit::mouseMoveEvent(event);
+}
+
+void FormTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+FormMemo::FormMemo(QWidget* parent, bool verticalScrollBar) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WordWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+void FormMemo::setContent(const QString& text) {
+    setPlainText(text);
+    moveCursor(QTextCursor::Start);
+    verticalScrollBar()->setValue(0);
+}
+
+FormDropDownList::FormDropDownList(QWidget* parent) : QComboBox(parent) {
+    setEditable(false);
+    setInsertPolicy(QComboBox::NoInsert);
+    connect(this, &QComboBox::activated, this, [this](int) { emit entryChosen(); });
+}
+
+void FormDropDownList::appendEntry(const QString& entry) {
+    const int chosen = currentIndex();
+    addItem(entry);
+    setCurrentIndex(chosen);
+}
+
+FormOptionButton::FormOptionButton(QWidget* parent) : QRadioButton(parent) {
+    setMouseTracking(true);
+    setAutoExclusive(true);  // one selected button per container
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) emit selected();
+    });
+}
+
+void FormOptionButton::mouseMoveEvent(QMouseEvent* event) {
+    emit mouseMoved();
+    QRadioButton::mouseMoveEvent(event);
+}
+
+
+}  // namespace krv1::platform

@@ -1,0 +1,85 @@
+// The controls the windows are made of, on Qt widgets. Each raises the events
+// the windows' handlers listen to: Click, and MouseMove for every movement of
+// the pointer over it, whether or not a button is held.
+#pragma once
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace krv1::platform {
+
+class FormLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit FormLabel(QWidget* parent);
+    // The caption exactly as set, blanks included; wraps at blanks.
+    void setCaption(const QString& caption) { setText(caption); }
+    QString caption() const { return text(); }
+signals:
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+class FormTextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit FormTextBox(QWidget* parent);
+signals:
+    void mouseMoved();
+    void clicked();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// Several lines of read-only text with word wrap.
+class FormMemo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    FormMemo(QWidget* parent, bool verticalScrollBar);
+    // Replaces the whole text and shows its beginning.
+    void setContent(const QString& text);
+    QString content() const { return toPlainText(); }
+};
+
+class FormDropDownList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit FormDropDownList(QWidget* parent);
+    // The chosen entry, or an empty text while none is chosen.
+    QString currentEntry() const { return currentIndex() < 0 ? QString() : currentText(); }
+    // Appends an entry without choosing one.
+    void appendEntry(const QString& entry);
+signals:
+    // An entry was chosen by the user, by mouse or keyboard.
+    void entryChosen();
+};
+
+class FormOptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit FormOptionButton(QWidget* parent);
+signals:
+    void mouseMoved();
+    // The button became the selected one of its group.
+    void selected();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+class FormFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit FormFrame(QWidget* parent) : QGroupBox(parent) {}
+};
+
+}  // namespace krv1::platform

@@ -1,0 +1,31 @@
+// Thai-capable faces for the names the layouts use. Chosen once at start-up.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include "control_spec.h"
+
+namespace krv1::platform {
+
+// A sans from fonts-thai-tlwg close in build to the Windows UI faces.
+inline constexpr const char* kUiFamily = "Loma";
+inline constexpr double kUiPointSize = 8.0;
+
+// The report is laid out for "CordiaUPC" 16 pt. Where it is missing, TLWG's
+// Umpush is of similar shape but drawn about 1.5 times larger at the same
+// point size, so it is scaled by 0.65 to keep the 300-twip line pitch.
+inline constexpr const char* kReportFamily = "CordiaUPC";
+inline constexpr const char* kReportSubstitute = "Umpush";
+inline constexpr double kReportSubstituteScale = 0.65;
+
+// Chooses the widget style and maps "MS Sans Serif" and the default UI font
+// to kUiFamily. Called once, after the application object exists.
+void SetUpAppearance();
+
+QFont FontFor(FontRole role);
+
+// True when the family is installed under its own name.
+bool FontInstalled(const QString& family);
+
+}  // namespace krv1::platform

@@ -1,0 +1,47 @@
+#include "form_window.h"
+
+#include "twips.h"
+
+namespace krv1::platform {
+
+FormWindow::FormWindow(const WindowSpec& window, std::span<const ControlSpec> controls,
+                       const QIcon& icon)
+    : QWidget(nullptr), spec_(window) {
+    const double dpi = ScreenDpi();
+    setObjectName(QString::fromUtf8(window.name.data(), qsizetype(window.name.size())));
+    setWindowTitle(QString::fromUtf8(window.title.data(), qsizetype(window.title.size())));
+    setWindowIcon(icon);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, window.back.toColor());
+    setPalette(palette);
+    setAutoFillBackground(true);
+    resize(TwipsToPixels(window.clientWidth, dpi), TwipsToPixels(window.clientHeight, dpi));
+    if (window.clientTopLeft) {
+        move(TwipsToPixels(window.clientTopLeft->x(), dpi),
+             TwipsToPixels(window.clientTopLeft->y(), dpi));
+    }
+    controls_ = BuildControls(this, controls, window.back, dpi);
+}
+
+void FormWindow::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    Form_Load();
+}
+
+void FormWindow::showForm() {
+    load();
+    if (spec_.maximized) {
+        showMaximized();
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        if (QWidget* focus = firstFocus()) focus->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+}  // namespace krv1::platform

@@ -1,0 +1,56 @@
+// A top-level window of the program, built from its layout table. Windows are
+// never owned by the window that shows them.
+#pragma once
+
+#include <QIcon>
+#include <QPoint>
+#include <QWidget>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "control_spec.h"
+#include "form_builder.h"
+
+namespace krv1::platform {
+
+struct WindowSpec {
+    std::string_view name;   // objectName: Form1..Form4
+    std::string_view title;
+    Rgb back;
+    int clientWidth, clientHeight;  // twips
+    bool maximized;
+    std::optional<QPoint> clientTopLeft = std::nullopt;  // twips from the screen's corner
+};
+
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    FormWindow(const WindowSpec& window, std::span<const ControlSpec> controls,
+               const QIcon& icon);
+
+    // Runs Form_Load once, before the window is first shown.
+    void load();
+    // Shows the window modeless as its layout wants it (maximized or at its
+    // position), or brings it back and to the front.
+    void showForm();
+
+    const Controls& controls() const { return controls_; }
+    template <typename T>
+    T* control(const char* name) const {
+        return controls_.get<T>(name);
+    }
+
+protected:
+    virtual void Form_Load() {}
+    // The control that holds the focus when the window first opens.
+    virtual QWidget* firstFocus() const { return nullptr; }
+
+private:
+    WindowSpec spec_;
+    Controls controls_;
+    bool loaded_ = false;
+    bool shownOnce_ = false;
+};
+
+}  // namespace krv1::platform
