@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QButtonGroup>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -33,6 +34,7 @@ void FormTextBox::mouseReleaseEvent(QMouseEvent* event) {
 
 FormMemo::FormMemo(QWidget* parent, bool verticalScrollBar) : QPlainTextEdit(parent) {
     setReadOnly(true);
+    setTabChangesFocus(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WordWrap);
@@ -60,10 +62,31 @@ void FormDropDownList::appendEntry(const QString& entry) {
 
 FormOptionButton::FormOptionButton(QWidget* parent) : QRadioButton(parent) {
     setMouseTracking(true);
-    setAutoExclusive(true);  // one selected button per container
+    // Qt's automatic exclusivity spans nested frames; the group does not.
+    setAutoExclusive(false);
     connect(this, &QRadioButton::toggled, this, [this](bool on) {
         if (on) emit selected();
     });
+}
+
+void FormOptionButton::joinGroupOf(QWidget* container) {
+    auto* group = container->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!group) {
+        group = new QButtonGroup(container);
+        group->setExclusive(true);
+    }
+    group->addButton(this);
+}
+
+void FormOptionButton::setValue(bool selected) {
+    QButtonGroup* exclusive = group();
+    if (selected || !exclusive) {
+        setChecked(selected);
+        return;
+    }
+    exclusive->setExclusive(false);
+    setChecked(false);
+    exclusive->setExclusive(true);
 }
 
 void FormOptionButton::mouseMoveEvent(QMouseEvent* event) {

@@ -63,10 +63,17 @@ signals:
     void entryChosen();
 };
 
+// Exclusive with the other option buttons directly in its container (not
+// with those in frames nested inside it), through the container's group.
 class FormOptionButton : public QRadioButton {
     Q_OBJECT
 public:
     explicit FormOptionButton(QWidget* parent);
+    // Joins the exclusive group of the buttons directly in `container`.
+    void joinGroupOf(QWidget* container);
+    bool value() const { return isChecked(); }
+    // Selects the button, or leaves its whole group unselected.
+    void setValue(bool selected);
 signals:
     void mouseMoved();
     // The button became the selected one of its group.

@@ -139,6 +139,8 @@ Controls BuildControls(QWidget* window, std::span<const ControlSpec> specs, Rgb 
             Q_ASSERT_X(container, "BuildControls", spec.name.data());
             widget->setParent(container);
         }
+        if (auto* option = qobject_cast<FormOptionButton*>(widget))
+            option->joinGroupOf(widget->parentWidget());
         widget->setGeometry(TwipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi));
         widget->setFont(FontFor(spec.font));
         ApplyColours(widget, spec, backOf(spec.container));

@@ -1,6 +1,7 @@
 #include "message_box.h"
 
 #include <QMessageBox>
+#include <utility>
 
 namespace krv1::platform {
 namespace {
@@ -23,6 +24,6 @@ void ShowMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-void SetMessageSink(MessageSink sink) { Sink() = std::move(sink); }
+MessageSink SetMessageSink(MessageSink sink) { return std::exchange(Sink(), std::move(sink)); }
 
 }  // namespace krv1::platform

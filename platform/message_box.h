@@ -11,7 +11,8 @@ namespace krv1::platform {
 using MessageSink = std::function<void(const QString& title, const QString& text)>;
 
 void ShowMessage(QWidget* parent, const QString& text);
-// Replaces the box by `sink` until reset with an empty function.
-void SetMessageSink(MessageSink sink);
+// Replaces the box by `sink` until reset with an empty function; returns the
+// sink it replaces.
+MessageSink SetMessageSink(MessageSink sink);
 
 }  // namespace krv1::platform

@@ -1,7 +1,8 @@
 #include "form2.h"
 
 #include <QPushButton>
-#include <QScrollBar>
+#include <QFontMetricsF>
+#include <QTextLayout>
 #include <array>
 
 #include "platform/artwork.h"
@@ -57,16 +58,28 @@ void Form2::Command1_Click() { hide(); }
 
 void Form2::FitTextToBox() {
     auto* box = control<platform::FormMemo>("Text1");
+    const double margin = box->document()->documentMargin();
+    const QRect area = box->contentsRect();
+    const QString text = ConditionsText();
+    QFont font = box->font();
     for (double size : kTextPointSizes) {
-        QFont font = box->font();
         font.setPointSizeF(size);
-        box->setFont(font);
-        // The document lays itself out for the box's width; with the scroll
-        // bar off its range tells whether lines are left below the box.
-        box->document()->adjustSize();
-        box->ensurePolished();
-        if (box->verticalScrollBar()->maximum() == 0) return;
+        // Break the text into lines as the box will, at the box's inner width.
+        QTextLayout layout(text, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        int lines = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(area.width() - 2 * margin);
+            ++lines;
+        }
+        layout.endLayout();
+        const double height = lines * QFontMetricsF(font).lineSpacing() + 2 * margin;
+        if (height <= area.height()) break;
     }
+    box->setFont(font);
 }
 
 }  // namespace krv1::forms

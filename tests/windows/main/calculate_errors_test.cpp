@@ -1,0 +1,92 @@
+#include <QTest>
+
+#include "main_window_fixture.h"
+#include "text/engine_messages.h"
+
+namespace krv1::testing {
+namespace {
+
+using platform::FormDropDownList;
+using platform::FormOptionButton;
+
+struct ErrorCase {
+    const char* name;
+    std::function<void(MainWindowTest&)> spoil;
+    const char* focus;
+    QString message;
+};
+
+class CalculateErrorsTest : public MainWindowTest {
+protected:
+    // Every error: its message in a "KRV1" box, the focus on the input, and
+    // nothing else changed. Run after a good calculation and before any.
+    void expectRefused(const ErrorCase& c, bool afterGoodCalculation) {
+        SCOPED_TRACE(c.name);
+        enterWorkedDesignWithAdmixture();
+        if (afterGoodCalculation) calculate();
+        const QStringList before = resultTexts();
+        const MixState state = form->mixState();
+        const bool detailsEnabled = control("Command2")->isEnabled();
+        c.spoil(*this);
+        MessageRecorder messages;
+        calculate();
+        ASSERT_EQ(messages.texts().size(), 1);
+        EXPECT_EQ(messages.titles().first(), QStringLiteral("KRV1"));
+        EXPECT_EQ(messages.texts().first(), c.message);
+        EXPECT_EQ(form->focusWidget(), control(c.focus));
+        EXPECT_EQ(resultTexts(), before);
+        EXPECT_EQ(form->mixState(), state);
+        EXPECT_EQ(control("Command2")->isEnabled(), detailsEnabled);
+        EXPECT_TRUE(form->isVisible());
+    }
+};
+
+const std::vector<ErrorCase>& Cases() {
+    static const std::vector<ErrorCase> cases = {
+        {"strength empty", [](auto& t) { t.type("Text2", QString()); }, "Text2",
+         Q(text::kStrengthNotNumber)},
+        {"no shape",
+         [](auto& t) { t.template control<FormOptionButton>("Option3")->setValue(false); },
+         "Option3", Q(text::kShapeNotChosen)},
+        {"target out of range", [](auto& t) { t.type("Text2", QStringLiteral("500")); }, "Text2",
+         Q(text::kTargetStrengthOutOfRange) + QString::fromUtf8(" (คำนวณได้ 560 กก./ตร.ซม.)")},
+        {"no admixture choice",
+         [](auto& t) { t.template control<FormOptionButton>("Option1")->setValue(false); },
+         "Option1", Q(text::kAdmixtureNotChosen)},
+        {"dosage not a number", [](auto& t) { t.type("Text3", QStringLiteral("abc")); }, "Text3",
+         Q(text::kDosageNotNumber)},
+        {"no slump", [](auto& t) { t.template control<FormDropDownList>("Combo1")->setCurrentIndex(-1); },
+         "Combo1", Q(text::kSlumpNotChosen)},
+        {"no stone", [](auto& t) { t.template control<FormDropDownList>("Combo2")->setCurrentIndex(-1); },
+         "Combo2", Q(text::kAggregateNotChosen)},
+        {"moisture empty", [](auto& t) { t.type("Text4", QString()); }, "Text4",
+         Q(text::kMoistureNotNumber)},
+        {"huge dosage", [](auto& t) { t.type("Text3", QStringLiteral("20000")); }, "Text3",
+         Q(text::kResultOutOfRange)},
+        {"huge moisture", [](auto& t) { t.type("Text4", QStringLiteral("5000")); }, "Text4",
+         Q(text::kResultOutOfRange)},
+    };
+    return cases;
+}
+
+TEST_F(CalculateErrorsTest, EachErrorAfterAGoodCalculationChangesNothing) {
+    for (const ErrorCase& c : Cases()) expectRefused(c, true);
+}
+
+TEST_F(CalculateErrorsTest, EachErrorBeforeAnyCalculationKeepsDetailsDisabled) {
+    for (const ErrorCase& c : Cases()) expectRefused(c, false);
+    EXPECT_FALSE(control("Command2")->isEnabled());
+    EXPECT_EQ(form->mixState(), MixState{});
+}
+
+TEST_F(CalculateErrorsTest, TheProgramGoesOnAfterAnError) {
+    MessageRecorder messages;
+    calculate();  // nothing entered at all
+    EXPECT_EQ(messages.texts().size(), 1);
+    enterWorkedDesign();
+    calculate();
+    EXPECT_EQ(caption("Label17"), QString::fromUtf8("835      กิโลกรัม"));
+}
+
+}  // namespace
+}  // namespace krv1::testing

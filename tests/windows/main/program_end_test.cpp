@@ -1,0 +1,32 @@
+#include <QPointer>
+
+#include "main_window_fixture.h"
+
+namespace krv1::testing {
+namespace {
+
+TEST_F(MainWindowTest, CloseProgramClosesEveryWindowWithoutAsking) {
+    control<QPushButton>("Command4")->click();
+    control<QPushButton>("Command5")->click();
+    QPointer<QWidget> conditions = windows->conditions.existing();
+    QPointer<QWidget> about = windows->about.existing();
+    MessageRecorder messages;
+    control<QPushButton>("Command6")->click();
+    ProcessEvents();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(conditions.isNull());
+    EXPECT_TRUE(about.isNull());
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(MainWindowTest, ClosingTheMainFrameEndsTheProgramLikeCloseProgram) {
+    control<QPushButton>("Command4")->click();
+    QPointer<QWidget> conditions = windows->conditions.existing();
+    form->close();  // the frame's close box
+    ProcessEvents();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(conditions.isNull());
+}
+
+}  // namespace
+}  // namespace krv1::testing
