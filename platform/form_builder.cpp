@@ -149,9 +149,12 @@ Controls BuildControls(QWidget* window, std::span<const ControlSpec> specs, Rgb 
         widget->show();
     }
     // Within a container, labels lie beneath frames (a frame covers a label
-    // it overlaps) and command buttons lie above everything.
+    // it overlaps), a label later in the table above an earlier one (a value
+    // above the caption it follows), and command buttons above everything.
+    for (auto spec = specs.rbegin(); spec != specs.rend(); ++spec) {
+        if (spec->kind == ControlKind::Label) controls.find(ToQString(spec->name))->lower();
+    }
     for (const ControlSpec& spec : specs) {
-        if (spec.kind == ControlKind::Label) controls.find(ToQString(spec.name))->lower();
         if (spec.kind == ControlKind::CommandButton) controls.find(ToQString(spec.name))->raise();
     }
 

@@ -41,6 +41,7 @@ void Form1::ConnectHandlers() {
         connect(control<QPushButton>(name), &QPushButton::clicked, this, handler);
     };
     onClick("Command1", &Form1::Command1_Click);
+    onClick("Command2", &Form1::Command2_Click);
     onClick("Command4", &Form1::Command4_Click);
     onClick("Command5", &Form1::Command5_Click);
     onClick("Command6", &Form1::Command6_Click);
@@ -144,6 +145,20 @@ void Form1::ShowResults(const MixDesign& design) {
         control<FormLabel>(unadjusted[row])->setCaption(QString::fromStdString(texts.Unadjusted[row]));
         control<FormLabel>(adjusted[row])->setCaption(QString::fromStdString(texts.Adjusted[row]));
     }
+}
+
+void Form1::Command2_Click() {
+    // Enabled only after a calculation succeeded, so there is always one.
+    if (!calculatedInput_) return;
+    CalculationRecord record{*calculatedInput_, state_, {}};
+    const char* results[] = {"Label10", "Label11", "Label12", "Label13", "Label14",
+                             "Label15", "Label16", "Label17", "Label18", "Label19"};
+    for (std::size_t i = 0; i < record.ResultTexts.size(); ++i)
+        record.ResultTexts[i] = control<FormLabel>(results[i])->caption().toStdString();
+
+    Form3& details = windows_.details.show();
+    details.setEngineerNameSource([this] { return control<FormTextBox>("Text5")->text(); });
+    details.fill(record, locale_);
 }
 
 void Form1::Command4_Click() { windows_.conditions.show(); }

@@ -36,6 +36,7 @@ private:
     void ShowHint(const QString& hint);
 
     void Command1_Click();
+    void Command2_Click();
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();

@@ -1,0 +1,20 @@
+// Sends the report to a printer in the order the report is laid out: page
+// set-up, font, then each line at its place.
+#pragma once
+
+#include <vector>
+
+#include "platform/printer.h"
+#include "report_layout.h"
+
+namespace krv1::forms {
+
+// The report's face and size; a substitute is chosen by the printer when the
+// face is not installed.
+inline constexpr const char* kReportFont = "CordiaUPC";
+inline constexpr double kReportPointSize = 16;
+
+// Returns false when the printer did not take the job.
+bool PrintReport(platform::Printer& printer, const std::vector<ReportLine>& lines);
+
+}  // namespace krv1::forms

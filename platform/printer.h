@@ -1,0 +1,29 @@
+// The default printer, with just the operations the report uses. Positions
+// are in twips from the top-left corner of the printable area; each text is
+// placed by its top-left corner.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace krv1::platform {
+
+class Printer {
+public:
+    virtual ~Printer() = default;
+    virtual void setPaperA4() = 0;
+    virtual void setPortrait() = 0;
+    virtual void setFontName(const QString& family) = 0;
+    virtual void setFontBold(bool bold) = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual void setCurrentX(int twips) = 0;
+    virtual void setCurrentY(int twips) = 0;
+    virtual void print(const QString& text) = 0;
+    // Sends the page; false when the printer did not take the job.
+    virtual bool endDoc() = 0;
+};
+
+// The system's default printer, or null when there is none.
+std::unique_ptr<Printer> OpenDefaultPrinter();
+
+}  // namespace krv1::platform
