@@ -1,0 +1,138 @@
+#include <deque>
+
+#include "forms/details/form3.h"
+#include "main/main_window_fixture.h"
+#include "recording_printer.h"
+#include "text/details_texts.h"
+#include "text/report_texts.h"
+
+namespace krv1::testing {
+namespace {
+
+class PrintJobTest : public MainWindowTest {
+public:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        enterWorkedDesign();
+        type("Text5", QString::fromUtf8("สมชาย ใจดี"));
+        calculate();
+        control<QPushButton>("Command2")->click();
+        details = windows->details.existing();
+        details->setPrinterSource([this]() -> std::unique_ptr<platform::Printer> {
+            if (!printerPresent) return nullptr;
+            jobs.emplace_back();
+            return std::make_unique<RecordingPrinter>(jobs.back(), printerAccepts);
+        });
+    }
+    void print() { Find<QPushButton>(details, "Command1")->click(); }
+
+    forms::Form3* details = nullptr;
+    std::deque<PrintJob> jobs;
+    bool printerPresent = true;
+    bool printerAccepts = true;
+};
+
+TEST_F(PrintJobTest, FortyFourLinesAtTheirPlacesInOneJob) {
+    print();
+    ASSERT_EQ(jobs.size(), 1u);
+    const PrintJob& job = jobs.front();
+    EXPECT_TRUE(job.ended);
+    ASSERT_EQ(job.lines.size(), 44u);
+    const int expectedY[] = {800,   1400,  1800,  2100,  2400,  2700,  3000,  3300,  3600,
+                             3900,  4200,  4500,  4800,  5100,  5400,  5700,  6000,  6300,
+                             6600,  6900,  7200,  7500,  7800,  8100,  8400,  8700,  9000,
+                             9300,  9600,  9900,  10200, 10500, 10800, 11100, 11400, 11700,
+                             12000, 12300, 12600, 12900, 13200, 13500, 13800, 14100};
+    for (int i = 0; i < 44; ++i) {
+        const PrintedLine& line = job.lines[i];
+        const int number = i + 1;
+        const int x = number == 1 ? 3900 : number == 2 ? 1000 : number <= 6 ? 900
+                    : (number == 13 || number == 14) ? 1400 : 1300;
+        EXPECT_EQ(line.x, x) << "line " << number;
+        EXPECT_EQ(line.y, expectedY[i]) << "line " << number;
+        EXPECT_EQ(line.bold, number == 1 || number >= 39) << "line " << number;
+        EXPECT_EQ(line.font, QStringLiteral("CordiaUPC"));
+        EXPECT_EQ(line.size, 16);
+    }
+}
+
+TEST_F(PrintJobTest, LinesJoinTheCaptionsAsTheWindowShowsThem) {
+    print();
+    const std::vector<PrintedLine>& lines = jobs.front().lines;
+    EXPECT_EQ(lines[0].text, Q(text::report::kTitle));
+    EXPECT_EQ(lines[1].text, QString::fromUtf8(" วิศวกร : สมชาย ใจดี"));
+    EXPECT_EQ(lines[2].text, QString::fromUtf8("กำลังอัดที่ต้องการ=240  กก./ตร.ซม."));
+    // Line 4 keeps the 28 blanks inside the caption of Label4.
+    EXPECT_EQ(lines[3].text, Q(text::details::kLabel4) + QString::fromUtf8("300  กก./ตร.ซม."));
+    EXPECT_TRUE(lines[3].text.contains(QString(28, QLatin1Char(' ')) + QLatin1Char('(')));
+    EXPECT_EQ(lines[7].text, QString::fromUtf8(
+                                 "1. ปริมาณน้ำที่ใช้เมื่อไม่ใส่น้ำยาผสมคอนกรีต=190  ลิตร/ลบ.ม. คอนกรีต"));
+    EXPECT_EQ(lines[8].text, QStringLiteral("2. W/C=0.61"));
+    EXPECT_EQ(lines[12].text, QString::fromUtf8("จะได้ปริมาตรซีเมนต์+ทราย 400  ลิตร"));
+    EXPECT_EQ(lines[34].text, QString::fromUtf8("4.นั่นคือทราย 800       กิโลกรัม"));
+    EXPECT_EQ(lines[18].text, Q(text::report::kBannerBeforeRounding));
+    EXPECT_EQ(lines[38].text, Q(text::report::kBannerFinalMix));
+    EXPECT_EQ(lines[43].text, QString::fromUtf8("น้ำยาผสมคอนกรีต=0     ซีซี"));
+}
+
+TEST_F(PrintJobTest, EverySetUpIsRepeatedAndTwoClicksGiveTwoIdenticalJobs) {
+    print();
+    print();
+    ASSERT_EQ(jobs.size(), 2u);
+    const QStringList& ops = jobs[0].operations;
+    EXPECT_EQ(ops.mid(0, 5), (QStringList{"paper A4", "portrait", "font CordiaUPC", "bold on",
+                                          "size 16"}));
+    EXPECT_EQ(ops.mid(5, 3), (QStringList{"x 3900", "y 800", "print"}));
+    EXPECT_EQ(ops.mid(8, 4), (QStringList{"x 1000", "y 1400", "bold off", "print"}));
+    EXPECT_EQ(ops.count(QStringLiteral("bold on")), 2);
+    EXPECT_EQ(ops.count(QStringLiteral("bold off")), 1);
+    EXPECT_EQ(ops.last(), QStringLiteral("end"));
+    EXPECT_EQ(jobs[1].operations, jobs[0].operations);
+    for (std::size_t i = 0; i < jobs[0].lines.size(); ++i)
+        EXPECT_EQ(jobs[1].lines[i].text, jobs[0].lines[i].text);
+}
+
+TEST_F(PrintJobTest, TheEngineerNameIsReadAtTheClick) {
+    type("Text5", QString::fromUtf8("วิภา"));
+    print();
+    EXPECT_EQ(jobs.front().lines[1].text, QString::fromUtf8(" วิศวกร : วิภา"));
+    type("Text5", QString());
+    print();
+    EXPECT_EQ(jobs.back().lines[1].text, QString::fromUtf8(" วิศวกร : "));
+}
+
+TEST_F(PrintJobTest, ANewCalculationIsPrintedOnlyAfterTheDetailsAreShownAgain) {
+    type("Text4", QStringLiteral("3"));
+    calculate();
+    print();
+    EXPECT_EQ(jobs.back().lines[31].text, QString::fromUtf8("1.เนื่องจากกำหนดทรายมีความชื้น=5%"));
+    control<QPushButton>("Command2")->click();
+    print();
+    EXPECT_EQ(jobs.back().lines[31].text, QString::fromUtf8("1.เนื่องจากกำหนดทรายมีความชื้น=3%"));
+}
+
+TEST_F(PrintJobTest, NoDefaultPrinterIsToldAndTheProgramGoesOn) {
+    printerPresent = false;
+    MessageRecorder messages;
+    print();
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_EQ(messages.titles().first(), QStringLiteral("KRV1"));
+    EXPECT_EQ(messages.texts().first(), Q(text::report::kNoDefaultPrinter));
+    EXPECT_TRUE(details->isVisible());
+    printerPresent = true;
+    print();
+    EXPECT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(messages.texts().size(), 1);
+}
+
+TEST_F(PrintJobTest, ARefusedJobIsToldAndTheProgramGoesOn) {
+    printerAccepts = false;
+    MessageRecorder messages;
+    print();
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_EQ(messages.texts().first(), Q(text::report::kPrinterRefused));
+    EXPECT_EQ(Find<platform::FormLabel>(details, "Label14")->caption(), QStringLiteral("0.61"));
+}
+
+}  // namespace
+}  // namespace krv1::testing
