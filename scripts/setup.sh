@@ -6,7 +6,7 @@ set -euo pipefail
 build_packages=(cmake ninja-build g++ qt6-base-dev libthai0 fonts-thai-tlwg)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool openbox imagemagick
                cups printer-driver-cups-pdf poppler-utils
-               clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+               python3 clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 
 wanted=("${build_packages[@]}")
 if [[ "${1:-run}" == test ]]; then

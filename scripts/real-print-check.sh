@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Prints the worked design's report through CUPS to a PDF queue made the
+# system default, and checks the page that arrives: one A4 portrait page, 44
+# lines in order at their places, bold where the layout wants it, a Thai font
+# embedded. Then checks that with no default printer the program says so.
+# Uses the running cupsd, or starts one (as root, through sudo otherwise) and
+# stops it afterwards.
+# Usage: scripts/real-print-check.sh [build-dir] [page.png]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-build}")
+png=${2:-}
+check=$build/tests/windows/real_print_check
+queue=KRV1_PDF
+work=$(mktemp -d)
+chmod 755 "$work"
+as_root=()
+[[ $(id -u) -ne 0 ]] && as_root=(sudo)
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+cupsd_pid=""
+previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p' || true)
+cleanup() {
+  "${as_root[@]}" lpadmin -x "$queue" 2>/dev/null || true
+  if [[ -n $previous_default ]]; then "${as_root[@]}" lpadmin -d "$previous_default" 2>/dev/null || true; fi
+  if [[ -n $cupsd_pid ]]; then "${as_root[@]}" kill "$cupsd_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+wait_for_scheduler() {
+  for _ in $(seq 100); do
+    lpstat -r 2>/dev/null | grep -q 'is running' && return 0
+    sleep 0.1
+  done
+  echo "FAIL: the CUPS scheduler did not start"; exit 1
+}
+if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+  "${as_root[@]}" /usr/sbin/cupsd -f &
+  cupsd_pid=$!
+fi
+wait_for_scheduler
+# Keep the document of each job as the program sent it, for reading back.
+"${as_root[@]}" cupsctl PreserveJobFiles=Yes
+sleep 1
+wait_for_scheduler
+"${as_root[@]}" lpadmin -p "$queue" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
+"${as_root[@]}" lpadmin -d "$queue"
+touch "$work/stamp"
+sleep 1
+
+"$check" printed
+for _ in $(seq 300); do
+  [[ -z $(lpstat -o "$queue" 2>/dev/null) ]] && break
+  sleep 0.1
+done
+sent=$("${as_root[@]}" bash -c 'ls -t /var/spool/cups/d*-001 | head -1')
+"${as_root[@]}" cat "$sent" > "$work/sent.pdf"
+arrived=""
+for _ in $(seq 100); do
+  arrived=$("${as_root[@]}" find /root/PDF "$HOME/PDF" /var/spool/cups-pdf -name '*.pdf' \
+              -newer "$work/stamp" 2>/dev/null | head -1 || true)
+  [[ -n $arrived ]] && break
+  sleep 0.1
+done
+if [[ -z $arrived ]]; then echo "FAIL: no PDF arrived from the queue"; exit 1; fi
+"${as_root[@]}" cat "$arrived" > "$work/arrived.pdf"
+
+pdfinfo "$work/arrived.pdf" > "$work/arrived.info"
+pdftohtml -xml -zoom 1 -i -fontfullname -stdout -q "$work/sent.pdf" > "$work/sent.xml"
+pdffonts "$work/sent.pdf" > "$work/sent.fonts"
+python3 tests/windows/details/check_report_pdf.py "$work/arrived.info" "$work/sent.xml" \
+  "$work/sent.fonts"
+if [[ -n $png ]]; then
+  mkdir -p "$(dirname "$png")"
+  pdftoppm -png -r 80 -singlefile "$work/arrived.pdf" "${png%.png}" 2>/dev/null
+fi
+
+# With no default printer the engineer is told, and the program goes on.
+"${as_root[@]}" lpadmin -x "$queue"
+previous_default=""
+CUPS_SERVER=localhost:1 "$check" no-printer
+echo "real print checked: one A4 page with 44 lines; no-printer message shown"

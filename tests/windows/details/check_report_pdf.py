@@ -1,0 +1,85 @@
+"""Checks the report page a real print produced.
+
+Arguments: pdfinfo output of the PDF that arrived, pdftohtml -xml (zoom 1) of
+the document the program sent, pdffonts of that document.
+"""
+import re
+import sys
+import xml.etree.ElementTree as ET
+
+# X, Y (twips) and bold of the 44 lines, as the report lays them out.
+Y = [800, 1400] + [1800 + 300 * i for i in range(4)] + [3000 + 300 * i for i in range(38)]
+X = [3900, 1000] + [900] * 4 + [1300] * 38
+X[12] = X[13] = 1400
+BOLD = [i == 0 or i >= 38 for i in range(44)]
+TOLERANCE_PT = 2.0
+
+failures = []
+
+
+def fail(message):
+    failures.append(message)
+
+
+info = open(sys.argv[1], encoding="utf-8", errors="replace").read()
+if not re.search(r"^Pages:\s+1$", info, re.M):
+    fail("the page count is not 1:\n" + info)
+size = re.search(r"^Page size:\s+([\d.]+) x ([\d.]+) pts", info, re.M)
+if not size or abs(float(size.group(1)) - 595.3) > 2 or abs(float(size.group(2)) - 841.9) > 2:
+    fail("the page is not A4 portrait: " + (size.group(0) if size else "no size"))
+
+root = ET.parse(sys.argv[2]).getroot()
+fonts = {spec.get("id"): spec.get("family", "") for spec in root.iter("fontspec")}
+pieces = []
+for text in root.iter("text"):
+    content = "".join(text.itertext())
+    if not content.strip():
+        continue
+    pieces.append((float(text.get("top")), float(text.get("left")), fonts.get(text.get("font"), ""),
+                   content))
+pieces.sort()
+lines = []
+for top, left, font, content in pieces:
+    if lines and abs(lines[-1]["top"] - top) < 3:
+        line = lines[-1]
+        line["left"] = min(line["left"], left)
+        line["fonts"].add(font)
+        line["text"] += content
+    else:
+        lines.append({"top": top, "left": left, "fonts": {font}, "text": content})
+
+if len(lines) != 44:
+    fail("%d lines on the page, not 44: %s" % (len(lines), [l["text"][:20] for l in lines]))
+else:
+    for i, line in enumerate(lines):
+        expected_top = lines[0]["top"] + (Y[i] - Y[0]) / 20.0
+        if abs(line["top"] - expected_top) > TOLERANCE_PT:
+            fail("line %d top %.1f pt, expected %.1f" % (i + 1, line["top"], expected_top))
+        # Lines 3 on start with a caption or banner, so their first glyph is
+        # where the line starts; lines 1 and 2 begin with a blank.
+        if i >= 2:
+            expected_left = lines[2]["left"] + (X[i] - X[2]) / 20.0
+            if abs(line["left"] - expected_left) > TOLERANCE_PT:
+                fail("line %d left %.1f pt, expected %.1f" % (i + 1, line["left"], expected_left))
+        bold = all("bold" in f.lower() for f in line["fonts"])
+        regular = not any("bold" in f.lower() for f in line["fonts"])
+        if BOLD[i] and not bold or not BOLD[i] and not regular:
+            fail("line %d fonts %s, expected %s" % (i + 1, line["fonts"], "bold" if BOLD[i] else "regular"))
+    for number, needle in [(2, "KRV1 Test Engineer"), (3, "240"), (4, "300"), (9, "W/C=0.61"),
+                           (10, "311"), (27, "190"), (38, "155.6"), (40, "310"), (43, "1110")]:
+        if needle not in lines[number - 1]["text"]:
+            fail("line %d does not read %r: %r" % (number, needle, lines[number - 1]["text"]))
+    if abs((lines[12]["left"] - lines[11]["left"]) - 5.0) > 1.0:
+        fail("line 13 is not 100 twips right of line 12")
+
+font_list = open(sys.argv[3], encoding="utf-8", errors="replace").read()
+thai = [l for l in font_list.splitlines() if re.search(r"Umpush|Cordia|Loma|Garuda|Waree|Norasi|Kinnari", l)]
+if not thai or not all(" yes " in l for l in thai):
+    fail("no Thai font embedded:\n" + font_list)
+
+for message in failures:
+    print("FAIL:", message)
+if failures:
+    sys.exit(1)
+print("report page: 1 A4 portrait page, 44 lines in place, bold on 1 and 39-44, fonts:",
+      ", ".join(sorted({f for l in lines for f in l["fonts"]})))

@@ -1,0 +1,65 @@
+// Drives the real windows offscreen through one worked design to the print
+// command of the details window, on whatever default printer the system has.
+// Usage: real_print_check printed|no-printer
+// Exits 0 when the outcome is the one named: the job was handed over without
+// a message, or the engineer was told that there is no default printer.
+#include <QApplication>
+#include <QPushButton>
+#include <cstdio>
+
+#include "forms/details/form3.h"
+#include "forms/main/form1.h"
+#include "forms/main/secondary_windows.h"
+#include "platform/controls.h"
+#include "platform/fonts.h"
+#include "platform/message_box.h"
+#include "text/report_texts.h"
+
+namespace {
+
+template <typename T>
+T* Control(const QWidget* window, const char* name) {
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const QString expected = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("printed");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    krv1::platform::SetUpAppearance();
+    QStringList messages;
+    krv1::platform::SetMessageSink(
+        [&messages](const QString&, const QString& text) { messages << text; });
+
+    krv1::forms::SecondaryWindows windows;
+    krv1::forms::Form1 form(windows);
+    form.load();
+    form.showForm();
+    using krv1::platform::FormDropDownList;
+    using krv1::platform::FormOptionButton;
+    using krv1::platform::FormTextBox;
+    Control<FormTextBox>(&form, "Text2")->setText(QStringLiteral("240"));
+    Control<FormOptionButton>(&form, "Option3")->click();
+    Control<FormDropDownList>(&form, "Combo1")->setCurrentIndex(0);
+    Control<FormDropDownList>(&form, "Combo2")->setCurrentIndex(1);
+    Control<FormOptionButton>(&form, "Option2")->click();
+    Control<FormTextBox>(&form, "Text4")->setText(QStringLiteral("5"));
+    Control<FormTextBox>(&form, "Text5")->setText(QStringLiteral("KRV1 Test Engineer"));
+    Control<QPushButton>(&form, "Command1")->click();
+    Control<QPushButton>(&form, "Command2")->click();
+    krv1::forms::Form3* details = windows.details.existing();
+    if (!details) {
+        std::fprintf(stderr, "the details window did not open\n");
+        return 2;
+    }
+    Control<QPushButton>(details, "Command1")->click();
+
+    for (const QString& message : messages) std::fprintf(stderr, "message: %s\n", qPrintable(message));
+    if (expected == QLatin1String("no-printer")) {
+        const auto noPrinter = QString::fromUtf8(krv1::text::report::kNoDefaultPrinter.data());
+        return messages == QStringList{noPrinter} && details->isVisible() ? 0 : 1;
+    }
+    return messages.isEmpty() ? 0 : 1;
+}
