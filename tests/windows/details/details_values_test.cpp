@@ -6,21 +6,13 @@
 
 #include "engine/calculation.h"
 #include "forms/main/result_texts.h"
+#include "tests/engine/mix_inputs.h"
 #include "text/mix_choices.h"
 
 namespace krv1::forms {
 namespace {
 
-MixInput WorkedDesign() {
-    MixInput input;
-    input.RequiredStrength = "240";
-    input.Shape = SpecimenShape::Cube;
-    input.SlumpText = std::string(text::kSlump75);
-    input.AggregateText = std::string(text::kStone3Quarter);
-    input.Admixture = AdmixtureChoice::WithoutAdmixture;
-    input.SandMoistureText = "5";
-    return input;
-}
+using krv1::testing::WorkedDesign;
 
 // The record a successful calculation leaves, with the main window's texts.
 CalculationRecord RecordOf(const MixInput& input) {
@@ -92,9 +84,7 @@ TEST(DetailsValues, WorkedExampleAllThirtyNineInOrder) {
 }
 
 TEST(DetailsValues, WorkedExampleWithAdmixture) {
-    MixInput input = WorkedDesign();
-    input.Admixture = AdmixtureChoice::WithAdmixture;
-    input.DosageText = "250";
+    const MixInput input = krv1::testing::WorkedDesignWithAdmixture();
     auto values = ValuesOf(RecordOf(input));
     EXPECT_EQ(values["Label12"], "ใส่น้ำยาผสมคอนกรีต");
     EXPECT_EQ(values["Label77"], "ใส่น้ำยาผสมคอนกรีต=");
