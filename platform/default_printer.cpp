@@ -5,6 +5,7 @@
 #include <QPrinterInfo>
 
 #include "fonts.h"
+#include "print_queue.h"
 #include "printer.h"
 #include "twips.h"
 
@@ -13,7 +14,8 @@ namespace {
 
 class DefaultPrinter : public Printer {
 public:
-    explicit DefaultPrinter(const QPrinterInfo& info) : printer_(info, QPrinter::HighResolution) {
+    explicit DefaultPrinter(const QPrinterInfo& info)
+        : queue_(info.printerName()), printer_(info, QPrinter::HighResolution) {
         printer_.setFullPage(false);
         printer_.setCreator(QStringLiteral("KRV1"));
         printer_.setDocName(QStringLiteral("KRV1"));
@@ -54,6 +56,10 @@ private:
     bool begin() {
         if (painter_.isActive()) return true;
         if (failed_) return false;
+        if (!QueueAcceptsJobs(queue_)) {
+            failed_ = true;
+            return false;
+        }
         // The printable area is the origin: no margins beyond the printer's own.
         printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
         failed_ = !painter_.begin(&printer_);
@@ -61,6 +67,7 @@ private:
     }
     void applySize() { font_.setPointSizeF(points_ * scale_); }
 
+    QString queue_;
     QPrinter printer_;
     QPainter painter_;
     QFont font_;

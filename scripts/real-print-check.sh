@@ -2,7 +2,8 @@
 # Prints the worked design's report through CUPS to a PDF queue made the
 # system default, and checks the page that arrives: one A4 portrait page, 44
 # lines in order at their places, bold where the layout wants it, a Thai font
-# embedded. Then checks that with no default printer the program says so.
+# embedded. Then checks that a queue rejecting jobs, and no default printer at
+# all, are told to the engineer.
 # Uses the running cupsd, or starts one (as root, through sudo otherwise) and
 # stops it afterwards.
 # Usage: scripts/real-print-check.sh [build-dir] [page.png]
@@ -77,8 +78,11 @@ if [[ -n $png ]]; then
   pdftoppm -png -r 80 -singlefile "$work/arrived.pdf" "${png%.png}" 2>/dev/null
 fi
 
-# With no default printer the engineer is told, and the program goes on.
+# A queue that rejects jobs: the engineer is told, and the program goes on.
+"${as_root[@]}" cupsreject "$queue"
+"$check" refused
+# With no default printer the engineer is told too.
 "${as_root[@]}" lpadmin -x "$queue"
 previous_default=""
 CUPS_SERVER=localhost:1 "$check" no-printer
-echo "real print checked: one A4 page with 44 lines; no-printer message shown"
+echo "real print checked: one A4 page with 44 lines; refused and no-printer messages shown"

@@ -1,8 +1,9 @@
 // Drives the real windows offscreen through one worked design to the print
 // command of the details window, on whatever default printer the system has.
-// Usage: real_print_check printed|no-printer
+// Usage: real_print_check printed|no-printer|refused
 // Exits 0 when the outcome is the one named: the job was handed over without
-// a message, or the engineer was told that there is no default printer.
+// a message, or the engineer was told that there is no default printer, or
+// that the printer does not take the job.
 #include <QApplication>
 #include <QPushButton>
 #include <cstdio>
@@ -57,9 +58,11 @@ int main(int argc, char* argv[]) {
     Control<QPushButton>(details, "Command1")->click();
 
     for (const QString& message : messages) std::fprintf(stderr, "message: %s\n", qPrintable(message));
-    if (expected == QLatin1String("no-printer")) {
-        const auto noPrinter = QString::fromUtf8(krv1::text::report::kNoDefaultPrinter.data());
-        return messages == QStringList{noPrinter} && details->isVisible() ? 0 : 1;
-    }
+    const auto told = [&](std::string_view message) {
+        return messages == QStringList{QString::fromUtf8(message.data(), qsizetype(message.size()))} &&
+               details->isVisible();
+    };
+    if (expected == QLatin1String("no-printer")) return told(krv1::text::report::kNoDefaultPrinter) ? 0 : 1;
+    if (expected == QLatin1String("refused")) return told(krv1::text::report::kPrinterRefused) ? 0 : 1;
     return messages.isEmpty() ? 0 : 1;
 }
