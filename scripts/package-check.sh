@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the .deb with CPack and checks it: package fields and dependencies,
+# the installed files, and the desktop entry and AppStream data.
+# Usage: scripts/package-check.sh [build-dir]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-build}")
+(cd "$build" && cpack -G DEB >"$build/cpack.log" 2>&1) || { cat "$build/cpack.log"; exit 1; }
+deb=$(ls -t "$build"/krv1_*.deb | head -1)
+info=$(dpkg-deb --info "$deb")
+contents=$(dpkg-deb --contents "$deb")
+failed=0
+expect() {  # expect "what" text needle
+  if ! grep -qF -- "$3" <<<"$2"; then echo "FAIL: $1 lacks $3"; failed=1; fi
+}
+for dependency in fonts-thai-tlwg libthai0 libqt6widgets6 libqt6printsupport6 libcups2; do
+  expect "Depends" "$info" "$dependency"
+done
+expect "package" "$info" "Package: krv1"
+for file in ./usr/bin/krv1 ./usr/share/applications/org.example.krv1.desktop \
+            ./usr/share/metainfo/org.example.krv1.metainfo.xml \
+            ./usr/share/icons/hicolor/scalable/apps/krv1.svg; do
+  expect "contents" "$contents" "$file"
+done
+desktop-file-validate packaging/org.example.krv1.desktop || failed=1
+appstreamcli validate --no-net --pedantic packaging/org.example.krv1.metainfo.xml >/dev/null || {
+  appstreamcli validate --no-net packaging/org.example.krv1.metainfo.xml; failed=1; }
+(( failed )) && exit 1
+echo "package checked: $(basename "$deb")"
