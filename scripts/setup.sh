@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages KRV1 needs that are not installed yet.
-# Usage: scripts/setup.sh run|test
+# Usage: scripts/setup.sh run|test|bench
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev libcups2-dev libthai0 fonts-thai-tlwg)
@@ -8,10 +8,13 @@ test_packages=(libgtest-dev libbenchmark-dev xvfb xauth x11-utils xdotool openbo
                cups printer-driver-cups-pdf poppler-utils
                python3 clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 
+bench_packages=(libbenchmark-dev hyperfine time python3)
+
 wanted=("${build_packages[@]}")
-if [[ "${1:-run}" == test ]]; then
-  wanted+=("${test_packages[@]}")
-fi
+case "${1:-run}" in
+  test) wanted+=("${test_packages[@]}") ;;
+  bench) wanted+=("${bench_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${wanted[@]}"; do

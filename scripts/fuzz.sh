@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang in build-fuzz/ and runs each for a
+# bounded time from the seed corpus in tests/fuzz/corpus (about a minute in
+# all by default). Findings are written to build-fuzz/findings/.
+# Usage: scripts/fuzz.sh [seconds-per-target] [extra libFuzzer flags...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-30}
+shift || true
+if [[ ! -f build-fuzz/CMakeCache.txt ]]; then
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKRV1_FUZZ=ON \
+    -DKRV1_BUILD_WINDOWS=OFF -DKRV1_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build build-fuzz --parallel "$(nproc)"
+mkdir -p build-fuzz/findings
+for target in calculation conversion; do
+  corpus=build-fuzz/corpus/$target
+  mkdir -p "$corpus"
+  echo "fuzzing $target for ${seconds}s"
+  build-fuzz/tests/fuzz/${target}_fuzzer -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix=build-fuzz/findings/ "$@" "$corpus" "tests/fuzz/corpus/$target" \
+    2>&1 | grep -E '^(Done|stat::number_of_executed_units|==.*ERROR|SUMMARY)' || true
+  if compgen -G "build-fuzz/findings/*" >/dev/null; then
+    echo "FAIL: $target fuzzer found an input that fails: $(ls build-fuzz/findings)"; exit 1
+  fi
+done

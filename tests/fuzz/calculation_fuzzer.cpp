@@ -1,0 +1,114 @@
+// Arbitrary texts and choices through the whole calculation and the details
+// values. Every input must end in a design or in one of the engine's errors,
+// and a refused calculation must hand back no state at all.
+//
+// Input: lines of text: strength, shape (0 none, 1 cube, 2 cylinder), slump
+// and stone (a digit picks a list entry, 0 none; anything else is taken as
+// the list's text), admixture (0 none, 1 with, 2 without), dosage, moisture.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calculation.h"
+#include "forms/details/details_values.h"
+#include "forms/main/result_texts.h"
+#include "text/engine_messages.h"
+#include "text/mix_choices.h"
+
+namespace {
+
+using namespace krv1;
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+std::vector<std::string> Lines(std::string_view data) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (lines.size() < 7) {
+        const std::size_t end = data.find('\n', start);
+        lines.emplace_back(data.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    lines.resize(7);
+    return lines;
+}
+
+template <std::size_t N>
+std::string ListText(const std::string& line, const std::array<std::string_view, N>& entries) {
+    if (line.size() == 1 && line[0] >= '0' && line[0] <= '9') {
+        const std::size_t pick = static_cast<std::size_t>(line[0] - '0');
+        return pick >= 1 && pick <= N ? std::string(entries[pick - 1]) : std::string();
+    }
+    return line;
+}
+
+bool KnownMessage(const std::string& message) {
+    for (std::string_view known :
+         {text::kStrengthNotNumber, text::kShapeNotChosen, text::kAdmixtureNotChosen,
+          text::kDosageNotNumber, text::kSlumpNotChosen, text::kAggregateNotChosen,
+          text::kMoistureNotNumber, text::kResultOutOfRange}) {
+        if (message == known) return true;
+    }
+    return message.rfind(text::kTargetStrengthOutOfRange, 0) == 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    static MixState previous;  // the state the last good design left, as the window keeps it
+    const auto lines = Lines(std::string_view(reinterpret_cast<const char*>(data), size));
+    MixInput input;
+    input.RequiredStrength = lines[0];
+    input.Shape = lines[1] == "1" ? SpecimenShape::Cube
+                  : lines[1] == "2" ? SpecimenShape::Cylinder
+                                    : SpecimenShape::None;
+    input.SlumpText = ListText(lines[2], text::kSlumpEntries);
+    input.AggregateText = ListText(lines[3], text::kStoneEntries);
+    input.Admixture = lines[4] == "1" ? AdmixtureChoice::WithAdmixture
+                      : lines[4] == "2" ? AdmixtureChoice::WithoutAdmixture
+                                        : AdmixtureChoice::None;
+    input.DosageText = lines[5];
+    input.SandMoistureText = lines[6];
+
+    for (const NumberLocale& locale : {NumberLocale{}, NumberLocale{",", "."}}) {
+        const MixState before = previous;
+        const CalculationResult result = CalculateMix(input, previous, locale);
+        Require(previous == before);
+        Require(result.Design.has_value() != result.Error.has_value());
+        if (!result.ok()) {
+            Require(KnownMessage(result.Error->Message));
+            continue;
+        }
+        const MixDesign& design = *result.Design;
+        const MixState& s = design.State;
+        Require(s.F >= 150 && s.F <= 450);
+        Require(s.VGRAVEL == 1000 - s.W - s.P);
+        // Batching steps hold for what is weighed out; a negative dosage or a
+        // sand drier than can be follows the offsets' own rule instead.
+        for (double kg : {design.Rounded.Cement, design.Rounded.Sand, design.Rounded.Stone})
+            Require(std::fmod(kg, 5) == 0);
+        if (s.V6 >= 0) Require(std::fmod(design.Adjusted.Sand, 5) == 0);
+        if (s.V9 >= 0) Require(std::fmod(design.Adjusted.Water, 5) == 0);
+        if (s.VYA >= 0) Require(std::fmod(design.Rounded.Admixture, 50) == 0);
+        Require(design.Adjusted.Cement == design.Rounded.Cement);
+        Require(design.Adjusted.Stone == design.Rounded.Stone);
+
+        const forms::ResultTexts texts = forms::ResultLabelTexts(design, locale);
+        forms::CalculationRecord record{input, s, {}};
+        for (std::size_t i = 0; i < 5; ++i) {
+            record.ResultTexts[i] = texts.Unadjusted[i];
+            record.ResultTexts[i + 5] = texts.Adjusted[i];
+        }
+        const auto values = forms::DetailsValueTexts(record, locale);
+        Require(values.size() == 39);
+        for (const auto& value : values) Require(!value.Text.empty());
+        previous = s;
+    }
+    return 0;
+}
