@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QString>
 
-#include "control_spec.h"
+#include "control_row.h"
 
 namespace krv1::platform {
 

@@ -15,9 +15,9 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = ToQString(spec.caption);
-    switch (spec.kind) {
+QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
+    const QString caption = ToQString(row.caption);
+    switch (row.kind) {
         case ControlKind::CommandButton:
             return new QPushButton(caption, parent);
         case ControlKind::Label: {
@@ -32,7 +32,7 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
         }
         case ControlKind::HintBox:
         case ControlKind::ReadOnlyText: {
-            auto* memo = new FormMemo(parent, spec.kind == ControlKind::HintBox);
+            auto* memo = new FormMemo(parent, row.kind == ControlKind::HintBox);
             memo->setContent(caption);
             return memo;
         }
@@ -81,10 +81,10 @@ void SetLiveColour(QPalette& palette, QPalette::ColorRole role, const QColor& co
     palette.setColor(QPalette::Inactive, role, colour);
 }
 
-void ApplyColours(QWidget* widget, const ControlSpec& spec, Rgb containerBack) {
+void ApplyColours(QWidget* widget, const ControlRow& row, Rgb containerBack) {
     QPalette palette = widget->palette();
-    const QColor fore = spec.fore.value_or(kBlack).toColor();
-    switch (spec.kind) {
+    const QColor fore = row.fore.value_or(kBlack).toColor();
+    switch (row.kind) {
         case ControlKind::Label:
         case ControlKind::OptionButton:
         case ControlKind::Frame:
@@ -92,13 +92,13 @@ void ApplyColours(QWidget* widget, const ControlSpec& spec, Rgb containerBack) {
         case ControlKind::PictureBox:
             widget->setAutoFillBackground(true);
             // Buttons paint their background in the Button role.
-            palette.setColor(QPalette::Window, spec.back.value_or(containerBack).toColor());
-            palette.setColor(QPalette::Button, spec.back.value_or(containerBack).toColor());
+            palette.setColor(QPalette::Window, row.back.value_or(containerBack).toColor());
+            palette.setColor(QPalette::Button, row.back.value_or(containerBack).toColor());
             SetLiveColour(palette, QPalette::WindowText, fore);
             break;
         case ControlKind::HintBox:
         case ControlKind::ReadOnlyText:
-            palette.setColor(QPalette::Base, spec.back.value_or(kWhite).toColor());
+            palette.setColor(QPalette::Base, row.back.value_or(kWhite).toColor());
             palette.setColor(QPalette::Text, fore);
             break;
         case ControlKind::CommandButton:
@@ -111,58 +111,58 @@ void ApplyColours(QWidget* widget, const ControlSpec& spec, Rgb containerBack) {
 
 }  // namespace
 
-Controls BuildControls(QWidget* window, std::span<const ControlSpec> specs, Rgb windowBack,
+Controls BuildControls(QWidget* window, std::span<const ControlRow> rows, Rgb windowBack,
                        double dpi) {
     Controls controls;
     // First every control on the window, then each moved into its container,
     // so that the table may list a control before its frame.
-    for (const ControlSpec& spec : specs) {
-        QWidget* widget = CreateControl(spec, window);
-        widget->setObjectName(ToQString(spec.name));
+    for (const ControlRow& row : rows) {
+        QWidget* widget = CreateControl(row, window);
+        widget->setObjectName(ToQString(row.name));
         controls.add(widget->objectName(), widget);
     }
     const auto backOf = [&](std::string_view container) {
         Rgb back = windowBack;
         for (std::string_view name = container; !name.empty();) {
-            const auto it = std::find_if(specs.begin(), specs.end(),
-                                         [&](const ControlSpec& s) { return s.name == name; });
-            if (it == specs.end()) break;
+            const auto it = std::find_if(rows.begin(), rows.end(),
+                                         [&](const ControlRow& s) { return s.name == name; });
+            if (it == rows.end()) break;
             if (it->back) return *it->back;
             name = it->container;
         }
         return back;
     };
-    for (const ControlSpec& spec : specs) {
-        QWidget* widget = controls.find(ToQString(spec.name));
-        if (!spec.container.empty()) {
-            QWidget* container = controls.find(ToQString(spec.container));
-            Q_ASSERT_X(container, "BuildControls", spec.name.data());
+    for (const ControlRow& row : rows) {
+        QWidget* widget = controls.find(ToQString(row.name));
+        if (!row.container.empty()) {
+            QWidget* container = controls.find(ToQString(row.container));
+            Q_ASSERT_X(container, "BuildControls", row.name.data());
             widget->setParent(container);
         }
         if (auto* option = qobject_cast<FormOptionButton*>(widget))
             option->joinGroupOf(widget->parentWidget());
-        widget->setGeometry(TwipsToPixels(spec.left, spec.top, spec.width, spec.height, dpi));
-        widget->setFont(FontFor(spec.font));
-        ApplyColours(widget, spec, backOf(spec.container));
-        widget->setEnabled(spec.enabled);
-        if (!TakesFocus(spec.kind)) widget->setFocusPolicy(Qt::NoFocus);
+        widget->setGeometry(TwipsToPixels(row.left, row.top, row.width, row.height, dpi));
+        widget->setFont(FontFor(row.font));
+        ApplyColours(widget, row, backOf(row.container));
+        widget->setEnabled(row.enabled);
+        if (!TakesFocus(row.kind)) widget->setFocusPolicy(Qt::NoFocus);
         widget->show();
     }
     // Within a container, labels lie beneath frames (a frame covers a label
     // it overlaps), a label later in the table above an earlier one (a value
     // above the caption it follows), and command buttons above everything.
-    for (auto spec = specs.rbegin(); spec != specs.rend(); ++spec) {
-        if (spec->kind == ControlKind::Label) controls.find(ToQString(spec->name))->lower();
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        if (row->kind == ControlKind::Label) controls.find(ToQString(row->name))->lower();
     }
-    for (const ControlSpec& spec : specs) {
-        if (spec.kind == ControlKind::CommandButton) controls.find(ToQString(spec.name))->raise();
+    for (const ControlRow& row : rows) {
+        if (row.kind == ControlKind::CommandButton) controls.find(ToQString(row.name))->raise();
     }
 
-    std::vector<const ControlSpec*> focusable;
-    for (const ControlSpec& spec : specs)
-        if (TakesFocus(spec.kind)) focusable.push_back(&spec);
+    std::vector<const ControlRow*> focusable;
+    for (const ControlRow& row : rows)
+        if (TakesFocus(row.kind)) focusable.push_back(&row);
     std::sort(focusable.begin(), focusable.end(),
-              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+              [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(controls.find(ToQString(focusable[i - 1]->name)),
                              controls.find(ToQString(focusable[i]->name)));

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <span>
 
-#include "control_spec.h"
+#include "control_row.h"
 
 namespace krv1::platform {
 
@@ -27,10 +27,10 @@ private:
     QHash<QString, QWidget*> byName_;
 };
 
-// Creates every control of `specs` inside `window` (whose back colour is
+// Creates every control of `rows` inside `window` (whose back colour is
 // `windowBack`), places it in its container at its twip rectangle, gives it
 // its colours, font and state, and sets the tab order by tab index.
-Controls BuildControls(QWidget* window, std::span<const ControlSpec> specs, Rgb windowBack,
+Controls BuildControls(QWidget* window, std::span<const ControlRow> rows, Rgb windowBack,
                        double dpi);
 
 }  // namespace krv1::platform

@@ -4,9 +4,9 @@
 
 namespace krv1::platform {
 
-FormWindow::FormWindow(const WindowSpec& window, std::span<const ControlSpec> controls,
+FormWindow::FormWindow(const WindowLayout& window, std::span<const ControlRow> controls,
                        const QIcon& icon)
-    : QWidget(nullptr), spec_(window) {
+    : QWidget(nullptr), layout_(window) {
     const double dpi = ScreenDpi();
     setObjectName(QString::fromUtf8(window.name.data(), qsizetype(window.name.size())));
     setWindowTitle(QString::fromUtf8(window.title.data(), qsizetype(window.title.size())));
@@ -31,7 +31,7 @@ void FormWindow::load() {
 
 void FormWindow::showForm() {
     load();
-    if (spec_.maximized) {
+    if (layout_.maximized) {
         showMaximized();
     } else {
         show();

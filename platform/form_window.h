@@ -9,12 +9,12 @@
 #include <span>
 #include <string_view>
 
-#include "control_spec.h"
+#include "control_row.h"
 #include "form_builder.h"
 
 namespace krv1::platform {
 
-struct WindowSpec {
+struct WindowLayout {
     std::string_view name;   // objectName: Form1..Form4
     std::string_view title;
     Rgb back;
@@ -26,7 +26,7 @@ struct WindowSpec {
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
-    FormWindow(const WindowSpec& window, std::span<const ControlSpec> controls,
+    FormWindow(const WindowLayout& window, std::span<const ControlRow> controls,
                const QIcon& icon);
 
     // Runs Form_Load once, before the window is first shown.
@@ -47,7 +47,7 @@ protected:
     virtual QWidget* firstFocus() const { return nullptr; }
 
 private:
-    WindowSpec spec_;
+    WindowLayout layout_;
     Controls controls_;
     bool loaded_ = false;
     bool shownOnce_ = false;

@@ -18,11 +18,11 @@ constexpr Rgb kValueText{255, 0, 0};
 constexpr Rgb kValueBack{192, 192, 255};
 }  // namespace
 
-const platform::WindowSpec kForm3Window{"Form3", d::kTitle, Rgb{255, 255, 192}, 11880, 8595, true};
+const platform::WindowLayout kForm3Window{"Form3", d::kTitle, Rgb{255, 255, 192}, 11880, 8595, true};
 
 // name, kind, container, caption, left, top, width, height, tab, back, fore, enabled, font.
 // Labels take no focus; the commands tab Command2, Command3, Command1.
-const std::array<platform::ControlSpec, 86> kForm3Controls{{
+const std::array<platform::ControlRow, 86> kForm3Controls{{
     {"Label1", kLabel, "", d::kTitle, 3720, 0, 2535, 375, 0, Rgb{255, 255, 192}, Rgb{128, 0, 0}, true, FontRole::TitleBold12},
     {"Frame2", kFrame, "", d::kFrame2, 3720, 360, 8055, 4815, 0, Rgb{255, 224, 192}, Rgb{0, 0, 192}},
     {"Frame3", kFrame, "Frame2", d::kFrame3, 5040, 240, 2895, 2175, 0, Rgb{255, 192, 192}, Rgb{128, 0, 0}},

@@ -3,12 +3,12 @@
 
 #include <array>
 
-#include "platform/control_spec.h"
+#include "platform/control_row.h"
 #include "platform/form_window.h"
 
 namespace krv1::forms {
 
-extern const platform::WindowSpec kForm3Window;
-extern const std::array<platform::ControlSpec, 86> kForm3Controls;
+extern const platform::WindowLayout kForm3Window;
+extern const std::array<platform::ControlRow, 86> kForm3Controls;
 
 }  // namespace krv1::forms

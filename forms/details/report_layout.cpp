@@ -12,23 +12,23 @@ namespace r = text::report;
 
 namespace {
 
-// One part of a line: the caption of a label, or a text of the report.
-struct Part {
+// One piece of a line: the caption of a label, or a text of the report.
+struct Piece {
     const char* label = nullptr;
     std::string_view text;
 };
-constexpr Part L(const char* label) { return Part{label, {}}; }
-constexpr Part T(std::string_view text) { return Part{nullptr, text}; }
+constexpr Piece L(const char* label) { return Piece{label, {}}; }
+constexpr Piece T(std::string_view text) { return Piece{nullptr, text}; }
 
-struct LineSpec {
+struct LineLayout {
     int x, y;
     bool bold;
-    std::initializer_list<Part> parts;
+    std::initializer_list<Piece> pieces;
 };
 
 // Line pitch 300 twips, with 600 after the title and 400 after the engineer;
 // the two sub-lines of step 5 are indented 100 twips further.
-const LineSpec kLines[] = {
+const LineLayout kLines[] = {
     {3900, 800, true, {T(r::kTitle)}},
     {1000, 1400, false, {T(r::kEngineer)}},  // followed by the engineer's name
     {900, 1800, false, {L("Label2"), L("Label3")}},
@@ -84,11 +84,11 @@ QString ToQString(std::string_view text) {
 std::vector<ReportLine> ReportLines(const CaptionOf& captionOf, const QString& engineerName) {
     std::vector<ReportLine> lines;
     lines.reserve(std::size(kLines));
-    for (const LineSpec& spec : kLines) {
+    for (const LineLayout& layout : kLines) {
         QString text;
-        for (const Part& part : spec.parts)
-            text += part.label ? captionOf(part.label) : ToQString(part.text);
-        lines.push_back(ReportLine{spec.x, spec.y, spec.bold, text});
+        for (const Piece& piece : layout.pieces)
+            text += piece.label ? captionOf(piece.label) : ToQString(piece.text);
+        lines.push_back(ReportLine{layout.x, layout.y, layout.bold, text});
     }
     lines[1].Text += engineerName;
     return lines;

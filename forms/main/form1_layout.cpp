@@ -21,10 +21,10 @@ constexpr auto kOption = ControlKind::OptionButton;
 constexpr auto kFrame = ControlKind::Frame;
 }  // namespace
 
-const platform::WindowSpec kForm1Window{"Form1", t::kTitle, kWindowBack, 11880, 8595, true};
+const platform::WindowLayout kForm1Window{"Form1", t::kTitle, kWindowBack, 11880, 8595, true};
 
 // name, kind, container, caption, left, top, width, height, tab, back, fore, enabled, font
-const std::array<platform::ControlSpec, 51> kForm1Controls{{
+const std::array<platform::ControlRow, 51> kForm1Controls{{
     // Directly on the window.
     {"Command6", kButton, "", t::kCommand6, 4320, 7320, 1095, 375, 29},
     {"Command5", kButton, "", t::kCommand5, 10440, 960, 1095, 375, 28},

@@ -3,12 +3,12 @@
 
 #include <array>
 
-#include "platform/control_spec.h"
+#include "platform/control_row.h"
 #include "platform/form_window.h"
 
 namespace krv1::forms {
 
-extern const platform::WindowSpec kForm1Window;
-extern const std::array<platform::ControlSpec, 51> kForm1Controls;
+extern const platform::WindowLayout kForm1Window;
+extern const std::array<platform::ControlRow, 51> kForm1Controls;
 
 }  // namespace krv1::forms

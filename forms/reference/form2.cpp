@@ -17,12 +17,12 @@ using platform::Rgb;
 
 namespace {
 
-const platform::WindowSpec kForm2Window{"Form2", text::reference::kConditionsTitle,
+const platform::WindowLayout kForm2Window{"Form2", text::reference::kConditionsTitle,
                                         Rgb{255, 192, 192}, 7110, 6765, false,
                                         QPoint(2100, 1530)};
 
 // name, kind, container, caption, left, top, width, height, tab, back, fore
-const std::array<platform::ControlSpec, 2> kForm2Controls{{
+const std::array<platform::ControlRow, 2> kForm2Controls{{
     {"Text1", ControlKind::ReadOnlyText, "", "", 0, 0, 7095, 6015, 0, Rgb{0, 0, 0},
      Rgb{255, 255, 0}},
     {"Command1", ControlKind::CommandButton, "", text::reference::kConditionsClose, 2760, 6120,

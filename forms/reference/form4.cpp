@@ -14,11 +14,11 @@ namespace {
 
 constexpr Rgb kAboutBack{255, 192, 128};
 
-const platform::WindowSpec kForm4Window{"Form4", text::reference::kAboutTitle, kAboutBack,
+const platform::WindowLayout kForm4Window{"Form4", text::reference::kAboutTitle, kAboutBack,
                                         4875, 2970, false, QPoint(285, 1275)};
 
 // name, kind, container, caption, left, top, width, height, tab, back
-const std::array<platform::ControlSpec, 3> kForm4Controls{{
+const std::array<platform::ControlRow, 3> kForm4Controls{{
     {"Label1", ControlKind::Label, "", text::reference::kAboutPurpose, 120, 120, 4575, 1215, 0,
      kAboutBack},
     {"Label2", ControlKind::Label, "", text::reference::kAboutContact, 240, 1320, 4335, 975, 1,

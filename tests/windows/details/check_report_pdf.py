@@ -29,7 +29,8 @@ if not size or abs(float(size.group(1)) - 595.3) > 2 or abs(float(size.group(2))
     fail("the page is not A4 portrait: " + (size.group(0) if size else "no size"))
 
 root = ET.parse(sys.argv[2]).getroot()
-fonts = {spec.get("id"): spec.get("family", "") for spec in root.iter("fontspec")}
+# Font entries are the elements that carry a family; text elements name one.
+fonts = {e.get("id"): e.get("family") for e in root.iter() if e.get("family") is not None}
 pieces = []
 for text in root.iter("text"):
     content = "".join(text.itertext())

@@ -13,7 +13,7 @@ namespace {
 using krv1::testing::Find;
 
 // A small window: two option groups, a list, a text box and a label.
-const std::array<ControlSpec, 8> kSample{{
+const std::array<ControlRow, 8> kSample{{
     {"Frame1", ControlKind::Frame, "", "กลุ่ม", 120, 120, 3000, 1500, 1, Rgb{255, 192, 192},
      Rgb{192, 0, 0}},
     {"Option1", ControlKind::OptionButton, "Frame1", "หนึ่ง", 120, 300, 1200, 255, 3},

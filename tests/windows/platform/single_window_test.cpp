@@ -15,7 +15,7 @@ int loads = 0;
 class CountingWindow : public FormWindow {
 public:
     CountingWindow()
-        : FormWindow(WindowSpec{"FormT", "T", Rgb{1, 2, 3}, 1500, 1500, false}, {}, QIcon()) {}
+        : FormWindow(WindowLayout{"FormT", "T", Rgb{1, 2, 3}, 1500, 1500, false}, {}, QIcon()) {}
 
 protected:
     void Form_Load() override { ++loads; }

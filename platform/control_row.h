@@ -25,7 +25,7 @@ enum class ControlKind {
 // Fonts named by the layout; each maps to a Thai-capable face at start-up.
 enum class FontRole { Default, TitleBold12, CaptionBold975 };
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     ControlKind kind;
     std::string_view container;  // empty: directly on the window
