@@ -71,7 +71,6 @@ public:
     explicit FormOptionButton(QWidget* parent);
     // Joins the exclusive group of the buttons directly in `container`.
     void joinGroupOf(QWidget* container);
-    bool value() const { return isChecked(); }
     // Selects the button, or leaves its whole group unselected.
     void setValue(bool selected);
 signals:

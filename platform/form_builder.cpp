@@ -7,16 +7,13 @@
 #include "controls.h"
 #include "fonts.h"
 #include "twips.h"
+#include "utf8_text.h"
 
 namespace krv1::platform {
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
-    const QString caption = ToQString(row.caption);
+    const QString caption = FromUtf8(row.caption);
     switch (row.kind) {
         case ControlKind::CommandButton:
             return new QPushButton(caption, parent);
@@ -118,7 +115,7 @@ Controls BuildControls(QWidget* window, std::span<const ControlRow> rows, Rgb wi
     // so that the table may list a control before its frame.
     for (const ControlRow& row : rows) {
         QWidget* widget = CreateControl(row, window);
-        widget->setObjectName(ToQString(row.name));
+        widget->setObjectName(FromUtf8(row.name));
         controls.add(widget->objectName(), widget);
     }
     const auto backOf = [&](std::string_view container) {
@@ -133,9 +130,9 @@ Controls BuildControls(QWidget* window, std::span<const ControlRow> rows, Rgb wi
         return back;
     };
     for (const ControlRow& row : rows) {
-        QWidget* widget = controls.find(ToQString(row.name));
+        QWidget* widget = controls.find(FromUtf8(row.name));
         if (!row.container.empty()) {
-            QWidget* container = controls.find(ToQString(row.container));
+            QWidget* container = controls.find(FromUtf8(row.container));
             Q_ASSERT_X(container, "BuildControls", row.name.data());
             widget->setParent(container);
         }
@@ -152,10 +149,10 @@ Controls BuildControls(QWidget* window, std::span<const ControlRow> rows, Rgb wi
     // it overlaps), a label later in the table above an earlier one (a value
     // above the caption it follows), and command buttons above everything.
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-        if (row->kind == ControlKind::Label) controls.find(ToQString(row->name))->lower();
+        if (row->kind == ControlKind::Label) controls.find(FromUtf8(row->name))->lower();
     }
     for (const ControlRow& row : rows) {
-        if (row.kind == ControlKind::CommandButton) controls.find(ToQString(row.name))->raise();
+        if (row.kind == ControlKind::CommandButton) controls.find(FromUtf8(row.name))->raise();
     }
 
     std::vector<const ControlRow*> focusable;
@@ -164,8 +161,8 @@ Controls BuildControls(QWidget* window, std::span<const ControlRow> rows, Rgb wi
     std::sort(focusable.begin(), focusable.end(),
               [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
     for (std::size_t i = 1; i < focusable.size(); ++i) {
-        QWidget::setTabOrder(controls.find(ToQString(focusable[i - 1]->name)),
-                             controls.find(ToQString(focusable[i]->name)));
+        QWidget::setTabOrder(controls.find(FromUtf8(focusable[i - 1]->name)),
+                             controls.find(FromUtf8(focusable[i]->name)));
     }
     return controls;
 }

@@ -21,7 +21,6 @@ public:
         Q_ASSERT_X(control, "Controls::get", name);
         return control;
     }
-    QList<QString> names() const { return byName_.keys(); }
 
 private:
     QHash<QString, QWidget*> byName_;

@@ -1,6 +1,7 @@
 #include "form_window.h"
 
 #include "twips.h"
+#include "utf8_text.h"
 
 namespace krv1::platform {
 
@@ -8,8 +9,8 @@ FormWindow::FormWindow(const WindowLayout& window, std::span<const ControlRow> c
                        const QIcon& icon)
     : QWidget(nullptr), layout_(window) {
     const double dpi = ScreenDpi();
-    setObjectName(QString::fromUtf8(window.name.data(), qsizetype(window.name.size())));
-    setWindowTitle(QString::fromUtf8(window.title.data(), qsizetype(window.title.size())));
+    setObjectName(FromUtf8(window.name));
+    setWindowTitle(FromUtf8(window.title));
     setWindowIcon(icon);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, window.back.toColor());

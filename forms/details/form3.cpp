@@ -10,14 +10,12 @@
 #include "report_layout.h"
 #include "report_printing.h"
 #include "text/report_texts.h"
+#include "platform/utf8_text.h"
 
 namespace krv1::forms {
 
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 }  // namespace
 
@@ -53,11 +51,11 @@ void Form3::Command1_Click() {
 
     std::unique_ptr<platform::Printer> printer = printers_ ? printers_() : nullptr;
     if (!printer) {
-        platform::ShowMessage(this, ToQString(text::report::kNoDefaultPrinter));
+        platform::ShowMessage(this, platform::FromUtf8(text::report::kNoDefaultPrinter));
         return;
     }
     if (!PrintReport(*printer, lines))
-        platform::ShowMessage(this, ToQString(text::report::kPrinterRefused));
+        platform::ShowMessage(this, platform::FromUtf8(text::report::kPrinterRefused));
 }
 
 void Form3::Command2_Click() { hide(); }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "text/report_texts.h"
+#include "platform/utf8_text.h"
 
 namespace krv1::forms {
 
@@ -75,9 +76,6 @@ const LineLayout kLines[] = {
     {1300, 14100, true, {L("Label71"), L("Label76")}},
 };
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 }  // namespace
 
@@ -87,7 +85,7 @@ std::vector<ReportLine> ReportLines(const CaptionOf& captionOf, const QString& e
     for (const LineLayout& layout : kLines) {
         QString text;
         for (const Piece& piece : layout.pieces)
-            text += piece.label ? captionOf(piece.label) : ToQString(piece.text);
+            text += piece.label ? captionOf(piece.label) : platform::FromUtf8(piece.text);
         lines.push_back(ReportLine{layout.x, layout.y, layout.bold, text});
     }
     lines[1].Text += engineerName;

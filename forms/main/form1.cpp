@@ -12,6 +12,7 @@
 #include "platform/message_box.h"
 #include "platform/number_locale.h"
 #include "text/mix_choices.h"
+#include "platform/utf8_text.h"
 
 namespace krv1::forms {
 
@@ -23,9 +24,6 @@ using platform::FormTextBox;
 
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 }  // namespace
 
@@ -79,9 +77,9 @@ void Form1::ConnectHandlers() {
 
 void Form1::Form_Load() {
     auto* slump = control<FormDropDownList>("Combo1");
-    for (std::string_view entry : text::kSlumpEntries) slump->appendEntry(ToQString(entry));
+    for (std::string_view entry : text::kSlumpEntries) slump->appendEntry(platform::FromUtf8(entry));
     auto* stone = control<FormDropDownList>("Combo2");
-    for (std::string_view entry : text::kStoneEntries) stone->appendEntry(ToQString(entry));
+    for (std::string_view entry : text::kStoneEntries) stone->appendEntry(platform::FromUtf8(entry));
     control<QLabel>("Picture1")->setPixmap(platform::RoadWorksSign(40));
 }
 

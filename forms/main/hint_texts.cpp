@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "platform/utf8_text.h"
 #include "text/hint_texts.h"
 
 namespace krv1::forms::hints {
@@ -11,7 +12,7 @@ namespace {
 QString Joined(std::initializer_list<std::string_view> pieces) {
     QString text;
     for (std::string_view piece : pieces)
-        text += QString::fromUtf8(piece.data(), qsizetype(piece.size()));
+        text += platform::FromUtf8(piece);
     return text;
 }
 

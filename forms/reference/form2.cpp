@@ -7,6 +7,7 @@
 
 #include "platform/artwork.h"
 #include "platform/controls.h"
+#include "platform/utf8_text.h"
 #include "text/conditions_texts.h"
 #include "text/reference_texts.h"
 
@@ -43,7 +44,7 @@ Form2::Form2() : FormWindow(kForm2Window, kForm2Controls, platform::SpeechBubble
 QString Form2::ConditionsText() {
     QString text;
     for (std::string_view piece : text::kConditionsPieces)
-        text += QString::fromUtf8(piece.data(), qsizetype(piece.size()));
+        text += platform::FromUtf8(piece);
     return text;
 }
 

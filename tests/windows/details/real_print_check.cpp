@@ -14,6 +14,7 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/utf8_text.h"
 #include "text/report_texts.h"
 
 namespace {
@@ -59,7 +60,7 @@ int main(int argc, char* argv[]) {
 
     for (const QString& message : messages) std::fprintf(stderr, "message: %s\n", qPrintable(message));
     const auto told = [&](std::string_view message) {
-        return messages == QStringList{QString::fromUtf8(message.data(), qsizetype(message.size()))} &&
+        return messages == QStringList{krv1::platform::FromUtf8(message)} &&
                details->isVisible();
     };
     if (expected == QLatin1String("no-printer")) return told(krv1::text::report::kNoDefaultPrinter) ? 0 : 1;

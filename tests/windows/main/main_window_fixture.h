@@ -8,13 +8,12 @@
 #include "forms/main/form1.h"
 #include "forms/main/secondary_windows.h"
 #include "platform/controls.h"
+#include "platform/utf8_text.h"
 #include "window_test_support.h"
 
 namespace krv1::testing {
 
-inline QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
+inline QString Q(std::string_view text) { return platform::FromUtf8(text); }
 
 class MainWindowTest : public ::testing::Test {
 public:

@@ -7,6 +7,7 @@
 #include "forms/reference/form4.h"
 #include "platform/controls.h"
 #include "platform/single_window.h"
+#include "platform/utf8_text.h"
 #include "text/reference_texts.h"
 #include "window_test_support.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 using krv1::testing::Find;
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Q(std::string_view text) { return platform::FromUtf8(text); }
 
 TEST(ConditionsWindow, ShowsTheJoinedTextOf2437Characters) {
     platform::SingleWindow<Form2> conditions;
