@@ -2,7 +2,6 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/calculation.h"
-#include "text/mix_choices.h"
 
 namespace {
 
@@ -10,8 +9,8 @@ void BM_CalculateMix(benchmark::State& loop) {
     krv1::MixInput input;
     input.RequiredStrength = "240";
     input.Shape = krv1::SpecimenShape::Cube;
-    input.SlumpText = std::string(krv1::text::kSlump75);
-    input.AggregateText = std::string(krv1::text::kStone3Quarter);
+    input.Slump = krv1::SlumpChoice::Slump7_5;
+    input.Stone = krv1::StoneChoice::ThreeQuarterInch;
     input.Admixture = krv1::AdmixtureChoice::WithAdmixture;
     input.DosageText = "250";
     input.SandMoistureText = "5";

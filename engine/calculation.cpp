@@ -8,7 +8,6 @@
 #include "number_text.h"
 #include "target_strength.h"
 #include "text/engine_messages.h"
-#include "water_table.h"
 
 namespace krv1 {
 namespace {
@@ -52,38 +51,43 @@ MixDesign Design(const MixInput& input, MixState state, const NumberLocale& loca
         // A strength beyond the range of a double is a number all the same:
         // the range check below reports it, without a computed figure.
         if (error.failure() == ConversionFailure::NotNumeric)
-            throw Refuse(FaultyInput::Text2, text::kStrengthNotNumber);
+            throw Refuse(FaultyInput::Strength, text::kStrengthNotNumber);
     }
     if (input.Shape == SpecimenShape::None)
-        throw Refuse(FaultyInput::Option3, text::kShapeNotChosen);
+        throw Refuse(FaultyInput::SpecimenShape, text::kShapeNotChosen);
     try {
         ComputeTargetStrength(input, state, locale);
     } catch (const ConversionError&) {
-        throw Refusal{FaultyInput::Text2, OutOfRangeMessage(std::nullopt)};
+        throw Refusal{FaultyInput::Strength, OutOfRangeMessage(std::nullopt)};
     }
     if (state.F < kLowestTargetStrength || state.F > kHighestTargetStrength)
-        throw Refusal{FaultyInput::Text2, OutOfRangeMessage(state.F)};
+        throw Refusal{FaultyInput::Strength, OutOfRangeMessage(state.F)};
 
     if (input.Admixture == AdmixtureChoice::None)
-        throw Refuse(FaultyInput::Option1, text::kAdmixtureNotChosen);
+        throw Refuse(FaultyInput::AdmixtureChoice, text::kAdmixtureNotChosen);
     if (input.Admixture == AdmixtureChoice::WithAdmixture) {
-        Require([&] { state.M = TextToInteger(input.DosageText, locale); }, FaultyInput::Text3,
+        Require([&] { state.M = TextToInteger(input.DosageText, locale); }, FaultyInput::Dosage,
                 text::kDosageNotNumber);
     } else {
         state.M = 0;
     }
-    if (!IsSlumpEntry(input.SlumpText)) throw Refuse(FaultyInput::Combo1, text::kSlumpNotChosen);
-    if (!IsAggregateEntry(input.AggregateText))
-        throw Refuse(FaultyInput::Combo2, text::kAggregateNotChosen);
-    Require([&] { TextToDouble(input.SandMoistureText, locale); }, FaultyInput::Text4,
+    if (input.Slump == SlumpChoice::None) throw Refuse(FaultyInput::Slump, text::kSlumpNotChosen);
+    if (input.Stone == StoneChoice::None)
+        throw Refuse(FaultyInput::StoneSize, text::kAggregateNotChosen);
+    Require([&] { TextToDouble(input.SandMoistureText, locale); }, FaultyInput::SandMoisture,
             text::kMoistureNotNumber);
 
     // With every input usable, only the admixture amount (a huge dosage) can
     // leave the 16-bit range in the proportioning.
-    Require([&] { ProportionMix(input, state); }, FaultyInput::Text3, text::kResultOutOfRange);
-    Require([&] { AdjustForMoisture(input.SandMoistureText, state, locale); }, FaultyInput::Text4,
+    Require([&] { ProportionMix(input, state); }, FaultyInput::Dosage, text::kResultOutOfRange);
+    Require([&] { AdjustForMoisture(input.SandMoistureText, state, locale); }, FaultyInput::SandMoisture,
             text::kResultOutOfRange);
-    return MixDesign{state, RoundedMix(state), AdjustedMix(state)};
+    // The account's surface moisture and excess water are worked out afresh
+    // from the moisture text, exactly as the correction itself does.
+    const double surface = SurfaceMoisture(input.SandMoistureText, locale);
+    const double excess =
+        ExcessWater(RoundedSand(state), SurfaceMoisture(input.SandMoistureText, locale));
+    return MixDesign{state, RoundedMix(state), AdjustedMix(state), surface, excess};
 }
 
 }  // namespace
@@ -97,7 +101,7 @@ CalculationResult CalculateMix(const MixInput& input, const MixState& previous,
     } catch (...) {
         // Out of memory is the only thing left; still never end the program.
         return CalculationResult{std::nullopt,
-                                 CalculationError{FaultyInput::Text2,
+                                 CalculationError{FaultyInput::Strength,
                                                   std::string(text::kResultOutOfRange)}};
     }
 }

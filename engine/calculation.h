@@ -13,8 +13,16 @@
 
 namespace krv1 {
 
-// The input the engineer has to correct, named by its control.
-enum class FaultyInput { Text2, Option3, Option1, Text3, Combo1, Combo2, Text4 };
+// The input the engineer has to correct.
+enum class FaultyInput {
+    Strength,
+    SpecimenShape,
+    AdmixtureChoice,
+    Dosage,
+    Slump,
+    StoneSize,
+    SandMoisture,
+};
 
 struct CalculationError {
     FaultyInput Input;
@@ -25,6 +33,10 @@ struct MixDesign {
     MixState State;
     BatchQuantities Rounded;   // before the sand-moisture correction
     BatchQuantities Adjusted;  // after it
+    // Moisture beyond the absorption, percent, and the water it brings in
+    // with the batched sand, litres; both unrounded, as the account shows them.
+    double SurfaceMoisture = 0;
+    double ExcessWater = 0;
 };
 
 struct CalculationResult {

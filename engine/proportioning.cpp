@@ -9,7 +9,7 @@
 namespace krv1 {
 
 void ProportionMix(const MixInput& input, MixState& state) {
-    if (const auto row = WaterTable(input.SlumpText, input.AggregateText, input.Admixture)) {
+    if (const auto row = WaterTable(input.Slump, input.Stone, input.Admixture)) {
         state.W = row->W;
         state.P = row->P;
     }

@@ -1,8 +1,10 @@
 #include "report_printing.h"
 
+#include "platform/utf8_text.h"
+
 namespace krv1::forms {
 
-bool PrintReport(platform::Printer& printer, const std::vector<ReportLine>& lines) {
+bool PrintReport(platform::Printer& printer, const std::vector<presentation::ReportLine>& lines) {
     // The whole set-up at every job: nothing depends on an earlier one.
     printer.setPaperA4();
     printer.setPortrait();
@@ -10,7 +12,7 @@ bool PrintReport(platform::Printer& printer, const std::vector<ReportLine>& line
     printer.setFontBold(true);
     printer.setFontSize(kReportPointSize);
     bool bold = true;
-    for (const ReportLine& line : lines) {
+    for (const presentation::ReportLine& line : lines) {
         if (line.Bold && !bold) {
             printer.setFontBold(true);
             bold = true;
@@ -21,7 +23,7 @@ bool PrintReport(platform::Printer& printer, const std::vector<ReportLine>& line
             printer.setFontBold(false);
             bold = false;
         }
-        printer.print(line.Text);
+        printer.print(platform::FromUtf8(line.Text));
     }
     return printer.endDoc();
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/printer.h"
-#include "report_layout.h"
+#include "presentation/report_lines.h"
 
 namespace krv1::forms {
 
@@ -15,6 +15,6 @@ inline constexpr const char* kReportFont = "CordiaUPC";
 inline constexpr double kReportPointSize = 16;
 
 // Returns false when the printer did not take the job.
-bool PrintReport(platform::Printer& printer, const std::vector<ReportLine>& lines);
+bool PrintReport(platform::Printer& printer, const std::vector<presentation::ReportLine>& lines);
 
 }  // namespace krv1::forms

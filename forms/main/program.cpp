@@ -3,8 +3,8 @@
 namespace krv1::forms {
 
 void Program::start() {
-    form1_.load();
-    form1_.showForm();
+    mainWindow_.load();
+    mainWindow_.showForm();
 }
 
 }  // namespace krv1::forms

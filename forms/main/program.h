@@ -2,20 +2,20 @@
 // with its lists filled, and the secondary windows it opens.
 #pragma once
 
-#include "form1.h"
+#include "main_window.h"
 #include "secondary_windows.h"
 
 namespace krv1::forms {
 
 class Program {
 public:
-    // Runs the main window's Form_Load and shows it.
+    // Loads the main window and shows it.
     void start();
-    Form1& mainWindow() { return form1_; }
+    MainWindow& mainWindow() { return mainWindow_; }
 
 private:
     SecondaryWindows windows_;
-    Form1 form1_{windows_};
+    MainWindow mainWindow_{windows_};
 };
 
 }  // namespace krv1::forms

@@ -3,9 +3,9 @@
 namespace krv1::forms {
 
 void SecondaryWindows::closeAll() {
-    if (Form2* window = conditions.existing()) window->close();
-    if (Form4* window = about.existing()) window->close();
-    if (Form3* window = details.existing()) window->close();
+    if (ConditionsWindow* window = conditions.existing()) window->close();
+    if (AboutWindow* window = about.existing()) window->close();
+    if (DetailsWindow* window = details.existing()) window->close();
 }
 
 }  // namespace krv1::forms

@@ -2,17 +2,17 @@
 // that shows them.
 #pragma once
 
-#include "forms/details/form3.h"
-#include "forms/reference/form2.h"
-#include "forms/reference/form4.h"
+#include "forms/details/details_window.h"
+#include "forms/conditions/conditions_window.h"
+#include "forms/about/about_window.h"
 #include "platform/single_window.h"
 
 namespace krv1::forms {
 
 struct SecondaryWindows {
-    platform::SingleWindow<Form2> conditions;
-    platform::SingleWindow<Form4> about;
-    platform::SingleWindow<Form3> details{[this] { return new Form3(conditions); }};
+    platform::SingleWindow<ConditionsWindow> conditions;
+    platform::SingleWindow<AboutWindow> about;
+    platform::SingleWindow<DetailsWindow> details{[this] { return new DetailsWindow(conditions); }};
 
     SecondaryWindows() = default;
     SecondaryWindows(const SecondaryWindows&) = delete;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/calculation.h"
-#include "mix_inputs.h"
+#include "tests/support/worked_designs.h"
 #include "text/engine_messages.h"
 
 namespace krv1 {
@@ -29,7 +29,7 @@ Refused RefusalOf(const MixInput& input) {
     const MixState before = EarlierState();
     const CalculationResult result = CalculateMix(input, before);
     EXPECT_FALSE(result.Design.has_value());
-    if (!result.Error) return {FaultyInput::Text2, "<calculated>"};
+    if (!result.Error) return {FaultyInput::Strength, "<calculated>"};
     return {result.Error->Input, result.Error->Message};
 }
 
@@ -43,28 +43,28 @@ TEST(CalculationErrors, StrengthThatIsNoNumber) {
     for (const char* strength : {"", "abc", " ", "24O"}) {
         MixInput input = testing::WorkedDesign();
         input.RequiredStrength = strength;
-        ExpectRefused(input, FaultyInput::Text2, text::kStrengthNotNumber);
+        ExpectRefused(input, FaultyInput::Strength, text::kStrengthNotNumber);
     }
 }
 
 TEST(CalculationErrors, NoShapeChosenIsReportedBeforeTheRange) {
     MixInput input = testing::WorkedDesign();
     input.Shape = SpecimenShape::None;
-    ExpectRefused(input, FaultyInput::Option3, text::kShapeNotChosen);
+    ExpectRefused(input, FaultyInput::SpecimenShape, text::kShapeNotChosen);
     input.RequiredStrength = "999999";
-    ExpectRefused(input, FaultyInput::Option3, text::kShapeNotChosen);
+    ExpectRefused(input, FaultyInput::SpecimenShape, text::kShapeNotChosen);
 }
 
 TEST(CalculationErrors, TargetOutsideTheRatioCurveNamesTheComputedValue) {
     MixInput input = testing::WorkedDesign();
     input.RequiredStrength = "500";
-    ExpectRefused(input, FaultyInput::Text2,
+    ExpectRefused(input, FaultyInput::Strength,
                   "กำลังอัดที่ต้องผลิตต้องอยู่ระหว่าง 150 ถึง 450 กก./ตร.ซม. (คำนวณได้ 560 กก./ตร.ซม.)");
     input.RequiredStrength = "89.4";
-    ExpectRefused(input, FaultyInput::Text2,
+    ExpectRefused(input, FaultyInput::Strength,
                   "กำลังอัดที่ต้องผลิตต้องอยู่ระหว่าง 150 ถึง 450 กก./ตร.ซม. (คำนวณได้ 149 กก./ตร.ซม.)");
     input.RequiredStrength = "-100";
-    ExpectRefused(input, FaultyInput::Text2,
+    ExpectRefused(input, FaultyInput::Strength,
                   "กำลังอัดที่ต้องผลิตต้องอยู่ระหว่าง 150 ถึง 450 กก./ตร.ซม. (คำนวณได้ -40 กก./ตร.ซม.)");
 }
 
@@ -72,24 +72,24 @@ TEST(CalculationErrors, StrengthTooLargeToComputeHasNoFigure) {
     MixInput input = testing::WorkedDesign();
     for (const char* strength : {"40000", "32750", "1e400"}) {
         input.RequiredStrength = strength;
-        ExpectRefused(input, FaultyInput::Text2, text::kTargetStrengthOutOfRange);
+        ExpectRefused(input, FaultyInput::Strength, text::kTargetStrengthOutOfRange);
     }
     input.Shape = SpecimenShape::Cylinder;
     input.RequiredStrength = "27300";  // fits 16 bits, 27300 / 0.833 + 60 does not
-    ExpectRefused(input, FaultyInput::Text2, text::kTargetStrengthOutOfRange);
+    ExpectRefused(input, FaultyInput::Strength, text::kTargetStrengthOutOfRange);
 }
 
 TEST(CalculationErrors, NoAdmixtureChoice) {
     MixInput input = testing::WorkedDesign();
     input.Admixture = AdmixtureChoice::None;
-    ExpectRefused(input, FaultyInput::Option1, text::kAdmixtureNotChosen);
+    ExpectRefused(input, FaultyInput::AdmixtureChoice, text::kAdmixtureNotChosen);
 }
 
 TEST(CalculationErrors, DosageIsReadOnlyWithAdmixture) {
     MixInput input = testing::WorkedDesignWithAdmixture();
     for (const char* dosage : {"", "มาก", "40000"}) {
         input.DosageText = dosage;
-        ExpectRefused(input, FaultyInput::Text3, text::kDosageNotNumber);
+        ExpectRefused(input, FaultyInput::Dosage, text::kDosageNotNumber);
     }
     input.Admixture = AdmixtureChoice::WithoutAdmixture;
     EXPECT_TRUE(CalculateMix(input, {}).ok());
@@ -97,48 +97,48 @@ TEST(CalculationErrors, DosageIsReadOnlyWithAdmixture) {
 
 TEST(CalculationErrors, ListsWithNothingChosen) {
     MixInput input = testing::WorkedDesign();
-    input.SlumpText.clear();
-    input.AggregateText.clear();
-    ExpectRefused(input, FaultyInput::Combo1, text::kSlumpNotChosen);
+    input.Slump = SlumpChoice::None;
+    input.Stone = StoneChoice::None;
+    ExpectRefused(input, FaultyInput::Slump, text::kSlumpNotChosen);
     input = testing::WorkedDesign();
-    input.AggregateText.clear();
-    ExpectRefused(input, FaultyInput::Combo2, text::kAggregateNotChosen);
+    input.Stone = StoneChoice::None;
+    ExpectRefused(input, FaultyInput::StoneSize, text::kAggregateNotChosen);
 }
 
 TEST(CalculationErrors, MoistureThatIsNoNumber) {
     for (const char* moisture : {"", "ชื้น", "5%", "1e999"}) {
         MixInput input = testing::WorkedDesign();
         input.SandMoistureText = moisture;
-        ExpectRefused(input, FaultyInput::Text4, text::kMoistureNotNumber);
+        ExpectRefused(input, FaultyInput::SandMoisture, text::kMoistureNotNumber);
     }
 }
 
 TEST(CalculationErrors, ResultsBeyondSixteenBitsNameTheirInput) {
     MixInput input = testing::WorkedDesignWithAdmixture();
     input.DosageText = "20000";
-    ExpectRefused(input, FaultyInput::Text3, text::kResultOutOfRange);
+    ExpectRefused(input, FaultyInput::Dosage, text::kResultOutOfRange);
     input = testing::WorkedDesign();
     for (const char* moisture : {"5000", "-5000", "1e300"}) {
         input.SandMoistureText = moisture;
-        ExpectRefused(input, FaultyInput::Text4, text::kResultOutOfRange);
+        ExpectRefused(input, FaultyInput::SandMoisture, text::kResultOutOfRange);
     }
 }
 
 TEST(CalculationErrors, TheFirstFailureInReadingOrderIsReported) {
     MixInput input;  // everything empty or unchosen
-    ExpectRefused(input, FaultyInput::Text2, text::kStrengthNotNumber);
+    ExpectRefused(input, FaultyInput::Strength, text::kStrengthNotNumber);
     input.RequiredStrength = "240";
-    ExpectRefused(input, FaultyInput::Option3, text::kShapeNotChosen);
+    ExpectRefused(input, FaultyInput::SpecimenShape, text::kShapeNotChosen);
     input.Shape = SpecimenShape::Cube;
-    ExpectRefused(input, FaultyInput::Option1, text::kAdmixtureNotChosen);
+    ExpectRefused(input, FaultyInput::AdmixtureChoice, text::kAdmixtureNotChosen);
     input.Admixture = AdmixtureChoice::WithAdmixture;
-    ExpectRefused(input, FaultyInput::Text3, text::kDosageNotNumber);
+    ExpectRefused(input, FaultyInput::Dosage, text::kDosageNotNumber);
     input.DosageText = "250";
-    ExpectRefused(input, FaultyInput::Combo1, text::kSlumpNotChosen);
-    input.SlumpText = std::string(text::kSlump75);
-    ExpectRefused(input, FaultyInput::Combo2, text::kAggregateNotChosen);
-    input.AggregateText = std::string(text::kStone1Inch);
-    ExpectRefused(input, FaultyInput::Text4, text::kMoistureNotNumber);
+    ExpectRefused(input, FaultyInput::Slump, text::kSlumpNotChosen);
+    input.Slump = SlumpChoice::Slump7_5;
+    ExpectRefused(input, FaultyInput::StoneSize, text::kAggregateNotChosen);
+    input.Stone = StoneChoice::OneInch;
+    ExpectRefused(input, FaultyInput::SandMoisture, text::kMoistureNotNumber);
     input.SandMoistureText = "3";
     EXPECT_TRUE(CalculateMix(input, {}).ok());
 }

@@ -4,8 +4,7 @@
 
 #include <cmath>
 
-#include "mix_inputs.h"
-#include "text/mix_choices.h"
+#include "tests/support/worked_designs.h"
 
 namespace krv1 {
 namespace {
@@ -63,8 +62,8 @@ TEST(CalculateMix, NegativeDosageAndMoistureInRangeAreComputed) {
 // Every slump, stone, shape and admixture choice over a range of strengths
 // and moistures: the properties that hold for any proportioned metre.
 TEST(CalculateMix, InvariantsOverAGridOfValidInputs) {
-    for (std::string_view slump : text::kSlumpEntries) {
-        for (std::string_view stone : text::kStoneEntries) {
+    for (auto slump : {SlumpChoice::Slump7_5, SlumpChoice::Slump10_0, SlumpChoice::Slump12_5}) {
+        for (auto stone : {StoneChoice::OneInch, StoneChoice::ThreeQuarterInch}) {
             for (auto admixture :
                  {AdmixtureChoice::WithAdmixture, AdmixtureChoice::WithoutAdmixture}) {
                 for (auto shape : {SpecimenShape::Cube, SpecimenShape::Cylinder}) {
@@ -73,15 +72,15 @@ TEST(CalculateMix, InvariantsOverAGridOfValidInputs) {
                             MixInput input;
                             input.RequiredStrength = std::to_string(strength);
                             input.Shape = shape;
-                            input.SlumpText = std::string(slump);
-                            input.AggregateText = std::string(stone);
+                            input.Slump = slump;
+                            input.Stone = stone;
                             input.Admixture = admixture;
                             input.DosageText = "275";
                             input.SandMoistureText = moisture;
                             const CalculationResult result = CalculateMix(input, {});
                             if (!result.ok()) {
                                 // Only a target outside the ratio curve is refused.
-                                ASSERT_EQ(result.Error->Input, FaultyInput::Text2);
+                                ASSERT_EQ(result.Error->Input, FaultyInput::Strength);
                                 continue;
                             }
                             const MixState& s = result.Design->State;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/conversion_error.h"
-#include "mix_inputs.h"
+#include "tests/support/worked_designs.h"
 
 namespace krv1 {
 namespace {
@@ -55,7 +55,7 @@ TEST(ProportionMix, WorkedDesignWithAdmixture) {
 
 TEST(ProportionMix, TiesGoToTheEvenNeighbour) {
     MixInput input = testing::WorkedDesign();
-    input.SlumpText = std::string(text::kSlump100);
+    input.Slump = SlumpChoice::Slump10_0;
     MixState s = Proportioned(input, 150, 0);
     EXPECT_EQ(s.Weight, 222);
     EXPECT_EQ(s.VOLUM, 70);
@@ -63,46 +63,11 @@ TEST(ProportionMix, TiesGoToTheEvenNeighbour) {
     EXPECT_EQ(s.WSAND, 874);  // 330 x 2.65 = 874.5
 
     input = testing::WorkedDesignWithAdmixture();
-    input.AggregateText = std::string(text::kStone1Inch);
+    input.Stone = StoneChoice::OneInch;
     s = Proportioned(input, 150, 250);
     EXPECT_EQ(s.Weight, 189);
     EXPECT_EQ(s.VYA, 472);  // 472.5
     EXPECT_EQ(RoundedMix(s).Admixture, 500);
-}
-
-TEST(ProportionMix, WaterTableCoversEveryCell) {
-    struct Cell {
-        std::string_view slump, stone;
-        int16_t withAdmixture, without, paste;
-    };
-    const Cell cells[] = {
-        {text::kSlump75, text::kStone1Inch, 170, 180, 380},
-        {text::kSlump75, text::kStone3Quarter, 180, 190, 400},
-        {text::kSlump100, text::kStone1Inch, 180, 190, 380},
-        {text::kSlump100, text::kStone3Quarter, 190, 200, 400},
-        {text::kSlump125, text::kStone1Inch, 190, 200, 380},
-        {text::kSlump125, text::kStone3Quarter, 200, 210, 400},
-    };
-    for (const Cell& cell : cells) {
-        MixInput input = testing::WorkedDesign();
-        input.SlumpText = std::string(cell.slump);
-        input.AggregateText = std::string(cell.stone);
-        const MixState without = Proportioned(input, 300, 0);
-        EXPECT_EQ(without.W, cell.without);
-        EXPECT_EQ(without.P, cell.paste);
-        input.Admixture = AdmixtureChoice::WithAdmixture;
-        EXPECT_EQ(Proportioned(input, 300, 0).W, cell.withAdmixture);
-    }
-}
-
-TEST(ProportionMix, ListTextsMatchCharacterForCharacter) {
-    MixInput input = testing::WorkedDesign();
-    input.SlumpText = " 7.5 (บวก,ลบ)2.5";  // trailing blanks missing: no row
-    MixState state;
-    state.F = 300;
-    state.W = 123;
-    ProportionMix(input, state);
-    EXPECT_EQ(state.W, 123);  // kept: the method assigns nothing without a row
 }
 
 TEST(ProportionMix, AdmixtureBeyondSixteenBitsFails) {

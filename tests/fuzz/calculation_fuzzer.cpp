@@ -1,10 +1,10 @@
-// Arbitrary texts and choices through the whole calculation and the details
-// values. Every input must end in a design or in one of the engine's errors,
+// Arbitrary texts and choices through the whole calculation and every text
+// the program computes from it: panels, account and report. Every input must end in a design or in one of the engine's errors,
 // and a refused calculation must hand back no state at all.
 //
 // Input: lines of text: strength, shape (0 none, 1 cube, 2 cylinder), slump
-// and stone (a digit picks a list entry, 0 none; anything else is taken as
-// the list's text), admixture (0 none, 1 with, 2 without), dosage, moisture.
+// and stone (a digit picks a list entry, 0 none; anything else is read back
+// as a list entry would be), admixture (0 none, 1 with, 2 without), dosage, moisture.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -13,10 +13,11 @@
 #include <vector>
 
 #include "engine/calculation.h"
-#include "forms/details/details_values.h"
-#include "forms/main/result_texts.h"
+#include "presentation/choice_texts.h"
+#include "presentation/details_values.h"
+#include "presentation/report_lines.h"
+#include "presentation/result_texts.h"
 #include "text/engine_messages.h"
-#include "text/mix_choices.h"
 
 namespace {
 
@@ -39,13 +40,14 @@ std::vector<std::string> Lines(std::string_view data) {
     return lines;
 }
 
-template <std::size_t N>
-std::string ListText(const std::string& line, const std::array<std::string_view, N>& entries) {
+template <typename Choice, std::size_t N>
+Choice ListChoice(const std::string& line, const std::array<Choice, N>& choices,
+                  Choice (*ofEntry)(std::string_view)) {
     if (line.size() == 1 && line[0] >= '0' && line[0] <= '9') {
         const std::size_t pick = static_cast<std::size_t>(line[0] - '0');
-        return pick >= 1 && pick <= N ? std::string(entries[pick - 1]) : std::string();
+        return pick >= 1 && pick <= N ? choices[pick - 1] : Choice::None;
     }
-    return line;
+    return ofEntry(line);
 }
 
 bool KnownMessage(const std::string& message) {
@@ -68,8 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     input.Shape = lines[1] == "1" ? SpecimenShape::Cube
                   : lines[1] == "2" ? SpecimenShape::Cylinder
                                     : SpecimenShape::None;
-    input.SlumpText = ListText(lines[2], text::kSlumpEntries);
-    input.AggregateText = ListText(lines[3], text::kStoneEntries);
+    input.Slump = ListChoice(lines[2], presentation::kSlumpChoices, presentation::SlumpOfEntry);
+    input.Stone = ListChoice(lines[3], presentation::kStoneChoices, presentation::StoneOfEntry);
     input.Admixture = lines[4] == "1" ? AdmixtureChoice::WithAdmixture
                       : lines[4] == "2" ? AdmixtureChoice::WithoutAdmixture
                                         : AdmixtureChoice::None;
@@ -99,15 +101,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         Require(design.Adjusted.Cement == design.Rounded.Cement);
         Require(design.Adjusted.Stone == design.Rounded.Stone);
 
-        const forms::ResultTexts texts = forms::ResultLabelTexts(design, locale);
-        forms::CalculationRecord record{input, s, {}};
-        for (std::size_t i = 0; i < 5; ++i) {
-            record.ResultTexts[i] = texts.Unadjusted[i];
-            record.ResultTexts[i + 5] = texts.Adjusted[i];
-        }
-        const auto values = forms::DetailsValueTexts(record, locale);
-        Require(values.size() == 39);
-        for (const auto& value : values) Require(!value.Text.empty());
+        const auto account = presentation::DetailsValueTexts(input, design, locale);
+        for (const std::string& value : account.inOrder()) Require(!value.empty());
+        const auto report = presentation::ReportLines(account, lines[0]);
+        Require(report.size() == presentation::kReportLines);
         previous = s;
     }
     return 0;

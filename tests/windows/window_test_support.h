@@ -39,7 +39,7 @@ private:
     QStringList titles_;
 };
 
-// Top-level widgets that are windows of the program (Form1..Form4).
+// Top-level widgets that are windows of the program (MainWindow..AboutWindow).
 int ProgramWindowCount();
 
 }  // namespace krv1::testing

@@ -1,6 +1,7 @@
 #include <deque>
 
-#include "forms/details/form3.h"
+#include "forms/details/details_window.h"
+#include "forms/details/details_window_layout.h"
 #include "main/main_window_fixture.h"
 #include "recording_printer.h"
 #include "text/details_texts.h"
@@ -9,14 +10,17 @@
 namespace krv1::testing {
 namespace {
 
+namespace d = forms::details_controls;
+using V = presentation::DetailsValue;
+
 class PrintJobTest : public MainWindowTest {
 public:
     void SetUp() override {
         MainWindowTest::SetUp();
         enterWorkedDesign();
-        type("Text5", QString::fromUtf8("สมชาย ใจดี"));
+        type(m::kEngineerBox, QString::fromUtf8("สมชาย ใจดี"));
         calculate();
-        control<QPushButton>("Command2")->click();
+        control<QPushButton>(m::kDetailsCommand)->click();
         details = windows->details.existing();
         details->setPrinterSource([this]() -> std::unique_ptr<platform::Printer> {
             if (!printerPresent) return nullptr;
@@ -24,9 +28,9 @@ public:
             return std::make_unique<RecordingPrinter>(jobs.back(), printerAccepts);
         });
     }
-    void print() { Find<QPushButton>(details, "Command1")->click(); }
+    void print() { Find<QPushButton>(details, d::kPrintCommand)->click(); }
 
-    forms::Form3* details = nullptr;
+    forms::DetailsWindow* details = nullptr;
     std::deque<PrintJob> jobs;
     bool printerPresent = true;
     bool printerAccepts = true;
@@ -63,7 +67,7 @@ TEST_F(PrintJobTest, LinesJoinTheCaptionsAsTheWindowShowsThem) {
     EXPECT_EQ(lines[1].text, QString::fromUtf8(" วิศวกร : สมชาย ใจดี"));
     EXPECT_EQ(lines[2].text, QString::fromUtf8("กำลังอัดที่ต้องการ=240  กก./ตร.ซม."));
     // Line 4 keeps the 28 blanks inside the caption of Label4.
-    EXPECT_EQ(lines[3].text, Q(text::details::kLabel4) + QString::fromUtf8("300  กก./ตร.ซม."));
+    EXPECT_EQ(lines[3].text, Q(text::details::kTargetStrength) + QString::fromUtf8("300  กก./ตร.ซม."));
     EXPECT_TRUE(lines[3].text.contains(QString(28, QLatin1Char(' ')) + QLatin1Char('(')));
     EXPECT_EQ(lines[7].text, QString::fromUtf8(
                                  "1. ปริมาณน้ำที่ใช้เมื่อไม่ใส่น้ำยาผสมคอนกรีต=190  ลิตร/ลบ.ม. คอนกรีต"));
@@ -93,20 +97,20 @@ TEST_F(PrintJobTest, EverySetUpIsRepeatedAndTwoClicksGiveTwoIdenticalJobs) {
 }
 
 TEST_F(PrintJobTest, TheEngineerNameIsReadAtTheClick) {
-    type("Text5", QString::fromUtf8("วิภา"));
+    type(m::kEngineerBox, QString::fromUtf8("วิภา"));
     print();
     EXPECT_EQ(jobs.front().lines[1].text, QString::fromUtf8(" วิศวกร : วิภา"));
-    type("Text5", QString());
+    type(m::kEngineerBox, QString());
     print();
     EXPECT_EQ(jobs.back().lines[1].text, QString::fromUtf8(" วิศวกร : "));
 }
 
 TEST_F(PrintJobTest, ANewCalculationIsPrintedOnlyAfterTheDetailsAreShownAgain) {
-    type("Text4", QStringLiteral("3"));
+    type(m::kMoistureBox, QStringLiteral("3"));
     calculate();
     print();
     EXPECT_EQ(jobs.back().lines[31].text, QString::fromUtf8("1.เนื่องจากกำหนดทรายมีความชื้น=5%"));
-    control<QPushButton>("Command2")->click();
+    control<QPushButton>(m::kDetailsCommand)->click();
     print();
     EXPECT_EQ(jobs.back().lines[31].text, QString::fromUtf8("1.เนื่องจากกำหนดทรายมีความชื้น=3%"));
 }
@@ -131,7 +135,7 @@ TEST_F(PrintJobTest, ARefusedJobIsToldAndTheProgramGoesOn) {
     print();
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_EQ(messages.texts().first(), Q(text::report::kPrinterRefused));
-    EXPECT_EQ(Find<platform::FormLabel>(details, "Label14")->caption(), QStringLiteral("0.61"));
+    EXPECT_EQ(Find<platform::FormLabel>(details, forms::ValueLabel(V::WaterCementRatio))->caption(), QStringLiteral("0.61"));
 }
 
 }  // namespace

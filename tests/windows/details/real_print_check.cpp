@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "forms/details/form3.h"
-#include "forms/main/form1.h"
+#include "forms/details/details_window.h"
+#include "forms/details/details_window_layout.h"
+#include "forms/main/main_window.h"
+#include "forms/main/main_window_layout.h"
 #include "forms/main/secondary_windows.h"
 #include "platform/controls.h"
 #include "platform/fonts.h"
@@ -18,6 +20,9 @@
 #include "text/report_texts.h"
 
 namespace {
+
+namespace m = krv1::forms::main_controls;
+namespace d = krv1::forms::details_controls;
 
 template <typename T>
 T* Control(const QWidget* window, const char* name) {
@@ -36,27 +41,27 @@ int main(int argc, char* argv[]) {
         [&messages](const QString&, const QString& text) { messages << text; });
 
     krv1::forms::SecondaryWindows windows;
-    krv1::forms::Form1 form(windows);
+    krv1::forms::MainWindow form(windows);
     form.load();
     form.showForm();
     using krv1::platform::FormDropDownList;
     using krv1::platform::FormOptionButton;
     using krv1::platform::FormTextBox;
-    Control<FormTextBox>(&form, "Text2")->setText(QStringLiteral("240"));
-    Control<FormOptionButton>(&form, "Option3")->click();
-    Control<FormDropDownList>(&form, "Combo1")->setCurrentIndex(0);
-    Control<FormDropDownList>(&form, "Combo2")->setCurrentIndex(1);
-    Control<FormOptionButton>(&form, "Option2")->click();
-    Control<FormTextBox>(&form, "Text4")->setText(QStringLiteral("5"));
-    Control<FormTextBox>(&form, "Text5")->setText(QStringLiteral("KRV1 Test Engineer"));
-    Control<QPushButton>(&form, "Command1")->click();
-    Control<QPushButton>(&form, "Command2")->click();
-    krv1::forms::Form3* details = windows.details.existing();
+    Control<FormTextBox>(&form, m::kStrengthBox)->setText(QStringLiteral("240"));
+    Control<FormOptionButton>(&form, m::kCubeOption)->click();
+    Control<FormDropDownList>(&form, m::kSlumpList)->setCurrentIndex(0);
+    Control<FormDropDownList>(&form, m::kStoneList)->setCurrentIndex(1);
+    Control<FormOptionButton>(&form, m::kWithoutAdmixtureOption)->click();
+    Control<FormTextBox>(&form, m::kMoistureBox)->setText(QStringLiteral("5"));
+    Control<FormTextBox>(&form, m::kEngineerBox)->setText(QStringLiteral("KRV1 Test Engineer"));
+    Control<QPushButton>(&form, m::kCalculateCommand)->click();
+    Control<QPushButton>(&form, m::kDetailsCommand)->click();
+    krv1::forms::DetailsWindow* details = windows.details.existing();
     if (!details) {
         std::fprintf(stderr, "the details window did not open\n");
         return 2;
     }
-    Control<QPushButton>(details, "Command1")->click();
+    Control<QPushButton>(details, d::kPrintCommand)->click();
 
     for (const QString& message : messages) std::fprintf(stderr, "message: %s\n", qPrintable(message));
     const auto told = [&](std::string_view message) {

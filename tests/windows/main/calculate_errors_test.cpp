@@ -26,7 +26,7 @@ protected:
         if (afterGoodCalculation) calculate();
         const QStringList before = resultTexts();
         const MixState state = form->mixState();
-        const bool detailsEnabled = control("Command2")->isEnabled();
+        const bool detailsEnabled = control(m::kDetailsCommand)->isEnabled();
         c.spoil(*this);
         MessageRecorder messages;
         calculate();
@@ -36,34 +36,34 @@ protected:
         EXPECT_EQ(form->focusWidget(), control(c.focus));
         EXPECT_EQ(resultTexts(), before);
         EXPECT_EQ(form->mixState(), state);
-        EXPECT_EQ(control("Command2")->isEnabled(), detailsEnabled);
+        EXPECT_EQ(control(m::kDetailsCommand)->isEnabled(), detailsEnabled);
         EXPECT_TRUE(form->isVisible());
     }
 };
 
 const std::vector<ErrorCase>& Cases() {
     static const std::vector<ErrorCase> cases = {
-        {"strength empty", [](auto& t) { t.type("Text2", QString()); }, "Text2",
+        {"strength empty", [](auto& t) { t.type(m::kStrengthBox, QString()); }, m::kStrengthBox,
          Q(text::kStrengthNotNumber)},
         {"no shape",
-         [](auto& t) { t.template control<FormOptionButton>("Option3")->setValue(false); },
-         "Option3", Q(text::kShapeNotChosen)},
-        {"target out of range", [](auto& t) { t.type("Text2", QStringLiteral("500")); }, "Text2",
+         [](auto& t) { t.template control<FormOptionButton>(m::kCubeOption)->setValue(false); },
+         m::kCubeOption, Q(text::kShapeNotChosen)},
+        {"target out of range", [](auto& t) { t.type(m::kStrengthBox, QStringLiteral("500")); }, m::kStrengthBox,
          Q(text::kTargetStrengthOutOfRange) + QString::fromUtf8(" (คำนวณได้ 560 กก./ตร.ซม.)")},
         {"no admixture choice",
-         [](auto& t) { t.template control<FormOptionButton>("Option1")->setValue(false); },
-         "Option1", Q(text::kAdmixtureNotChosen)},
-        {"dosage not a number", [](auto& t) { t.type("Text3", QStringLiteral("abc")); }, "Text3",
+         [](auto& t) { t.template control<FormOptionButton>(m::kWithAdmixtureOption)->setValue(false); },
+         m::kWithAdmixtureOption, Q(text::kAdmixtureNotChosen)},
+        {"dosage not a number", [](auto& t) { t.type(m::kDosageBox, QStringLiteral("abc")); }, m::kDosageBox,
          Q(text::kDosageNotNumber)},
-        {"no slump", [](auto& t) { t.template control<FormDropDownList>("Combo1")->setCurrentIndex(-1); },
-         "Combo1", Q(text::kSlumpNotChosen)},
-        {"no stone", [](auto& t) { t.template control<FormDropDownList>("Combo2")->setCurrentIndex(-1); },
-         "Combo2", Q(text::kAggregateNotChosen)},
-        {"moisture empty", [](auto& t) { t.type("Text4", QString()); }, "Text4",
+        {"no slump", [](auto& t) { t.template control<FormDropDownList>(m::kSlumpList)->setCurrentIndex(-1); },
+         m::kSlumpList, Q(text::kSlumpNotChosen)},
+        {"no stone", [](auto& t) { t.template control<FormDropDownList>(m::kStoneList)->setCurrentIndex(-1); },
+         m::kStoneList, Q(text::kAggregateNotChosen)},
+        {"moisture empty", [](auto& t) { t.type(m::kMoistureBox, QString()); }, m::kMoistureBox,
          Q(text::kMoistureNotNumber)},
-        {"huge dosage", [](auto& t) { t.type("Text3", QStringLiteral("20000")); }, "Text3",
+        {"huge dosage", [](auto& t) { t.type(m::kDosageBox, QStringLiteral("20000")); }, m::kDosageBox,
          Q(text::kResultOutOfRange)},
-        {"huge moisture", [](auto& t) { t.type("Text4", QStringLiteral("5000")); }, "Text4",
+        {"huge moisture", [](auto& t) { t.type(m::kMoistureBox, QStringLiteral("5000")); }, m::kMoistureBox,
          Q(text::kResultOutOfRange)},
     };
     return cases;
@@ -75,7 +75,7 @@ TEST_F(CalculateErrorsTest, EachErrorAfterAGoodCalculationChangesNothing) {
 
 TEST_F(CalculateErrorsTest, EachErrorBeforeAnyCalculationKeepsDetailsDisabled) {
     for (const ErrorCase& c : Cases()) expectRefused(c, false);
-    EXPECT_FALSE(control("Command2")->isEnabled());
+    EXPECT_FALSE(control(m::kDetailsCommand)->isEnabled());
     EXPECT_EQ(form->mixState(), MixState{});
 }
 
@@ -85,7 +85,7 @@ TEST_F(CalculateErrorsTest, TheProgramGoesOnAfterAnError) {
     EXPECT_EQ(messages.texts().size(), 1);
     enterWorkedDesign();
     calculate();
-    EXPECT_EQ(caption("Label17"), QString::fromUtf8("835      กิโลกรัม"));
+    EXPECT_EQ(caption(m::kAfterCorrectionResults[2]), QString::fromUtf8("835      กิโลกรัม"));
 }
 
 }  // namespace

@@ -22,10 +22,10 @@ TEST_F(MainWindowTest, WorkedDesignFillsBothPanels) {
     enterWorkedDesign();
     calculate();
     EXPECT_EQ(resultTexts(), kWorkedDesignTexts);
-    EXPECT_TRUE(control("Command2")->isEnabled());
+    EXPECT_TRUE(control(m::kDetailsCommand)->isEnabled());
     EXPECT_EQ(form->mixState().F, 300);
-    ASSERT_TRUE(form->calculatedInput().has_value());
-    EXPECT_EQ(form->calculatedInput()->SandMoistureText, "5");
+    ASSERT_TRUE(form->calculated().has_value());
+    EXPECT_EQ(form->calculated()->Input.SandMoistureText, "5");
 }
 
 TEST_F(MainWindowTest, WorkedDesignWithAdmixtureFillsBothPanels) {
@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, CalculatingTwiceGivesTheSameTexts) {
 TEST_F(MainWindowTest, ANewDesignReplacesEveryResult) {
     enterWorkedDesignWithAdmixture();
     calculate();
-    control<platform::FormOptionButton>("Option2")->click();
+    control<platform::FormOptionButton>(m::kWithoutAdmixtureOption)->click();
     calculate();
     EXPECT_EQ(resultTexts(), kWorkedDesignTexts);
 }

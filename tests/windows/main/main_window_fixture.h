@@ -5,7 +5,8 @@
 #include <QTest>
 #include <memory>
 
-#include "forms/main/form1.h"
+#include "forms/main/main_window.h"
+#include "forms/main/main_window_layout.h"
 #include "forms/main/secondary_windows.h"
 #include "platform/controls.h"
 #include "platform/utf8_text.h"
@@ -13,13 +14,15 @@
 
 namespace krv1::testing {
 
+namespace m = forms::main_controls;
+
 inline QString Q(std::string_view text) { return platform::FromUtf8(text); }
 
 class MainWindowTest : public ::testing::Test {
 public:
     void SetUp() override {
         windows = std::make_unique<forms::SecondaryWindows>();
-        form = std::make_unique<forms::Form1>(*windows);
+        form = std::make_unique<forms::MainWindow>(*windows);
         form->load();
         form->showForm();
         form->activateWindow();
@@ -37,7 +40,7 @@ public:
     QString caption(const char* label) const {
         return control<platform::FormLabel>(label)->caption();
     }
-    QString hint() const { return control<platform::FormMemo>("Text1")->content(); }
+    QString hint() const { return control<platform::FormMemo>(m::kHintBox)->content(); }
     void choose(const char* list, int entry) {
         auto* combo = control<platform::FormDropDownList>(list);
         combo->setFocus();
@@ -58,32 +61,32 @@ public:
             edit->insert(text);
         }
     }
-    void calculate() { control<QPushButton>("Command1")->click(); }
+    void calculate() { control<QPushButton>(m::kCalculateCommand)->click(); }
 
     // 240 ksc, cube, first slump, 3/4 inch stone, no admixture, 5 % moisture.
     void enterWorkedDesign() {
-        type("Text2", QStringLiteral("240"));
-        control<platform::FormOptionButton>("Option3")->click();
-        choose("Combo1", 0);
-        choose("Combo2", 1);
-        control<platform::FormOptionButton>("Option2")->click();
-        type("Text4", QStringLiteral("5"));
+        type(m::kStrengthBox, QStringLiteral("240"));
+        control<platform::FormOptionButton>(m::kCubeOption)->click();
+        choose(m::kSlumpList, 0);
+        choose(m::kStoneList, 1);
+        control<platform::FormOptionButton>(m::kWithoutAdmixtureOption)->click();
+        type(m::kMoistureBox, QStringLiteral("5"));
     }
     void enterWorkedDesignWithAdmixture() {
         enterWorkedDesign();
-        control<platform::FormOptionButton>("Option1")->click();
-        type("Text3", QStringLiteral("250"));
+        control<platform::FormOptionButton>(m::kWithAdmixtureOption)->click();
+        type(m::kDosageBox, QStringLiteral("250"));
     }
     QStringList resultTexts() const {
         QStringList texts;
-        for (const char* label : {"Label10", "Label11", "Label12", "Label13", "Label14", "Label15",
-                                  "Label16", "Label17", "Label18", "Label19"})
+        for (const char* label : {m::kBeforeCorrectionResults[0], m::kBeforeCorrectionResults[1], m::kBeforeCorrectionResults[2], m::kBeforeCorrectionResults[3], m::kBeforeCorrectionResults[4], m::kAfterCorrectionResults[0],
+                                  m::kAfterCorrectionResults[1], m::kAfterCorrectionResults[2], m::kAfterCorrectionResults[3], m::kAfterCorrectionResults[4]})
             texts << caption(label);
         return texts;
     }
 
     std::unique_ptr<forms::SecondaryWindows> windows;
-    std::unique_ptr<forms::Form1> form;
+    std::unique_ptr<forms::MainWindow> form;
 };
 
 }  // namespace krv1::testing

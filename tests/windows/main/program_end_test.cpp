@@ -6,12 +6,12 @@ namespace krv1::testing {
 namespace {
 
 TEST_F(MainWindowTest, CloseProgramClosesEveryWindowWithoutAsking) {
-    control<QPushButton>("Command4")->click();
-    control<QPushButton>("Command5")->click();
+    control<QPushButton>(m::kConditionsCommand)->click();
+    control<QPushButton>(m::kAboutCommand)->click();
     QPointer<QWidget> conditions = windows->conditions.existing();
     QPointer<QWidget> about = windows->about.existing();
     MessageRecorder messages;
-    control<QPushButton>("Command6")->click();
+    control<QPushButton>(m::kCloseCommand)->click();
     ProcessEvents();
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(conditions.isNull());
@@ -20,7 +20,7 @@ TEST_F(MainWindowTest, CloseProgramClosesEveryWindowWithoutAsking) {
 }
 
 TEST_F(MainWindowTest, ClosingTheMainFrameEndsTheProgramLikeCloseProgram) {
-    control<QPushButton>("Command4")->click();
+    control<QPushButton>(m::kConditionsCommand)->click();
     QPointer<QWidget> conditions = windows->conditions.existing();
     form->close();  // the frame's close box
     ProcessEvents();

@@ -43,9 +43,9 @@ void ExpectDrawable(const QWidget* window) {
 
 TEST_F(MainWindowTest, EveryTextIsDrawnFromTheChosenThaiFont) {
     EXPECT_TRUE(platform::FontInstalled(QString::fromLatin1(platform::kUiFamily)));
-    EXPECT_EQ(QFontInfo(control("Label2")->font()).family(), QString::fromLatin1(platform::kUiFamily));
-    EXPECT_EQ(QFontInfo(control("Label1")->font()).family(), QString::fromLatin1(platform::kUiFamily));
-    EXPECT_TRUE(QFontInfo(control("Label1")->font()).bold());
+    EXPECT_EQ(QFontInfo(control(m::kStrengthCaption)->font()).family(), QString::fromLatin1(platform::kUiFamily));
+    EXPECT_EQ(QFontInfo(control(m::kProgramTitle)->font()).family(), QString::fromLatin1(platform::kUiFamily));
+    EXPECT_TRUE(QFontInfo(control(m::kProgramTitle)->font()).bold());
 
     enterWorkedDesign();
     calculate();
@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, EveryTextIsDrawnFromTheChosenThaiFont) {
                                 forms::hints::SlumpCaption(), forms::hints::Aggregate(),
                                 forms::hints::Moisture(), forms::hints::Admixture(),
                                 forms::hints::Cube(), forms::hints::Cylinder()})
-        EXPECT_EQ(MissingGlyphs(control("Text1")->font(), hint), QString());
+        EXPECT_EQ(MissingGlyphs(control(m::kHintBox)->font(), hint), QString());
     for (std::string_view message : {text::kStrengthNotNumber, text::kShapeNotChosen,
                                      text::kTargetStrengthOutOfRange, text::kAdmixtureNotChosen,
                                      text::kDosageNotNumber, text::kSlumpNotChosen,
@@ -62,8 +62,8 @@ TEST_F(MainWindowTest, EveryTextIsDrawnFromTheChosenThaiFont) {
                                      text::kResultOutOfRange})
         EXPECT_EQ(MissingGlyphs(QApplication::font(), Q(message)), QString());
 
-    control<QPushButton>("Command4")->click();
-    control<QPushButton>("Command5")->click();
+    control<QPushButton>(m::kConditionsCommand)->click();
+    control<QPushButton>(m::kAboutCommand)->click();
     ExpectDrawable(windows->conditions.existing());
     ExpectDrawable(windows->about.existing());
 }

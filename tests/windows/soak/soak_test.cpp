@@ -5,12 +5,17 @@
 #include <QPointer>
 #include <deque>
 
-#include "forms/details/form3.h"
+#include "forms/details/details_window.h"
+#include "forms/details/details_window_layout.h"
+#include "forms/conditions/conditions_window_layout.h"
 #include "main/main_window_fixture.h"
 #include "recording_printer.h"
 
 namespace krv1::testing {
 namespace {
+
+namespace d = forms::details_controls;
+using V = presentation::DetailsValue;
 
 class SoakTest : public MainWindowTest {};
 
@@ -21,30 +26,30 @@ TEST_F(SoakTest, ALongSessionLeavesNothingBehind) {
 
     const char* moistures[] = {"0", "0.7", "2.5", "5", "8"};
     for (int i = 0; i < 1000; ++i) {
-        type("Text2", QString::number(150 + (i * 7) % 150));
-        control<platform::FormOptionButton>((i / 6) % 2 ? "Option4" : "Option3")->click();
-        choose("Combo1", i % 3);
-        choose("Combo2", (i / 3) % 2);
+        type(m::kStrengthBox, QString::number(150 + (i * 7) % 150));
+        control<platform::FormOptionButton>((i / 6) % 2 ? m::kCylinderOption : m::kCubeOption)->click();
+        choose(m::kSlumpList, i % 3);
+        choose(m::kStoneList, (i / 3) % 2);
         if ((i / 12) % 2) {
-            control<platform::FormOptionButton>("Option1")->click();
-            type("Text3", QString::number(100 + i % 300));
+            control<platform::FormOptionButton>(m::kWithAdmixtureOption)->click();
+            type(m::kDosageBox, QString::number(100 + i % 300));
         } else {
-            control<platform::FormOptionButton>("Option2")->click();
+            control<platform::FormOptionButton>(m::kWithoutAdmixtureOption)->click();
         }
-        type("Text4", QString::fromLatin1(moistures[i % 5]));
+        type(m::kMoistureBox, QString::fromLatin1(moistures[i % 5]));
         calculate();
-        control<QPushButton>("Command2")->click();
+        control<QPushButton>(m::kDetailsCommand)->click();
     }
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'\n').toStdString();
 
     for (int i = 0; i < 200; ++i) {
-        control<QPushButton>("Command4")->click();
-        control<QPushButton>("Command5")->click();
-        control<QPushButton>("Command2")->click();
-        Find<QPushButton>(windows->conditions.existing(), "Command1")->click();  // hide
-        Find<QPushButton>(windows->details.existing(), "Command2")->click();     // hide
-        control<QPushButton>("Command4")->click();
-        control<QPushButton>("Command2")->click();
+        control<QPushButton>(m::kConditionsCommand)->click();
+        control<QPushButton>(m::kAboutCommand)->click();
+        control<QPushButton>(m::kDetailsCommand)->click();
+        Find<QPushButton>(windows->conditions.existing(), forms::conditions_controls::kCloseCommand)->click();  // hide
+        Find<QPushButton>(windows->details.existing(), forms::details_controls::kCloseCommand)->click();     // hide
+        control<QPushButton>(m::kConditionsCommand)->click();
+        control<QPushButton>(m::kDetailsCommand)->click();
         windows->conditions.existing()->close();  // the frame's close box
         windows->about.existing()->close();
         windows->details.existing()->close();
@@ -52,22 +57,22 @@ TEST_F(SoakTest, ALongSessionLeavesNothingBehind) {
     }
 
     std::deque<PrintJob> jobs;
-    control<QPushButton>("Command2")->click();
-    forms::Form3* details = windows->details.existing();
+    control<QPushButton>(m::kDetailsCommand)->click();
+    forms::DetailsWindow* details = windows->details.existing();
     details->setPrinterSource([&jobs]() -> std::unique_ptr<platform::Printer> {
         jobs.emplace_back();
         return std::make_unique<RecordingPrinter>(jobs.back(), true);
     });
-    for (int i = 0; i < 50; ++i) Find<QPushButton>(details, "Command1")->click();
+    for (int i = 0; i < 50; ++i) Find<QPushButton>(details, d::kPrintCommand)->click();
     EXPECT_EQ(jobs.size(), 50u);
     for (const PrintJob& job : jobs) EXPECT_EQ(job.lines.size(), 44u);
     details->close();
 
     enterWorkedDesign();
     calculate();
-    EXPECT_EQ(caption("Label10"), QString::fromUtf8("310      กิโลกรัม"));
-    EXPECT_EQ(caption("Label16"), QString::fromUtf8("155     ลิตร"));
-    EXPECT_EQ(caption("Label17"), QString::fromUtf8("835      กิโลกรัม"));
+    EXPECT_EQ(caption(m::kBeforeCorrectionResults[0]), QString::fromUtf8("310      กิโลกรัม"));
+    EXPECT_EQ(caption(m::kAfterCorrectionResults[1]), QString::fromUtf8("155     ลิตร"));
+    EXPECT_EQ(caption(m::kAfterCorrectionResults[2]), QString::fromUtf8("835      กิโลกรัม"));
 
     ProcessEvents();
     EXPECT_EQ(QApplication::topLevelWidgets().size(), windowsAtStart);

@@ -1,0 +1,42 @@
+// The details window: the numbered account of the last calculation, its
+// printed report, and a way to the conditions beside it.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "forms/conditions/conditions_window.h"
+#include "platform/form_window.h"
+#include "platform/printer.h"
+#include "platform/single_window.h"
+#include "presentation/details_values.h"
+
+namespace krv1::forms {
+
+class DetailsWindow : public platform::FormWindow {
+    Q_OBJECT
+public:
+    using PrinterSource = std::function<std::unique_ptr<platform::Printer>()>;
+
+    explicit DetailsWindow(platform::SingleWindow<ConditionsWindow>& conditions);
+
+    // Shows the account of a calculation; the report prints the same texts.
+    void fill(const presentation::DetailsTexts& account);
+    // Where the engineer's name is read at the moment of printing.
+    void setEngineerNameSource(std::function<QString()> engineerName);
+    // The printer each job goes to; the system's default printer unless set.
+    void setPrinterSource(PrinterSource printers);
+
+    void printReport();
+
+protected:
+    QWidget* firstFocus() const override;
+
+private:
+    platform::SingleWindow<ConditionsWindow>& conditions_;
+    presentation::DetailsTexts account_;
+    std::function<QString()> engineerName_;
+    PrinterSource printers_;
+};
+
+}  // namespace krv1::forms

@@ -1,0 +1,173 @@
+#include "main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include "hint_texts.h"
+#include "main_window_layout.h"
+#include "platform/artwork.h"
+#include "platform/controls.h"
+#include "platform/message_box.h"
+#include "platform/utf8_text.h"
+#include "presentation/choice_texts.h"
+#include "presentation/details_values.h"
+#include "presentation/result_texts.h"
+#include "system_number_locale.h"
+#include "text/mix_choices.h"
+
+namespace krv1::forms {
+
+using platform::FormDropDownList;
+using platform::FormLabel;
+using platform::FormMemo;
+using platform::FormOptionButton;
+using platform::FormTextBox;
+namespace m = main_controls;
+
+MainWindow::MainWindow(SecondaryWindows& windows)
+    : FormWindow(kMainWindowLayout, kMainWindowControls, platform::RedDiscIcon()),
+      windows_(windows),
+      locale_(SystemNumberLocale()) {
+    connectHandlers();
+}
+
+void MainWindow::connectHandlers() {
+    const auto onClick = [this](const char* name, auto handler) {
+        connect(control<QPushButton>(name), &QPushButton::clicked, this, handler);
+    };
+    onClick(m::kCalculateCommand, [this] { calculate(); });
+    onClick(m::kDetailsCommand, [this] { showDetails(); });
+    onClick(m::kConditionsCommand, [this] { windows_.conditions.show(); });
+    onClick(m::kAboutCommand, [this] { windows_.about.show(); });
+    onClick(m::kCloseCommand, [this] { close(); });
+
+    // The dosage is asked for only with admixture.
+    connect(control<FormOptionButton>(m::kWithAdmixtureOption), &FormOptionButton::selected,
+            this, [this] { enableDosage(true); });
+    connect(control<FormOptionButton>(m::kWithoutAdmixtureOption), &FormOptionButton::selected,
+            this, [this] { enableDosage(false); });
+
+    // Guidance in the hint box: only these controls give one, each on its
+    // own gesture.
+    const auto hintOnLabel = [this](const char* name, QString (*hint)()) {
+        connect(control<FormLabel>(name), &FormLabel::mouseMoved, this,
+                [this, hint] { showHint(hint()); });
+    };
+    hintOnLabel(m::kStrengthCaption, hints::Strength);
+    hintOnLabel(m::kSlumpCaption, hints::SlumpCaption);
+    hintOnLabel(m::kStoneCaption, hints::Aggregate);
+    hintOnLabel(m::kMoistureCaption, hints::Moisture);
+    connect(control<FormTextBox>(m::kStrengthBox), &FormTextBox::mouseMoved, this,
+            [this] { showHint(hints::Strength()); });
+    connect(control<FormTextBox>(m::kMoistureBox), &FormTextBox::clicked, this,
+            [this] { showHint(hints::Moisture()); });
+    connect(control<FormDropDownList>(m::kSlumpList), &FormDropDownList::entryChosen, this,
+            [this] { showHint(hints::Slump()); });
+    connect(control<FormDropDownList>(m::kStoneList), &FormDropDownList::entryChosen, this,
+            [this] { showHint(hints::Aggregate()); });
+    const auto hintOnOption = [this](const char* name, QString (*hint)()) {
+        connect(control<FormOptionButton>(name), &FormOptionButton::mouseMoved, this,
+                [this, hint] { showHint(hint()); });
+    };
+    hintOnOption(m::kWithAdmixtureOption, hints::Admixture);
+    hintOnOption(m::kCubeOption, hints::Cube);
+    hintOnOption(m::kCylinderOption, hints::Cylinder);
+}
+
+void MainWindow::Form_Load() {
+    auto* slump = control<FormDropDownList>(m::kSlumpList);
+    for (std::string_view entry : text::kSlumpEntries)
+        slump->appendEntry(platform::FromUtf8(entry));
+    auto* stone = control<FormDropDownList>(m::kStoneList);
+    for (std::string_view entry : text::kStoneEntries)
+        stone->appendEntry(platform::FromUtf8(entry));
+    control<QLabel>(m::kPicture)->setPixmap(platform::RoadWorksSign(40));
+}
+
+QWidget* MainWindow::firstFocus() const { return control<QWidget>(m::kStrengthBox); }
+
+void MainWindow::showHint(const QString& hint) { control<FormMemo>(m::kHintBox)->setContent(hint); }
+
+MixInput MainWindow::readInput() const {
+    MixInput input;
+    input.RequiredStrength = control<FormTextBox>(m::kStrengthBox)->text().toStdString();
+    if (control<FormOptionButton>(m::kCubeOption)->isChecked()) {
+        input.Shape = SpecimenShape::Cube;
+    } else if (control<FormOptionButton>(m::kCylinderOption)->isChecked()) {
+        input.Shape = SpecimenShape::Cylinder;
+    }
+    if (control<FormOptionButton>(m::kWithAdmixtureOption)->isChecked()) {
+        input.Admixture = AdmixtureChoice::WithAdmixture;
+    } else if (control<FormOptionButton>(m::kWithoutAdmixtureOption)->isChecked()) {
+        input.Admixture = AdmixtureChoice::WithoutAdmixture;
+    }
+    input.DosageText = control<FormTextBox>(m::kDosageBox)->text().toStdString();
+    input.Slump = presentation::SlumpOfEntry(
+        control<FormDropDownList>(m::kSlumpList)->currentEntry().toStdString());
+    input.Stone = presentation::StoneOfEntry(
+        control<FormDropDownList>(m::kStoneList)->currentEntry().toStdString());
+    input.SandMoistureText = control<FormTextBox>(m::kMoistureBox)->text().toStdString();
+    return input;
+}
+
+QWidget* MainWindow::controlOf(FaultyInput input) const {
+    switch (input) {
+        case FaultyInput::Strength: return control<QWidget>(m::kStrengthBox);
+        case FaultyInput::SpecimenShape: return control<QWidget>(m::kCubeOption);
+        case FaultyInput::AdmixtureChoice: return control<QWidget>(m::kWithAdmixtureOption);
+        case FaultyInput::Dosage: return control<QWidget>(m::kDosageBox);
+        case FaultyInput::Slump: return control<QWidget>(m::kSlumpList);
+        case FaultyInput::StoneSize: return control<QWidget>(m::kStoneList);
+        case FaultyInput::SandMoisture: return control<QWidget>(m::kMoistureBox);
+    }
+    return nullptr;
+}
+
+void MainWindow::calculate() {
+    const MixInput input = readInput();
+    const CalculationResult result = CalculateMix(input, state_, locale_);
+    if (!result.ok()) {
+        // Nothing changes: the panels keep the last good results.
+        platform::ShowMessage(this, platform::FromUtf8(result.Error->Message));
+        controlOf(result.Error->Input)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    state_ = result.Design->State;
+    calculated_ = CalculatedDesign{input, *result.Design};
+    showResults(*result.Design);
+    control<QPushButton>(m::kDetailsCommand)->setEnabled(true);
+}
+
+void MainWindow::showResults(const MixDesign& design) {
+    const presentation::ResultTexts texts = presentation::ResultPanelTexts(design, locale_);
+    for (std::size_t row = 0; row < presentation::kBatchRows; ++row) {
+        control<FormLabel>(m::kBeforeCorrectionResults[row])
+            ->setCaption(platform::FromUtf8(texts.BeforeCorrection[row]));
+        control<FormLabel>(m::kAfterCorrectionResults[row])
+            ->setCaption(platform::FromUtf8(texts.AfterCorrection[row]));
+    }
+}
+
+void MainWindow::showDetails() {
+    // Enabled only after a calculation succeeded, so there is always one.
+    if (!calculated_) return;
+    DetailsWindow& details = windows_.details.show();
+    details.setEngineerNameSource(
+        [this] { return control<FormTextBox>(m::kEngineerBox)->text(); });
+    details.fill(presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Ending the program: every window goes, nothing is asked or saved.
+    windows_.closeAll();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MainWindow::enableDosage(bool enabled) {
+    control<QWidget>(m::kDosageBox)->setEnabled(enabled);
+    control<QWidget>(m::kDosageCaption)->setEnabled(enabled);
+}
+
+}  // namespace krv1::forms

@@ -1,0 +1,81 @@
+// The 39 value texts of the details window's account, in the order the
+// account is written: requirements, the nine proportioning steps, the three
+// mix panels, then the moisture correction.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "engine/calculation.h"
+#include "engine/mix_input.h"
+#include "engine/number_locale.h"
+
+namespace krv1::presentation {
+
+enum class DetailsValue : std::size_t {
+    RequiredStrength,
+    TargetStrength,
+    Slump,
+    StoneSize,
+    Admixture,
+    // Proportioning, steps 1 to 9.
+    WaterCondition,
+    MixingWater,
+    WaterCementRatio,
+    CementWeight,
+    CementVolume,
+    StepStoneSize,
+    CementPlusSandVolume,
+    SandVolume,
+    SandWeight,
+    StoneVolume,
+    StoneWeight,
+    AdmixtureAmount,
+    // The mix as proportioned, unrounded.
+    UnroundedCement,
+    UnroundedWater,
+    UnroundedSand,
+    UnroundedStone,
+    UnroundedAdmixture,
+    // The same at batching resolution: the main window's first panel.
+    RoundedCement,
+    RoundedWater,
+    RoundedSand,
+    RoundedStone,
+    RoundedAdmixture,
+    // Corrected for the sand's moisture: the main window's second panel.
+    AdjustedCement,
+    AdjustedWater,
+    AdjustedSand,
+    AdjustedStone,
+    AdjustedAdmixture,
+    // The moisture correction, steps 1 to 6.
+    SandMoisture,
+    SandAbsorption,
+    SurfaceMoisture,
+    BatchedSand,
+    ExcessWater,
+    WetSand,
+    TotalWater,
+};
+inline constexpr std::size_t kDetailsValues = 39;
+
+class DetailsTexts {
+public:
+    const std::string& operator[](DetailsValue value) const {
+        return texts_[static_cast<std::size_t>(value)];
+    }
+    std::string& operator[](DetailsValue value) { return texts_[static_cast<std::size_t>(value)]; }
+    // The texts in the order they are written, for front ends keyed by step.
+    const std::array<std::string, kDetailsValues>& inOrder() const { return texts_; }
+
+private:
+    std::array<std::string, kDetailsValues> texts_;
+};
+
+// The account of a successful calculation of `input`.
+DetailsTexts DetailsValueTexts(const MixInput& input, const MixDesign& design,
+                               const NumberLocale& locale);
+
+}  // namespace krv1::presentation

@@ -1,0 +1,96 @@
+#include "report_lines.h"
+
+#include <initializer_list>
+#include <optional>
+
+#include "text/details_texts.h"
+#include "text/report_texts.h"
+
+namespace krv1::presentation {
+
+namespace d = text::details;
+namespace r = text::report;
+using V = DetailsValue;
+
+namespace {
+
+// One piece of a line: a fixed text, or a value of the account.
+struct Piece {
+    std::string_view text;
+    std::optional<DetailsValue> value;
+    constexpr Piece(std::string_view fixed) : text(fixed) {}
+    constexpr Piece(DetailsValue accountValue) : value(accountValue) {}
+};
+
+struct LineLayout {
+    int x, y;
+    bool bold;
+    std::initializer_list<Piece> pieces;
+};
+
+// Line pitch 300 twips, with 600 after the title and 400 after the engineer;
+// the two sub-lines of step 5 are indented 100 twips further.
+const LineLayout kLines[] = {
+    {3900, 800, true, {r::kTitle}},
+    {1000, 1400, false, {r::kEngineer}},  // followed by the engineer's name
+    {900, 1800, false, {d::kRequiredStrength, V::RequiredStrength}},
+    {900, 2100, false, {d::kTargetStrength, V::TargetStrength}},
+    {900, 2400, false, {d::kSlump, V::Slump}},
+    {900, 2700, false, {d::kStoneSize, V::StoneSize}},
+    {1300, 3000, false, {r::kBannerBeforeCorrection}},
+    {1300, 3300, false, {d::kStep1Water, V::WaterCondition, V::MixingWater}},
+    {1300, 3600, false, {d::kStep2Ratio, V::WaterCementRatio}},
+    {1300, 3900, false, {d::kStep3Cement, V::CementWeight}},
+    {1300, 4200, false, {d::kStep4CementVolume, V::CementVolume}},
+    {1300, 4500, false, {d::kStep5Stone, V::StepStoneSize}},
+    {1400, 4800, false, {d::kStep5Paste, r::kSeparator, V::CementPlusSandVolume}},
+    {1400, 5100, false, {d::kStep5Sand, V::SandVolume}},
+    {1300, 5400, false, {d::kStep6SandWeight, V::SandWeight}},
+    {1300, 5700, false, {d::kStep7StoneVolume, V::StoneVolume}},
+    {1300, 6000, false, {d::kStep8StoneWeight, V::StoneWeight}},
+    {1300, 6300, false, {d::kStep9Admixture, V::AdmixtureAmount}},
+    {1300, 6600, false, {r::kBannerBeforeRounding}},
+    {1300, 6900, false, {d::kCementRow, V::UnroundedCement}},
+    {1300, 7200, false, {d::kWaterRow, V::UnroundedWater}},
+    {1300, 7500, false, {d::kSandRow, V::UnroundedSand}},
+    {1300, 7800, false, {d::kStoneRow, V::UnroundedStone}},
+    {1300, 8100, false, {d::kAdmixtureRow, V::UnroundedAdmixture}},
+    {1300, 8400, false, {r::kBannerAfterRounding}},
+    {1300, 8700, false, {d::kCementRow, V::RoundedCement}},
+    {1300, 9000, false, {d::kWaterRow, V::RoundedWater}},
+    {1300, 9300, false, {d::kSandRow, V::RoundedSand}},
+    {1300, 9600, false, {d::kStoneRow, V::RoundedStone}},
+    {1300, 9900, false, {d::kAdmixtureRow, V::RoundedAdmixture}},
+    {1300, 10200, false, {r::kBannerMoisture}},
+    {1300, 10500, false, {d::kMoistureStep1, V::SandMoisture}},
+    {1300, 10800, false, {d::kMoistureStep2, V::SandAbsorption}},
+    {1300, 11100, false, {d::kMoistureStep3, V::SurfaceMoisture}},
+    {1300, 11400, false, {d::kMoistureStep4, r::kSeparator, V::BatchedSand}},
+    {1300, 11700, false, {d::kMoistureStep4Excess, V::ExcessWater}},
+    {1300, 12000, false, {d::kMoistureStep5, V::WetSand}},
+    {1300, 12300, false, {d::kMoistureStep6, V::TotalWater}},
+    {1300, 12600, true, {r::kBannerFinalMix}},
+    {1300, 12900, true, {d::kCementRow, V::AdjustedCement}},
+    {1300, 13200, true, {d::kWaterRow, V::AdjustedWater}},
+    {1300, 13500, true, {d::kSandRow, V::AdjustedSand}},
+    {1300, 13800, true, {d::kStoneRow, V::AdjustedStone}},
+    {1300, 14100, true, {d::kAdmixtureRow, V::AdjustedAdmixture}},
+};
+static_assert(std::size(kLines) == kReportLines);
+
+}  // namespace
+
+std::vector<ReportLine> ReportLines(const DetailsTexts& values, std::string_view engineerName) {
+    std::vector<ReportLine> lines;
+    lines.reserve(kReportLines);
+    for (const LineLayout& layout : kLines) {
+        std::string text;
+        for (const Piece& piece : layout.pieces)
+            text += piece.value ? std::string_view(values[*piece.value]) : piece.text;
+        lines.push_back(ReportLine{layout.x, layout.y, layout.bold, std::move(text)});
+    }
+    lines[1].Text += engineerName;
+    return lines;
+}
+
+}  // namespace krv1::presentation
