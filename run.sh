@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh run
-scripts/build.sh
-exec build/app/krv1 "$@"
+scripts/build.sh app
+exec build-app/app/krv1 "$@"

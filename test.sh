@@ -7,9 +7,8 @@ cd "$(dirname "$0")"
 scripts/setup.sh test
 scripts/build.sh
 echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer"
-scripts/sanitize.sh | tail -n 3
+scripts/sanitize.sh
 echo "== fuzzing"
 scripts/fuzz.sh 30
 echo "== the suite"
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+ctest --preset default --parallel "$(nproc)"

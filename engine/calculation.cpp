@@ -80,8 +80,8 @@ MixDesign Design(const MixInput& input, MixState state, const NumberLocale& loca
     // With every input usable, only the admixture amount (a huge dosage) can
     // leave the 16-bit range in the proportioning.
     Require([&] { ProportionMix(input, state); }, FaultyInput::Dosage, text::kResultOutOfRange);
-    Require([&] { AdjustForMoisture(input.SandMoistureText, state, locale); }, FaultyInput::SandMoisture,
-            text::kResultOutOfRange);
+    Require([&] { AdjustForMoisture(input.SandMoistureText, state, locale); },
+            FaultyInput::SandMoisture, text::kResultOutOfRange);
     // The account's surface moisture and excess water are worked out afresh
     // from the moisture text, exactly as the correction itself does.
     const double surface = SurfaceMoisture(input.SandMoistureText, locale);
@@ -100,9 +100,9 @@ CalculationResult CalculateMix(const MixInput& input, const MixState& previous,
         return CalculationResult{std::nullopt, CalculationError{refusal.input, refusal.message}};
     } catch (...) {
         // Out of memory is the only thing left; still never end the program.
-        return CalculationResult{std::nullopt,
-                                 CalculationError{FaultyInput::Strength,
-                                                  std::string(text::kResultOutOfRange)}};
+        return CalculationResult{
+            std::nullopt,
+            CalculationError{FaultyInput::Strength, std::string(text::kResultOutOfRange)}};
     }
 }
 

@@ -10,8 +10,7 @@ enum class ConversionFailure { NotNumeric, Overflow };
 class ConversionError : public std::runtime_error {
 public:
     explicit ConversionError(ConversionFailure failure)
-        : std::runtime_error(failure == ConversionFailure::NotNumeric ? "not numeric"
-                                                                       : "overflow"),
+        : std::runtime_error(failure == ConversionFailure::NotNumeric ? "not numeric" : "overflow"),
           failure_(failure) {}
     ConversionFailure failure() const noexcept { return failure_; }
 

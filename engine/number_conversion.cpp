@@ -43,7 +43,7 @@ PlainNumber ToPlainNumber(std::string_view text, const NumberLocale& locale) {
         rest.remove_prefix(1);
     }
 
-    long integerDigits = 0;      // significant digits before the separator
+    long integerDigits = 0;  // significant digits before the separator
     long leadingFractionZeros = 0;
     bool anyDigit = false;
     // Integer part: digits, with group separators only between two digits.

@@ -13,8 +13,7 @@ constexpr double kCylinderToCube = 0.833;
 
 }  // namespace
 
-void ComputeTargetStrength(const MixInput& input, MixState& state,
-                           const NumberLocale& locale) {
+void ComputeTargetStrength(const MixInput& input, MixState& state, const NumberLocale& locale) {
     state.F = TextToInteger(input.RequiredStrength, locale);
     // The text is read again as a double so that a fractional strength is
     // carried unrounded into the sum; only the target is rounded.

@@ -17,8 +17,7 @@ inline constexpr int16_t kHighestTargetStrength = 450;
 // Stores F in the state: the required strength converted to a cube strength
 // plus the 60 ksc margin. Throws ConversionError for a text that is not a
 // number or a strength beyond the 16-bit range.
-void ComputeTargetStrength(const MixInput& input, MixState& state,
-                           const NumberLocale& locale = {});
+void ComputeTargetStrength(const MixInput& input, MixState& state, const NumberLocale& locale = {});
 
 // Single-precision ratio for F in 150..450, empty outside the curve.
 std::optional<float> WaterCementRatio(int16_t F);

@@ -81,7 +81,7 @@ QPixmap RoadWorksSign(int size) {
         p.drawLine(QPointF(s * 0.5, s * 0.56), QPointF(s * 0.58, s * 0.7));   // front leg
         p.drawLine(QPointF(s * 0.45, s * 0.42), QPointF(s * 0.6, s * 0.48));  // arms
         p.drawLine(QPointF(s * 0.56, s * 0.4), QPointF(s * 0.66, s * 0.64));  // spade handle
-        p.drawEllipse(QPointF(s * 0.68, s * 0.66), s * 0.03, s * 0.03);        // blade
+        p.drawEllipse(QPointF(s * 0.68, s * 0.66), s * 0.03, s * 0.03);       // blade
         QPainterPath heap;
         heap.moveTo(s * 0.26, s * 0.72);
         heap.quadTo(s * 0.32, s * 0.6, s * 0.38, s * 0.72);

@@ -6,9 +6,9 @@
 
 namespace krv1::platform {
 
-QIcon RedDiscIcon();           // main and details windows
-QIcon SpeechBubbleIcon();      // conditions window: white bubble on black
-QIcon SmilingFaceIcon();       // About window: white face on red
+QIcon RedDiscIcon();                   // main and details windows
+QIcon SpeechBubbleIcon();              // conditions window: white bubble on black
+QIcon SmilingFaceIcon();               // About window: white face on red
 QPixmap RoadWorksSign(int size = 40);  // yellow diamond with a digging figure
 
 }  // namespace krv1::platform

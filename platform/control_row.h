@@ -12,13 +12,13 @@ namespace krv1::platform {
 enum class ControlKind {
     CommandButton,
     Label,
-    TextBox,      // single line
-    HintBox,      // several lines, word wrap, read-only, vertical scroll bar
-    ReadOnlyText, // several lines, word wrap, read-only, no scroll bars
-    DropDownList, // choose an entry, no typed text
-    OptionButton, // exclusive within its container
-    Frame,        // with a caption; nestable
-    PlainFrame,   // no caption, no border
+    TextBox,       // single line
+    HintBox,       // several lines, word wrap, read-only, vertical scroll bar
+    ReadOnlyText,  // several lines, word wrap, read-only, no scroll bars
+    DropDownList,  // choose an entry, no typed text
+    OptionButton,  // exclusive within its container
+    Frame,         // with a caption; nestable
+    PlainFrame,    // no caption, no border
     PictureBox,
 };
 

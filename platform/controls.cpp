@@ -94,5 +94,4 @@ void FormOptionButton::mouseMoveEvent(QMouseEvent* event) {
     QRadioButton::mouseMoveEvent(event);
 }
 
-
 }  // namespace krv1::platform

@@ -10,7 +10,8 @@ namespace krv1::platform {
 void SetUpAppearance() {
     // The classic Windows look: flat etched frames that leave the layout's
     // back colours as they are.
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) QApplication::setStyle(style);
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(style);
     for (const char* windowsFace : {"MS Sans Serif", "Tahoma", "Microsoft Sans Serif"})
         QFont::insertSubstitution(QString::fromLatin1(windowsFace), QString::fromLatin1(kUiFamily));
     QFont ui(QString::fromLatin1(kUiFamily));

@@ -15,7 +15,7 @@
 namespace krv1::platform {
 
 struct WindowLayout {
-    std::string_view name;   // objectName: Form1..Form4
+    std::string_view name;  // objectName: Form1..Form4
     std::string_view title;
     Rgb back;
     int clientWidth, clientHeight;  // twips
@@ -26,8 +26,7 @@ struct WindowLayout {
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
-    FormWindow(const WindowLayout& window, std::span<const ControlRow> controls,
-               const QIcon& icon);
+    FormWindow(const WindowLayout& window, std::span<const ControlRow> controls, const QIcon& icon);
 
     // Runs Form_Load once, before the window is first shown.
     void load();

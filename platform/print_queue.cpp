@@ -1,8 +1,9 @@
 #include "print_queue.h"
 
+#include <cups/cups.h>
+
 #include <QLibrary>
 #include <cstring>
-#include <cups/cups.h>
 
 namespace krv1::platform {
 namespace {
@@ -22,7 +23,8 @@ const CupsFunctions& Cups() {
         CupsFunctions f;
         QLibrary library(QStringLiteral("cups"), 2);
         if (!library.load()) return f;
-        f.getNamedDest = reinterpret_cast<decltype(f.getNamedDest)>(library.resolve("cupsGetNamedDest"));
+        f.getNamedDest =
+            reinterpret_cast<decltype(f.getNamedDest)>(library.resolve("cupsGetNamedDest"));
         f.getOption = reinterpret_cast<decltype(f.getOption)>(library.resolve("cupsGetOption"));
         f.freeDests = reinterpret_cast<decltype(f.freeDests)>(library.resolve("cupsFreeDests"));
         return f;

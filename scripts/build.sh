@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Configures (once) and builds KRV1 in build/.
+# Configures and builds one of the build kinds of CMakePresets.json:
+# default (build/: program, tests, benchmarks), app (build-app/: the program
+# alone), sanitize (build-asan/) or fuzz (build-fuzz/).
+# Usage: scripts/build.sh [preset]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [[ ! -f build/CMakeCache.txt ]]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-fi
-cmake --build build --parallel "$(nproc)"
+preset=${1:-default}
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --parallel "$(nproc)"

@@ -1,17 +1,15 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each for a
 # bounded time from the seed corpus in tests/fuzz/corpus (about a minute in
-# all by default). Findings are written to build-fuzz/findings/.
+# all by default). Findings of this run, and only of this run, are written to
+# build-fuzz/findings/.
 # Usage: scripts/fuzz.sh [seconds-per-target] [extra libFuzzer flags...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
-if [[ ! -f build-fuzz/CMakeCache.txt ]]; then
-  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DKRV1_FUZZ=ON \
-    -DKRV1_BUILD_WINDOWS=OFF -DKRV1_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
-cmake --build build-fuzz --parallel "$(nproc)"
+scripts/build.sh fuzz
+rm -rf build-fuzz/findings
 mkdir -p build-fuzz/findings
 for target in calculation conversion; do
   corpus=build-fuzz/corpus/$target

@@ -3,9 +3,8 @@
 # Usage: scripts/setup.sh run|test|bench
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ qt6-base-dev libcups2-dev libthai0 fonts-thai-tlwg
-                libgtest-dev libbenchmark-dev)
-test_packages=(xvfb xauth x11-utils xdotool openbox imagemagick
+build_packages=(cmake ninja-build g++ qt6-base-dev libcups2-dev libthai0 fonts-thai-tlwg)
+test_packages=(libgtest-dev libbenchmark-dev clang-format xvfb xauth x11-utils xdotool openbox imagemagick
                cups printer-driver-cups-pdf poppler-utils
                python3 clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 

@@ -16,19 +16,18 @@ inline constexpr std::string_view kPrintCommand = "พิมพ์";
 inline constexpr std::string_view kCloseCommand = "ปิดหน้านี้";
 inline constexpr std::string_view kStepsAfterCorrectionFrame =
     "รายละเอียดการคำนวณที่ปรับสภาพ หิน-ทรายแล้ว";
-inline constexpr std::string_view kAdjustedMixFrame =
-    "ส่วนผสมที่ปรับสภาพ หิน-ทราย และความละเอียดแล้ว";
+inline constexpr std::string_view kAdjustedMixFrame = "ส่วนผสมที่ปรับสภาพ หิน-ทราย และความละเอียดแล้ว";
 
 // Fixed captions of the account, each written before its value.
 inline constexpr std::string_view kRequiredStrength = "กำลังอัดที่ต้องการ=";
-inline constexpr std::string_view kTargetStrength = "กำลังอัดที่ต้องผลิต                            (กำลังอัดที่ต้องการ+ส่วนเผื่อหรือmargin(60 กก./ตร.ซม.))=";
+inline constexpr std::string_view kTargetStrength =
+    "กำลังอัดที่ต้องผลิต                            (กำลังอัดที่ต้องการ+ส่วนเผื่อหรือmargin(60 กก./ตร.ซม.))=";
 inline constexpr std::string_view kSlump = "ค่ายุบตัว=";
 inline constexpr std::string_view kStoneSize = "ขนาดหิน=";
 inline constexpr std::string_view kStep1Water = "1. ปริมาณน้ำที่ใช้เมื่อ";
 inline constexpr std::string_view kStep2Ratio = "2. W/C=";
 inline constexpr std::string_view kStep3Cement = "3. จาก1และ2 ได้น้ำหนักซีเมนต์=";
-inline constexpr std::string_view kStep4CementVolume =
-    "4. ปริมาตรซีเมนต์=น้ำหนักซีเมนต์/ถ.พ. ของซีเมนต์=";
+inline constexpr std::string_view kStep4CementVolume = "4. ปริมาตรซีเมนต์=น้ำหนักซีเมนต์/ถ.พ. ของซีเมนต์=";
 inline constexpr std::string_view kStep5Stone = "5. เนื่องจากที่หินใช้ขนาด";
 inline constexpr std::string_view kStep5Paste = "จะได้ปริมาตรซีเมนต์+ทราย";
 inline constexpr std::string_view kStep5Sand = "ดังนั้นปริมาตรทราย=";
@@ -36,8 +35,7 @@ inline constexpr std::string_view kStep6SandWeight = "6.น้ำหนักท
 inline constexpr std::string_view kStep7StoneVolume =
     "7.ปริมาตรหิน=(1000-ปริมาตรซีเมนต์-ปริมาตรทราย   -ปริมาตรน้ำ)=";
 inline constexpr std::string_view kStep8StoneWeight = "8.น้ำหนักหิน=(ปริมาตรหิน*ถ.พ.หิน)=";
-inline constexpr std::string_view kStep9Admixture =
-    "9.ปริมาณน้ำยาที่ใช้=น้ำหนักซีเมนต์*ปริมาณที่ใช้=";
+inline constexpr std::string_view kStep9Admixture = "9.ปริมาณน้ำยาที่ใช้=น้ำหนักซีเมนต์*ปริมาณที่ใช้=";
 // The rows of the three mix panels.
 inline constexpr std::string_view kCementRow = "ซีเมนต์=";
 inline constexpr std::string_view kWaterRow = "น้ำ=";

@@ -6,8 +6,7 @@
 
 namespace krv1::text {
 
-inline constexpr std::string_view kStrengthNotNumber =
-    "กรุณาใส่กำลังอัดคอนกรีต(กก./ตร.ซม.) เป็นตัวเลข";
+inline constexpr std::string_view kStrengthNotNumber = "กรุณาใส่กำลังอัดคอนกรีต(กก./ตร.ซม.) เป็นตัวเลข";
 inline constexpr std::string_view kShapeNotChosen =
     "กรุณาเลือกรูปทรงของตัวอย่างทดสอบ: ลูกบาศก์ หรือ ทรงกระบอก";
 inline constexpr std::string_view kTargetStrengthOutOfRange =
@@ -20,10 +19,8 @@ inline constexpr std::string_view kAdmixtureNotChosen =
 inline constexpr std::string_view kDosageNotNumber =
     "กรุณาใส่ปริมาณน้ำยาที่ผู้ผลิตแนะนำ (ซีซี./100 กก.ซีเมนต์) เป็นตัวเลข";
 inline constexpr std::string_view kSlumpNotChosen = "กรุณาเลือกค่ายุบตัว(ซม.)";
-inline constexpr std::string_view kAggregateNotChosen =
-    "กรุณาเลือกขนาดใหญ่สุดของหินที่ใช้";
-inline constexpr std::string_view kMoistureNotNumber =
-    "กรุณาใส่ความชื้นทราย(%) เป็นตัวเลข";
+inline constexpr std::string_view kAggregateNotChosen = "กรุณาเลือกขนาดใหญ่สุดของหินที่ใช้";
+inline constexpr std::string_view kMoistureNotNumber = "กรุณาใส่ความชื้นทราย(%) เป็นตัวเลข";
 inline constexpr std::string_view kResultOutOfRange =
     "ค่าที่ใส่ทำให้ผลการคำนวณเกินขอบเขตที่โปรแกรมรองรับ กรุณาตรวจสอบข้อมูล";
 

@@ -33,8 +33,10 @@ inline constexpr std::string_view kStrengthCaption = "กำลังอัด�
 inline constexpr std::string_view kCylinderOption = "ทรงกระบอก";
 inline constexpr std::string_view kCubeOption = "ลูกบาศก์";
 
-inline constexpr std::string_view kBeforeCorrectionFrame = "ผลการคำนวณที่ยังไม่ได้ปรับสภาพ หิน-ทราย ใน 1 ลบ.ม.";
-inline constexpr std::string_view kAfterCorrectionFrame = "ผลการคำนวณที่ได้ปรับสภาพ หิน-ทราย แล้ว ใน 1 ลบ.ม.";
+inline constexpr std::string_view kBeforeCorrectionFrame =
+    "ผลการคำนวณที่ยังไม่ได้ปรับสภาพ หิน-ทราย ใน 1 ลบ.ม.";
+inline constexpr std::string_view kAfterCorrectionFrame =
+    "ผลการคำนวณที่ได้ปรับสภาพ หิน-ทราย แล้ว ใน 1 ลบ.ม.";
 inline constexpr std::string_view kCementRow = "ซีเมนต์ =";
 inline constexpr std::string_view kWaterRow = "น้ำ =";
 inline constexpr std::string_view kSandRow = "ทราย =";

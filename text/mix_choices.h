@@ -10,8 +10,7 @@ namespace krv1::text {
 inline constexpr std::string_view kSlump75 = " 7.5 (บวก,ลบ)2.5  ";
 inline constexpr std::string_view kSlump100 = " 10.0 (บวก,ลบ) 2.5";
 inline constexpr std::string_view kSlump125 = " 12.5 (บวก,ลบ) 2.5";
-inline constexpr std::array<std::string_view, 3> kSlumpEntries{kSlump75, kSlump100,
-                                                               kSlump125};
+inline constexpr std::array<std::string_view, 3> kSlumpEntries{kSlump75, kSlump100, kSlump125};
 
 inline constexpr std::string_view kStone1Inch = " 1นิ้ว -  #4";
 inline constexpr std::string_view kStone3Quarter = " 3/4 นิ้ว -  #4";

@@ -15,8 +15,7 @@ inline constexpr std::string_view kBannerAfterRounding =
     ".....ส่วนผสมที่ปรับความละเอียดแล้ว ใน 1 ลบ.ม. .....";
 inline constexpr std::string_view kBannerMoisture =
     ".....รายละเอียดการคำนวณที่ปรับสภาพหินทรายแล้ว ใน 1 ลบ.ม. .....";
-inline constexpr std::string_view kBannerFinalMix =
-    "***** ส่วนผสมที่ปรับสภาพหินทรายแล้ว ใน 1 ลบ.ม.*****";
+inline constexpr std::string_view kBannerFinalMix = "***** ส่วนผสมที่ปรับสภาพหินทรายแล้ว ใน 1 ลบ.ม.*****";
 // Between the two captions of lines 13 and 35.
 inline constexpr std::string_view kSeparator = " ";
 

@@ -13,10 +13,10 @@ namespace {
 constexpr Rgb kAboutBack{255, 192, 128};
 }  // namespace
 
+// clang-format off
 const platform::WindowLayout kAboutWindowLayout{"Form4", r::kAboutTitle, kAboutBack, 4875, 2970,
                                                 false, QPoint(285, 1275)};
 
-// clang-format off
 // name, kind, container, caption, left, top, width, height, tab, back
 const std::array<platform::ControlRow, 3> kAboutWindowControls{{
     {a::kPurpose, ControlKind::Label, "", r::kAboutPurpose, 120, 120, 4575, 1215, 0, kAboutBack},

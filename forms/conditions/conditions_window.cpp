@@ -24,8 +24,7 @@ constexpr std::array<double, 7> kTextPointSizes{9.0, 8.5, 8.0, 7.5, 7.0, 6.5, 6.
 }  // namespace
 
 ConditionsWindow::ConditionsWindow()
-    : FormWindow(kConditionsWindowLayout, kConditionsWindowControls,
-                 platform::SpeechBubbleIcon()) {
+    : FormWindow(kConditionsWindowLayout, kConditionsWindowControls, platform::SpeechBubbleIcon()) {
     connect(control<QPushButton>(c::kCloseCommand), &QPushButton::clicked, this,
             &ConditionsWindow::hide);
 }

@@ -8,11 +8,11 @@ using platform::ControlKind;
 using platform::Rgb;
 namespace c = conditions_controls;
 
+// clang-format off
 const platform::WindowLayout kConditionsWindowLayout{
     "Form2", text::reference::kConditionsTitle, Rgb{255, 192, 192}, 7110, 6765, false,
     QPoint(2100, 1530)};
 
-// clang-format off
 // name, kind, container, caption, left, top, width, height, tab, back, fore
 const std::array<platform::ControlRow, 2> kConditionsWindowControls{{
     {c::kConditionsText, ControlKind::ReadOnlyText, "", "", 0, 0, 7095, 6015, 0, Rgb{0, 0, 0}, Rgb{255, 255, 0}},

@@ -19,9 +19,9 @@ constexpr Rgb kValueText{255, 0, 0};
 constexpr Rgb kValueBack{192, 192, 255};
 }  // namespace
 
+// clang-format off
 const platform::WindowLayout kDetailsWindowLayout{"Form3", d::kTitle, Rgb{255, 255, 192}, 11880, 8595, true};
 
-// clang-format off
 // name, kind, container, caption, left, top, width, height, tab, back, fore, enabled, font.
 // Labels take no focus; the commands tab Command2, Command3, Command1.
 const std::array<platform::ControlRow, 86> kDetailsWindowControls{{

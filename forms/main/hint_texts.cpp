@@ -11,8 +11,7 @@ namespace {
 
 QString Joined(std::initializer_list<std::string_view> pieces) {
     QString text;
-    for (std::string_view piece : pieces)
-        text += platform::FromUtf8(piece);
+    for (std::string_view piece : pieces) text += platform::FromUtf8(piece);
     return text;
 }
 

@@ -43,8 +43,8 @@ void MainWindow::connectHandlers() {
     onClick(m::kCloseCommand, [this] { close(); });
 
     // The dosage is asked for only with admixture.
-    connect(control<FormOptionButton>(m::kWithAdmixtureOption), &FormOptionButton::selected,
-            this, [this] { enableDosage(true); });
+    connect(control<FormOptionButton>(m::kWithAdmixtureOption), &FormOptionButton::selected, this,
+            [this] { enableDosage(true); });
     connect(control<FormOptionButton>(m::kWithoutAdmixtureOption), &FormOptionButton::selected,
             this, [this] { enableDosage(false); });
 
@@ -113,13 +113,20 @@ MixInput MainWindow::readInput() const {
 
 QWidget* MainWindow::controlOf(FaultyInput input) const {
     switch (input) {
-        case FaultyInput::Strength: return control<QWidget>(m::kStrengthBox);
-        case FaultyInput::SpecimenShape: return control<QWidget>(m::kCubeOption);
-        case FaultyInput::AdmixtureChoice: return control<QWidget>(m::kWithAdmixtureOption);
-        case FaultyInput::Dosage: return control<QWidget>(m::kDosageBox);
-        case FaultyInput::Slump: return control<QWidget>(m::kSlumpList);
-        case FaultyInput::StoneSize: return control<QWidget>(m::kStoneList);
-        case FaultyInput::SandMoisture: return control<QWidget>(m::kMoistureBox);
+        case FaultyInput::Strength:
+            return control<QWidget>(m::kStrengthBox);
+        case FaultyInput::SpecimenShape:
+            return control<QWidget>(m::kCubeOption);
+        case FaultyInput::AdmixtureChoice:
+            return control<QWidget>(m::kWithAdmixtureOption);
+        case FaultyInput::Dosage:
+            return control<QWidget>(m::kDosageBox);
+        case FaultyInput::Slump:
+            return control<QWidget>(m::kSlumpList);
+        case FaultyInput::StoneSize:
+            return control<QWidget>(m::kStoneList);
+        case FaultyInput::SandMoisture:
+            return control<QWidget>(m::kMoistureBox);
     }
     return nullptr;
 }
@@ -153,8 +160,7 @@ void MainWindow::showDetails() {
     // Enabled only after a calculation succeeded, so there is always one.
     if (!calculated_) return;
     DetailsWindow& details = windows_.details.show();
-    details.setEngineerNameSource(
-        [this] { return control<FormTextBox>(m::kEngineerBox)->text(); });
+    details.setEngineerNameSource([this] { return control<FormTextBox>(m::kEngineerBox)->text(); });
     details.fill(presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_));
 }
 

@@ -22,9 +22,9 @@ constexpr auto kOption = ControlKind::OptionButton;
 constexpr auto kFrame = ControlKind::Frame;
 }  // namespace
 
+// clang-format off
 const platform::WindowLayout kMainWindowLayout{"Form1", t::kTitle, kWindowBack, 11880, 8595, true};
 
-// clang-format off
 // name, kind, container, caption, left, top, width, height, tab, back, fore, enabled, font
 const std::array<platform::ControlRow, 51> kMainWindowControls{{
     // Directly on the window.

@@ -48,7 +48,7 @@ inline constexpr char kCementCaptionBeforeCorrection[] = "Label5";
 inline constexpr std::array<const char*, 5> kBeforeCorrectionResults{
     "Label10", "Label11", "Label12", "Label13", "Label14"};
 inline constexpr std::array<const char*, 5> kAfterCorrectionResults{"Label15", "Label16", "Label17",
-                                                                   "Label18", "Label19"};
+                                                                    "Label18", "Label19"};
 }  // namespace main_controls
 
 extern const platform::WindowLayout kMainWindowLayout;

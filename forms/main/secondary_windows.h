@@ -2,9 +2,9 @@
 // that shows them.
 #pragma once
 
-#include "forms/details/details_window.h"
-#include "forms/conditions/conditions_window.h"
 #include "forms/about/about_window.h"
+#include "forms/conditions/conditions_window.h"
+#include "forms/details/details_window.h"
 #include "platform/single_window.h"
 
 namespace krv1::forms {

@@ -39,8 +39,8 @@ TEST(TextToDouble, FollowsTheLocaleSeparators) {
 }
 
 TEST(TextToDouble, RefusesWhatIsNoNumber) {
-    for (const char* text : {"", " ", "abc", "12a", "1 2", "-", ".", "e5", "1e", "1e+",
-                             "inf", "nan", "0x10", ",5", "5,", "1..2", "--1", "๒๔๐"}) {
+    for (const char* text : {"", " ", "abc", "12a", "1 2", "-", ".", "e5", "1e", "1e+", "inf",
+                             "nan", "0x10", ",5", "5,", "1..2", "--1", "๒๔๐"}) {
         SCOPED_TRACE(text);
         EXPECT_EQ(FailureOf([&] { TextToDouble(text); }), ConversionFailure::NotNumeric);
     }

@@ -1,6 +1,6 @@
 // Arbitrary texts and choices through the whole calculation and every text
-// the program computes from it: panels, account and report. Every input must end in a design or in one of the engine's errors,
-// and a refused calculation must hand back no state at all.
+// the program computes from it: panels, account and report. Every input must end in a design or in
+// one of the engine's errors, and a refused calculation must hand back no state at all.
 //
 // Input: lines of text: strength, shape (0 none, 1 cube, 2 cylinder), slump
 // and stone (a digit picks a list entry, 0 none; anything else is read back
@@ -67,12 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const auto lines = Lines(std::string_view(reinterpret_cast<const char*>(data), size));
     MixInput input;
     input.RequiredStrength = lines[0];
-    input.Shape = lines[1] == "1" ? SpecimenShape::Cube
+    input.Shape = lines[1] == "1"   ? SpecimenShape::Cube
                   : lines[1] == "2" ? SpecimenShape::Cylinder
                                     : SpecimenShape::None;
     input.Slump = ListChoice(lines[2], presentation::kSlumpChoices, presentation::SlumpOfEntry);
     input.Stone = ListChoice(lines[3], presentation::kStoneChoices, presentation::StoneOfEntry);
-    input.Admixture = lines[4] == "1" ? AdmixtureChoice::WithAdmixture
+    input.Admixture = lines[4] == "1"   ? AdmixtureChoice::WithAdmixture
                       : lines[4] == "2" ? AdmixtureChoice::WithoutAdmixture
                                         : AdmixtureChoice::None;
     input.DosageText = lines[5];

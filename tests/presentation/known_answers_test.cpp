@@ -54,10 +54,10 @@ std::vector<KnownAnswer> LoadKnownAnswers() {
     std::vector<KnownAnswer> answers;
     for (const QJsonValue row : QJsonDocument::fromJson(file.readAll())["designs"].toArray()) {
         const QJsonObject design = row.toObject();
-        answers.push_back(KnownAnswer{design["name"].toString().toStdString(),
-                                      InputOf(design["inputs"].toObject()),
-                                      design["target"].toInt(), BatchOf(design["before"].toObject()),
-                                      BatchOf(design["after"].toObject())});
+        answers.push_back(
+            KnownAnswer{design["name"].toString().toStdString(),
+                        InputOf(design["inputs"].toObject()), design["target"].toInt(),
+                        BatchOf(design["before"].toObject()), BatchOf(design["after"].toObject())});
     }
     return answers;
 }

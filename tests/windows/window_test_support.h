@@ -1,11 +1,12 @@
 // Helpers for driving the real widgets of a window in tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "platform/message_box.h"
 

@@ -1,6 +1,7 @@
+#include "forms/details/details_window.h"
+
 #include <QPointer>
 
-#include "forms/details/details_window.h"
 #include "forms/details/details_window_layout.h"
 #include "main/main_window_fixture.h"
 #include "text/details_texts.h"
@@ -39,9 +40,14 @@ TEST_F(DetailsWindowTest, OpensMaximizedWithTheCloseCommandFocused) {
     EXPECT_EQ(details->windowTitle(), Q(text::details::kTitle));
     EXPECT_EQ(details->focusWidget(), Find(details, d::kCloseCommand));
     EXPECT_EQ(valueOf(details, d::kTargetStrengthCaption), Q(text::details::kTargetStrength));
-    EXPECT_EQ(Find(details, forms::ValueLabel(V::WaterCementRatio))->palette().color(QPalette::Window), QColor(192, 192, 255));
-    EXPECT_EQ(Find(details, forms::ValueLabel(V::MixingWater))->palette().color(QPalette::Window), QColor(255, 224, 192));
-    EXPECT_EQ(Find(details, forms::ValueLabel(V::SandMoisture))->palette().color(QPalette::Active, QPalette::WindowText),
+    EXPECT_EQ(
+        Find(details, forms::ValueLabel(V::WaterCementRatio))->palette().color(QPalette::Window),
+        QColor(192, 192, 255));
+    EXPECT_EQ(Find(details, forms::ValueLabel(V::MixingWater))->palette().color(QPalette::Window),
+              QColor(255, 224, 192));
+    EXPECT_EQ(Find(details, forms::ValueLabel(V::SandMoisture))
+                  ->palette()
+                  .color(QPalette::Active, QPalette::WindowText),
               QColor(255, 0, 0));
 }
 
@@ -49,11 +55,15 @@ TEST_F(DetailsWindowTest, WorkedExampleValuesThroughTheRealWidgets) {
     enterWorkedDesign();
     calculate();
     forms::DetailsWindow* details = openDetails();
-    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::RequiredStrength)), QString::fromUtf8("240  กก./ตร.ซม."));
-    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::Slump)), QString::fromUtf8(" 7.5 (บวก,ลบ)2.5    ซม."));
+    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::RequiredStrength)),
+              QString::fromUtf8("240  กก./ตร.ซม."));
+    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::Slump)),
+              QString::fromUtf8(" 7.5 (บวก,ลบ)2.5    ซม."));
     EXPECT_EQ(valueOf(details, forms::ValueLabel(V::WaterCementRatio)), QStringLiteral("0.61"));
-    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::AdjustedSand)), QString::fromUtf8("835      กิโลกรัม"));
-    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::BatchedSand)), caption(m::kBeforeCorrectionResults[2]));
+    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::AdjustedSand)),
+              QString::fromUtf8("835      กิโลกรัม"));
+    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::BatchedSand)),
+              caption(m::kBeforeCorrectionResults[2]));
     EXPECT_EQ(valueOf(details, forms::ValueLabel(V::TotalWater)), QString::fromUtf8("155.6  ลิตร"));
 }
 
@@ -67,10 +77,14 @@ TEST_F(DetailsWindowTest, ShowsTheInputsOfTheCalculationNotOfTheBoxes) {
     forms::DetailsWindow* details = openDetails();
     EXPECT_EQ(valueOf(details, forms::ValueLabel(V::SandMoisture)), QStringLiteral("5%"));
     EXPECT_EQ(valueOf(details, forms::ValueLabel(V::SurfaceMoisture)), QStringLiteral("4.3%"));
-    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::ExcessWater)), QString::fromUtf8("34.4  กิโลกรัม"));
-    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::RequiredStrength)), QString::fromUtf8("240  กก./ตร.ซม."));
-    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::StoneSize)), QString::fromUtf8(" 3/4 นิ้ว -  #4  ซม."));
-    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::Admixture)), QString::fromUtf8("ไม่ใส่น้ำยาผสมคอนกรีต"));
+    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::ExcessWater)),
+              QString::fromUtf8("34.4  กิโลกรัม"));
+    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::RequiredStrength)),
+              QString::fromUtf8("240  กก./ตร.ซม."));
+    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::StoneSize)),
+              QString::fromUtf8(" 3/4 นิ้ว -  #4  ซม."));
+    EXPECT_EQ(valueOf(details, forms::ValueLabel(V::Admixture)),
+              QString::fromUtf8("ไม่ใส่น้ำยาผสมคอนกรีต"));
 
     // An emptied moisture box cannot upset the account either.
     type(m::kMoistureBox, QString());

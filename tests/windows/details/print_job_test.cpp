@@ -50,8 +50,11 @@ TEST_F(PrintJobTest, FortyFourLinesAtTheirPlacesInOneJob) {
     for (int i = 0; i < 44; ++i) {
         const PrintedLine& line = job.lines[i];
         const int number = i + 1;
-        const int x = number == 1 ? 3900 : number == 2 ? 1000 : number <= 6 ? 900
-                    : (number == 13 || number == 14) ? 1400 : 1300;
+        const int x = number == 1                      ? 3900
+                      : number == 2                    ? 1000
+                      : number <= 6                    ? 900
+                      : (number == 13 || number == 14) ? 1400
+                                                       : 1300;
         EXPECT_EQ(line.x, x) << "line " << number;
         EXPECT_EQ(line.y, expectedY[i]) << "line " << number;
         EXPECT_EQ(line.bold, number == 1 || number >= 39) << "line " << number;
@@ -67,10 +70,11 @@ TEST_F(PrintJobTest, LinesJoinTheCaptionsAsTheWindowShowsThem) {
     EXPECT_EQ(lines[1].text, QString::fromUtf8(" วิศวกร : สมชาย ใจดี"));
     EXPECT_EQ(lines[2].text, QString::fromUtf8("กำลังอัดที่ต้องการ=240  กก./ตร.ซม."));
     // Line 4 keeps the 28 blanks inside the caption of Label4.
-    EXPECT_EQ(lines[3].text, Q(text::details::kTargetStrength) + QString::fromUtf8("300  กก./ตร.ซม."));
+    EXPECT_EQ(lines[3].text,
+              Q(text::details::kTargetStrength) + QString::fromUtf8("300  กก./ตร.ซม."));
     EXPECT_TRUE(lines[3].text.contains(QString(28, QLatin1Char(' ')) + QLatin1Char('(')));
-    EXPECT_EQ(lines[7].text, QString::fromUtf8(
-                                 "1. ปริมาณน้ำที่ใช้เมื่อไม่ใส่น้ำยาผสมคอนกรีต=190  ลิตร/ลบ.ม. คอนกรีต"));
+    EXPECT_EQ(lines[7].text,
+              QString::fromUtf8("1. ปริมาณน้ำที่ใช้เมื่อไม่ใส่น้ำยาผสมคอนกรีต=190  ลิตร/ลบ.ม. คอนกรีต"));
     EXPECT_EQ(lines[8].text, QStringLiteral("2. W/C=0.61"));
     EXPECT_EQ(lines[12].text, QString::fromUtf8("จะได้ปริมาตรซีเมนต์+ทราย 400  ลิตร"));
     EXPECT_EQ(lines[34].text, QString::fromUtf8("4.นั่นคือทราย 800       กิโลกรัม"));
@@ -84,8 +88,8 @@ TEST_F(PrintJobTest, EverySetUpIsRepeatedAndTwoClicksGiveTwoIdenticalJobs) {
     print();
     ASSERT_EQ(jobs.size(), 2u);
     const QStringList& ops = jobs[0].operations;
-    EXPECT_EQ(ops.mid(0, 5), (QStringList{"paper A4", "portrait", "font CordiaUPC", "bold on",
-                                          "size 16"}));
+    EXPECT_EQ(ops.mid(0, 5),
+              (QStringList{"paper A4", "portrait", "font CordiaUPC", "bold on", "size 16"}));
     EXPECT_EQ(ops.mid(5, 3), (QStringList{"x 3900", "y 800", "print"}));
     EXPECT_EQ(ops.mid(8, 4), (QStringList{"x 1000", "y 1400", "bold off", "print"}));
     EXPECT_EQ(ops.count(QStringLiteral("bold on")), 2);
@@ -135,7 +139,8 @@ TEST_F(PrintJobTest, ARefusedJobIsToldAndTheProgramGoesOn) {
     print();
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_EQ(messages.texts().first(), Q(text::report::kPrinterRefused));
-    EXPECT_EQ(Find<platform::FormLabel>(details, forms::ValueLabel(V::WaterCementRatio))->caption(), QStringLiteral("0.61"));
+    EXPECT_EQ(Find<platform::FormLabel>(details, forms::ValueLabel(V::WaterCementRatio))->caption(),
+              QStringLiteral("0.61"));
 }
 
 }  // namespace

@@ -63,12 +63,14 @@ int main(int argc, char* argv[]) {
     }
     Control<QPushButton>(details, d::kPrintCommand)->click();
 
-    for (const QString& message : messages) std::fprintf(stderr, "message: %s\n", qPrintable(message));
+    for (const QString& message : messages)
+        std::fprintf(stderr, "message: %s\n", qPrintable(message));
     const auto told = [&](std::string_view message) {
-        return messages == QStringList{krv1::platform::FromUtf8(message)} &&
-               details->isVisible();
+        return messages == QStringList{krv1::platform::FromUtf8(message)} && details->isVisible();
     };
-    if (expected == QLatin1String("no-printer")) return told(krv1::text::report::kNoDefaultPrinter) ? 0 : 1;
-    if (expected == QLatin1String("refused")) return told(krv1::text::report::kPrinterRefused) ? 0 : 1;
+    if (expected == QLatin1String("no-printer"))
+        return told(krv1::text::report::kNoDefaultPrinter) ? 0 : 1;
+    if (expected == QLatin1String("refused"))
+        return told(krv1::text::report::kPrinterRefused) ? 0 : 1;
     return messages.isEmpty() ? 0 : 1;
 }

@@ -14,8 +14,16 @@ QStringList Texts(std::initializer_list<const char*> texts) {
 // Units carry their own blanks: six before กิโลกรัม for cement, seven for
 // stone, seven for sand before the correction and six after it.
 const QStringList kWorkedDesignTexts = Texts({
-    "310      กิโลกรัม", "190     ลิตร", "800       กิโลกรัม", "1110       กิโลกรัม", "0     ซีซี",
-    "310      กิโลกรัม", "155     ลิตร", "835      กิโลกรัม", "1110       กิโลกรัม", "0     ซีซี",
+    "310      กิโลกรัม",
+    "190     ลิตร",
+    "800       กิโลกรัม",
+    "1110       กิโลกรัม",
+    "0     ซีซี",
+    "310      กิโลกรัม",
+    "155     ลิตร",
+    "835      กิโลกรัม",
+    "1110       กิโลกรัม",
+    "0     ซีซี",
 });
 
 TEST_F(MainWindowTest, WorkedDesignFillsBothPanels) {

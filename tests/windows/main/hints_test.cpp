@@ -20,10 +20,11 @@ TEST_F(MainWindowTest, PointerOverCaptionsAndBoxesShowTheirHints) {
     const Case cases[] = {
         {m::kStrengthCaption, QString::fromUtf8("กำลังอัดประลัย fc' ที่อายุ 28 วัน")},
         {m::kStrengthBox, QString::fromUtf8("กำลังอัดประลัย fc' ที่อายุ 28 วัน")},
-        {m::kSlumpCaption, kSlumpStart + QString::fromUtf8("งานที่เทด้วยคอนกรีตปั๊มใช้ 10.0(บวก,ลบ)2.5*** ")},
+        {m::kSlumpCaption,
+         kSlumpStart + QString::fromUtf8("งานที่เทด้วยคอนกรีตปั๊มใช้ 10.0(บวก,ลบ)2.5*** ")},
         {m::kStoneCaption, forms::hints::Aggregate()},
         {m::kMoistureCaption, QString::fromUtf8("ทรายแม่น้ำที่ใช้อยู่ทั่วๆไปในประเทศไทย ซึ่งอยู่ในสภาพเปียก "
-                                      "ทั่วไปมีค่าความชื้นทั้งหมดอยู่ระหว่าง 2-8%")},
+                                                "ทั่วไปมีค่าความชื้นทั้งหมดอยู่ระหว่าง 2-8%")},
         {m::kWithAdmixtureOption, QString::fromUtf8("น้ำยาผสมคอนกรีตประเภทลดน้ำและยืดเวลาการแข็งตัว")},
         {m::kCubeOption, QString::fromUtf8("แบบหล่อขนาด 15*15*15 ซม.")},
         {m::kCylinderOption, QString::fromUtf8("แบบหล่อทรงกระบอกขนาด 15*30 ซม.")},
@@ -46,8 +47,10 @@ TEST_F(MainWindowTest, ChoosingAnEntryShowsTheListHint) {
 TEST_F(MainWindowTest, ControlsWithoutAHintLeaveTheBoxAsItIs) {
     MovePointerOver(control(m::kStrengthBox));
     const QString strength = hint();
-    for (const char* name : {m::kWithoutAdmixtureOption, m::kSlumpList, m::kStoneList, m::kDosageBox, m::kDosageCaption, m::kEngineerBox, m::kEngineerCaption,
-                             m::kReadConditionsReminder, m::kRequirementsFrame, m::kResultsFrame, m::kBeforeCorrectionResults[0], m::kCalculateCommand, m::kMoistureBox})
+    for (const char* name : {m::kWithoutAdmixtureOption, m::kSlumpList, m::kStoneList,
+                             m::kDosageBox, m::kDosageCaption, m::kEngineerBox, m::kEngineerCaption,
+                             m::kReadConditionsReminder, m::kRequirementsFrame, m::kResultsFrame,
+                             m::kBeforeCorrectionResults[0], m::kCalculateCommand, m::kMoistureBox})
         MovePointerOver(control(name));
     EXPECT_EQ(hint(), strength);
     control<FormOptionButton>(m::kWithoutAdmixtureOption)->click();

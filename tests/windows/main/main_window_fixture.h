@@ -79,8 +79,11 @@ public:
     }
     QStringList resultTexts() const {
         QStringList texts;
-        for (const char* label : {m::kBeforeCorrectionResults[0], m::kBeforeCorrectionResults[1], m::kBeforeCorrectionResults[2], m::kBeforeCorrectionResults[3], m::kBeforeCorrectionResults[4], m::kAfterCorrectionResults[0],
-                                  m::kAfterCorrectionResults[1], m::kAfterCorrectionResults[2], m::kAfterCorrectionResults[3], m::kAfterCorrectionResults[4]})
+        for (const char* label : {m::kBeforeCorrectionResults[0], m::kBeforeCorrectionResults[1],
+                                  m::kBeforeCorrectionResults[2], m::kBeforeCorrectionResults[3],
+                                  m::kBeforeCorrectionResults[4], m::kAfterCorrectionResults[0],
+                                  m::kAfterCorrectionResults[1], m::kAfterCorrectionResults[2],
+                                  m::kAfterCorrectionResults[3], m::kAfterCorrectionResults[4]})
             texts << caption(label);
         return texts;
     }

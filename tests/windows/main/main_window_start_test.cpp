@@ -16,7 +16,8 @@ TEST_F(MainWindowTest, StartsMaximizedWithNothingChosen) {
     EXPECT_EQ(form->focusWidget(), control(m::kStrengthBox));
     for (const char* list : {m::kSlumpList, m::kStoneList})
         EXPECT_EQ(control<FormDropDownList>(list)->currentEntry(), QString()) << list;
-    for (const char* option : {m::kWithAdmixtureOption, m::kWithoutAdmixtureOption, m::kCubeOption, m::kCylinderOption})
+    for (const char* option :
+         {m::kWithAdmixtureOption, m::kWithoutAdmixtureOption, m::kCubeOption, m::kCylinderOption})
         EXPECT_FALSE(control<FormOptionButton>(option)->isChecked()) << option;
     EXPECT_FALSE(control(m::kDosageBox)->isEnabled());
     EXPECT_FALSE(control(m::kDosageCaption)->isEnabled());
@@ -43,15 +44,24 @@ TEST_F(MainWindowTest, LayoutPlacesControlsByTheirTwips) {
     EXPECT_EQ(control(m::kCubeOption)->parentWidget(), control(m::kShapeFrame));
     EXPECT_EQ(control(m::kBeforeCorrectionFrame)->parentWidget(), control(m::kResultsFrame));
     EXPECT_EQ(control(m::kBeforeCorrectionResults[0])->geometry(), QRect(80, 32, 225, 17));
-    EXPECT_EQ(control(m::kBeforeCorrectionResults[0])->palette().color(QPalette::Window), QColor(255, 255, 255));
-    EXPECT_EQ(control(m::kBeforeCorrectionFrame)->palette().color(QPalette::Window), QColor(255, 192, 192));
-    EXPECT_EQ(control(m::kCementCaptionBeforeCorrection)->palette().color(QPalette::Window), QColor(255, 192, 192));
+    EXPECT_EQ(control(m::kBeforeCorrectionResults[0])->palette().color(QPalette::Window),
+              QColor(255, 255, 255));
+    EXPECT_EQ(control(m::kBeforeCorrectionFrame)->palette().color(QPalette::Window),
+              QColor(255, 192, 192));
+    EXPECT_EQ(control(m::kCementCaptionBeforeCorrection)->palette().color(QPalette::Window),
+              QColor(255, 192, 192));
     EXPECT_EQ(caption(m::kProgramTitle), Q(text::main_window::kProgramTitle));
-    EXPECT_EQ(control<FormOptionButton>(m::kWithAdmixtureOption)->text(), QString::fromUtf8(" ใส่น้ำยาผสมคอนกรีต"));
+    EXPECT_EQ(control<FormOptionButton>(m::kWithAdmixtureOption)->text(),
+              QString::fromUtf8(" ใส่น้ำยาผสมคอนกรีต"));
 }
 
 TEST_F(MainWindowTest, TabOrderRunsByTabIndex) {
-    const char* order[] = {m::kStrengthBox, m::kSlumpList, m::kStoneList, m::kWithAdmixtureOption, m::kWithoutAdmixtureOption, m::kCalculateCommand};
+    const char* order[] = {m::kStrengthBox,
+                           m::kSlumpList,
+                           m::kStoneList,
+                           m::kWithAdmixtureOption,
+                           m::kWithoutAdmixtureOption,
+                           m::kCalculateCommand};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         EXPECT_EQ(control(order[i])->nextInFocusChain(), control(order[i + 1])) << order[i];
 }

@@ -1,12 +1,12 @@
 // Every character of every text the windows show must be drawn from the font
 // the window uses for it: no empty boxes in place of Thai letters or marks.
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QGroupBox>
 
 #include "forms/main/hint_texts.h"
 #include "main_window_fixture.h"
@@ -36,30 +36,32 @@ void ExpectDrawable(const QWidget* window) {
         if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) text = memo->toPlainText();
         if (auto* combo = qobject_cast<QComboBox*>(widget))
             for (int i = 0; i < combo->count(); ++i) text += combo->itemText(i);
-        EXPECT_EQ(MissingGlyphs(widget->font(), text), QString()) << qPrintable(widget->objectName());
+        EXPECT_EQ(MissingGlyphs(widget->font(), text), QString())
+            << qPrintable(widget->objectName());
     }
     EXPECT_EQ(MissingGlyphs(window->font(), window->windowTitle()), QString());
 }
 
 TEST_F(MainWindowTest, EveryTextIsDrawnFromTheChosenThaiFont) {
     EXPECT_TRUE(platform::FontInstalled(QString::fromLatin1(platform::kUiFamily)));
-    EXPECT_EQ(QFontInfo(control(m::kStrengthCaption)->font()).family(), QString::fromLatin1(platform::kUiFamily));
-    EXPECT_EQ(QFontInfo(control(m::kProgramTitle)->font()).family(), QString::fromLatin1(platform::kUiFamily));
+    EXPECT_EQ(QFontInfo(control(m::kStrengthCaption)->font()).family(),
+              QString::fromLatin1(platform::kUiFamily));
+    EXPECT_EQ(QFontInfo(control(m::kProgramTitle)->font()).family(),
+              QString::fromLatin1(platform::kUiFamily));
     EXPECT_TRUE(QFontInfo(control(m::kProgramTitle)->font()).bold());
 
     enterWorkedDesign();
     calculate();
     ExpectDrawable(form.get());
-    for (const QString& hint : {forms::hints::Strength(), forms::hints::Slump(),
-                                forms::hints::SlumpCaption(), forms::hints::Aggregate(),
-                                forms::hints::Moisture(), forms::hints::Admixture(),
-                                forms::hints::Cube(), forms::hints::Cylinder()})
+    for (const QString& hint :
+         {forms::hints::Strength(), forms::hints::Slump(), forms::hints::SlumpCaption(),
+          forms::hints::Aggregate(), forms::hints::Moisture(), forms::hints::Admixture(),
+          forms::hints::Cube(), forms::hints::Cylinder()})
         EXPECT_EQ(MissingGlyphs(control(m::kHintBox)->font(), hint), QString());
-    for (std::string_view message : {text::kStrengthNotNumber, text::kShapeNotChosen,
-                                     text::kTargetStrengthOutOfRange, text::kAdmixtureNotChosen,
-                                     text::kDosageNotNumber, text::kSlumpNotChosen,
-                                     text::kAggregateNotChosen, text::kMoistureNotNumber,
-                                     text::kResultOutOfRange})
+    for (std::string_view message :
+         {text::kStrengthNotNumber, text::kShapeNotChosen, text::kTargetStrengthOutOfRange,
+          text::kAdmixtureNotChosen, text::kDosageNotNumber, text::kSlumpNotChosen,
+          text::kAggregateNotChosen, text::kMoistureNotNumber, text::kResultOutOfRange})
         EXPECT_EQ(MissingGlyphs(QApplication::font(), Q(message)), QString());
 
     control<QPushButton>(m::kConditionsCommand)->click();

@@ -1,9 +1,10 @@
+#include "platform/controls.h"
+
 #include <QSignalSpy>
 #include <QTest>
 #include <array>
 #include <memory>
 
-#include "platform/controls.h"
 #include "platform/form_builder.h"
 #include "window_test_support.h"
 

@@ -3,10 +3,10 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "forms/conditions/conditions_window.h"
-#include "forms/conditions/conditions_window_layout.h"
 #include "forms/about/about_window.h"
 #include "forms/about/about_window_layout.h"
+#include "forms/conditions/conditions_window.h"
+#include "forms/conditions/conditions_window_layout.h"
 #include "platform/controls.h"
 #include "platform/single_window.h"
 #include "platform/utf8_text.h"
@@ -71,7 +71,8 @@ TEST(ConditionsWindow, FrameCloseDestroysItAndTheNextShowRecreatesIt) {
     krv1::testing::ProcessEvents();
     EXPECT_TRUE(first.isNull());
     ConditionsWindow& second = conditions.show();
-    EXPECT_EQ(Find<platform::FormMemo>(&second, c::kConditionsText)->content(), ConditionsWindow::conditionsText());
+    EXPECT_EQ(Find<platform::FormMemo>(&second, c::kConditionsText)->content(),
+              ConditionsWindow::conditionsText());
     EXPECT_EQ(krv1::testing::ProgramWindowCount(), 1);
 }
 
@@ -84,8 +85,9 @@ TEST(AboutWindow, ShowsItsThreeLabels) {
     const QString contact = Find<platform::FormLabel>(&window, a::kContact)->caption();
     EXPECT_TRUE(contact.contains(QStringLiteral("https://example.org/krv1")));
     EXPECT_TRUE(contact.contains(QStringLiteral("krv1@example.org")));
-    EXPECT_TRUE(Find<platform::FormLabel>(&window, a::kCredit)->caption().contains(
-        QString::fromUtf8("ทีมพัฒนาโปรแกรม KRV1")));
+    EXPECT_TRUE(Find<platform::FormLabel>(&window, a::kCredit)
+                    ->caption()
+                    .contains(QString::fromUtf8("ทีมพัฒนาโปรแกรม KRV1")));
     EXPECT_EQ(Find(&window, a::kContact)->palette().color(QPalette::Window), QColor(255, 224, 192));
 }
 

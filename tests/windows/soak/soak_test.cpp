@@ -5,9 +5,9 @@
 #include <QPointer>
 #include <deque>
 
+#include "forms/conditions/conditions_window_layout.h"
 #include "forms/details/details_window.h"
 #include "forms/details/details_window_layout.h"
-#include "forms/conditions/conditions_window_layout.h"
 #include "main/main_window_fixture.h"
 #include "recording_printer.h"
 
@@ -27,7 +27,8 @@ TEST_F(SoakTest, ALongSessionLeavesNothingBehind) {
     const char* moistures[] = {"0", "0.7", "2.5", "5", "8"};
     for (int i = 0; i < 1000; ++i) {
         type(m::kStrengthBox, QString::number(150 + (i * 7) % 150));
-        control<platform::FormOptionButton>((i / 6) % 2 ? m::kCylinderOption : m::kCubeOption)->click();
+        control<platform::FormOptionButton>((i / 6) % 2 ? m::kCylinderOption : m::kCubeOption)
+            ->click();
         choose(m::kSlumpList, i % 3);
         choose(m::kStoneList, (i / 3) % 2);
         if ((i / 12) % 2) {
@@ -46,8 +47,10 @@ TEST_F(SoakTest, ALongSessionLeavesNothingBehind) {
         control<QPushButton>(m::kConditionsCommand)->click();
         control<QPushButton>(m::kAboutCommand)->click();
         control<QPushButton>(m::kDetailsCommand)->click();
-        Find<QPushButton>(windows->conditions.existing(), forms::conditions_controls::kCloseCommand)->click();  // hide
-        Find<QPushButton>(windows->details.existing(), forms::details_controls::kCloseCommand)->click();     // hide
+        Find<QPushButton>(windows->conditions.existing(), forms::conditions_controls::kCloseCommand)
+            ->click();  // hide
+        Find<QPushButton>(windows->details.existing(), forms::details_controls::kCloseCommand)
+            ->click();  // hide
         control<QPushButton>(m::kConditionsCommand)->click();
         control<QPushButton>(m::kDetailsCommand)->click();
         windows->conditions.existing()->close();  // the frame's close box
