@@ -27,7 +27,7 @@ FormWindow::FormWindow(const WindowLayout& window, std::span<const ControlRow> c
 void FormWindow::load() {
     if (loaded_) return;
     loaded_ = true;
-    Form_Load();
+    fillOnLoad();
 }
 
 void FormWindow::showForm() {

@@ -28,7 +28,8 @@ class FormWindow : public QWidget {
 public:
     FormWindow(const WindowLayout& window, std::span<const ControlRow> controls, const QIcon& icon);
 
-    // Runs Form_Load once, before the window is first shown.
+    // Fills the window once (its lists, pictures, fixed texts), before it is
+    // first shown.
     void load();
     // Shows the window modeless as its layout wants it (maximized or at its
     // position), or brings it back and to the front.
@@ -41,7 +42,7 @@ public:
     }
 
 protected:
-    virtual void Form_Load() {}
+    virtual void fillOnLoad() {}
     // The control that holds the focus when the window first opens.
     virtual QWidget* firstFocus() const { return nullptr; }
 

@@ -46,11 +46,18 @@ wait_for_scheduler
 "${as_root[@]}" cupsctl PreserveJobFiles=Yes
 sleep 1
 wait_for_scheduler
+ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 "${as_root[@]}" lpadmin -p "$queue" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
+# The printable area of A4 on this queue, "left bottom right top" in points
+# from the page's lower left corner; the report is placed from its top left.
+read -r area_left _ _ area_top < <(zcat -f "$ppd" | sed -n 's|^\*ImageableArea A4/A4: "\(.*\)"|\1|p')
+area_top=$(python3 -c "print(842 - $area_top)")
 "${as_root[@]}" lpadmin -d "$queue"
 touch "$work/stamp"
 sleep 1
 
+"$check" queue-accepts "$queue"
+"$check" queue-unknown KRV1_NO_SUCH_QUEUE
 "$check" printed
 for _ in $(seq 300); do
   [[ -z $(lpstat -o "$queue" 2>/dev/null) ]] && break
@@ -72,7 +79,7 @@ pdfinfo "$work/arrived.pdf" > "$work/arrived.info"
 pdftohtml -xml -zoom 1 -i -fontfullname -stdout -q "$work/sent.pdf" > "$work/sent.xml"
 pdffonts "$work/sent.pdf" > "$work/sent.fonts"
 python3 tests/windows/details/check_report_pdf.py "$work/arrived.info" "$work/sent.xml" \
-  "$work/sent.fonts"
+  "$work/sent.fonts" "$area_left" "$area_top"
 if [[ -n $png ]]; then
   mkdir -p "$(dirname "$png")"
   pdftoppm -png -r 80 -singlefile "$work/arrived.pdf" "${png%.png}" 2>/dev/null
@@ -80,6 +87,7 @@ fi
 
 # A queue that rejects jobs: the engineer is told, and the program goes on.
 "${as_root[@]}" cupsreject "$queue"
+"$check" queue-refuses "$queue"
 "$check" refused
 # With no default printer the engineer is told too.
 "${as_root[@]}" lpadmin -x "$queue"

@@ -28,18 +28,18 @@ pids+=($!)
 window=$(xdotool search --sync --onlyvisible --name '^KRV1$' | head -1)
 sleep 1
 
-# Twips to pixels at 96 dpi; controls in Frame1 are offset by its corner.
+# Twips to pixels at 96 dpi; controls in the requirements frame are offset by its corner.
 at() { echo $(( ($1) / 15 )) $(( ($2) / 15 )); }
 click() { xdotool mousemove --window "$window" $(at "$1" "$2") click 1; sleep 0.2; }
 frame1_x=600 frame1_y=1440
-click $((frame1_x + 2640 + 600)) $((frame1_y + 3240 + 150))   # Text2
+click $((frame1_x + 2640 + 600)) $((frame1_y + 3240 + 150))   # the strength box
 xdotool type --delay 50 "240"
-xdotool key Tab Down Tab Down Down                              # Combo1, Combo2
-click $((frame1_x + 240 + 120 + 150)) $((frame1_y + 2400 + 160))  # Option3, cube
-click $((frame1_x + 2640 + 150)) $((frame1_y + 2760 + 120))     # Option2, no admixture
-click $((frame1_x + 2640 + 600)) $((frame1_y + 4680 + 150))     # Text4
+xdotool key Tab Down Tab Down Down                              # slump and stone lists
+click $((frame1_x + 240 + 120 + 150)) $((frame1_y + 2400 + 160))  # cube
+click $((frame1_x + 2640 + 150)) $((frame1_y + 2760 + 120))     # no admixture
+click $((frame1_x + 2640 + 600)) $((frame1_y + 4680 + 150))     # the moisture box
 xdotool type --delay 50 "5"
-click $((840 + 400)) $((7320 + 180))                            # Command1, Calculate
+click $((840 + 400)) $((7320 + 180))                            # Calculate
 sleep 1
 mkdir -p "$(dirname "$output")"
 import -window root "$output"
@@ -58,14 +58,14 @@ dark_pixels_in() {  # dark pixels in a client rectangle x y w h: drawn text
   convert "$output" -crop "$3x$4+$((X + $1))+$((Y + $2))" -threshold 50% -negate \
     -format '%[fx:round(mean*w*h)]' info:
 }
-# Frame3 and Frame4 lie in Frame2 at (6240,1560); a point inside each panel.
+# The two result panels lie in the results frame at (6240,1560); a point inside each.
 expect_colour() {
   local got
   got=$(colour_at "$1" "$2")
   if [[ $got != "$3" ]]; then echo "FAIL: $4 shows $got, not $3"; failed=1; fi
 }
-expect_colour $(( (6240 + 240 + 120) / 15 )) $(( (1560 + 600 + 2200) / 15 )) "srgb(255,192,192)" "Frame3"
-expect_colour $(( (6240 + 240 + 120) / 15 )) $(( (1560 + 3480 + 2200) / 15 )) "srgb(255,192,128)" "Frame4"
+expect_colour $(( (6240 + 240 + 120) / 15 )) $(( (1560 + 600 + 2200) / 15 )) "srgb(255,192,192)" "the first result panel"
+expect_colour $(( (6240 + 240 + 120) / 15 )) $(( (1560 + 3480 + 2200) / 15 )) "srgb(255,192,128)" "the second result panel"
 for row in 480 840 1200 1560; do
   for panel in 600 3480; do
     ink=$(dark_pixels_in $(( (6240 + 240 + 1200) / 15 )) $(( (1560 + panel + row) / 15 )) 100 17)

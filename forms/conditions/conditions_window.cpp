@@ -35,7 +35,7 @@ QString ConditionsWindow::conditionsText() {
     return text;
 }
 
-void ConditionsWindow::Form_Load() {
+void ConditionsWindow::fillOnLoad() {
     control<platform::FormMemo>(c::kConditionsText)->setContent(conditionsText());
     fitTextToBox();
 }

@@ -14,7 +14,7 @@ public:
     static QString conditionsText();
 
 protected:
-    void Form_Load() override;
+    void fillOnLoad() override;
     QWidget* firstFocus() const override;
 
 private:

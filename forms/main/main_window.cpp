@@ -75,7 +75,7 @@ void MainWindow::connectHandlers() {
     hintOnOption(m::kCylinderOption, hints::Cylinder);
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::fillOnLoad() {
     auto* slump = control<FormDropDownList>(m::kSlumpList);
     for (std::string_view entry : text::kSlumpEntries)
         slump->appendEntry(platform::FromUtf8(entry));

@@ -33,7 +33,7 @@ public:
     void showDetails();
 
 protected:
-    void Form_Load() override;
+    void fillOnLoad() override;
     QWidget* firstFocus() const override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -62,6 +62,9 @@ std::vector<KnownAnswer> LoadKnownAnswers() {
     return answers;
 }
 
+// A failing row names its design, not the bytes of the row.
+void PrintTo(const KnownAnswer& answer, std::ostream* out) { *out << answer.name; }
+
 class KnownAnswers : public ::testing::TestWithParam<KnownAnswer> {};
 
 void ExpectBatch(const BatchQuantities& actual, const BatchQuantities& expected,

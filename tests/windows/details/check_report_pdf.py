@@ -1,7 +1,9 @@
 """Checks the report page a real print produced.
 
 Arguments: pdfinfo output of the PDF that arrived, pdftohtml -xml (zoom 1) of
-the document the program sent, pdffonts of that document.
+the document the program sent, pdffonts of that document, and the left and top
+edges (pt) of the queue's printable area on the page, which the report's
+twips count from.
 """
 import re
 import sys
@@ -13,6 +15,12 @@ X = [3900, 1000] + [900] * 4 + [1300] * 38
 X[12] = X[13] = 1400
 BOLD = [i == 0 or i >= 38 for i in range(44)]
 TOLERANCE_PT = 2.0
+# pdftohtml puts a line's top a little below where the program aims the top of
+# its text (its own ascent of the face is smaller than Qt's); a line placed by
+# its baseline instead would stand a whole ascent, some 10 pt, higher.
+ABSOLUTE_TOLERANCE_PT = 4.5
+AREA_LEFT = float(sys.argv[4]) if len(sys.argv) > 4 else 0.0
+AREA_TOP = float(sys.argv[5]) if len(sys.argv) > 5 else 0.0
 
 failures = []
 
@@ -53,6 +61,14 @@ if len(lines) != 44:
     fail("%d lines on the page, not 44: %s" % (len(lines), [l["text"][:20] for l in lines]))
 else:
     for i, line in enumerate(lines):
+        # Where the page puts it: the printable area's corner plus the twips.
+        absolute_top = AREA_TOP + Y[i] / 20.0
+        if not 0 <= line["top"] - absolute_top <= ABSOLUTE_TOLERANCE_PT:
+            fail("line %d top %.1f pt on the page, expected %.1f to %.1f"
+                 % (i + 1, line["top"], absolute_top, absolute_top + ABSOLUTE_TOLERANCE_PT))
+        if i >= 2 and abs(line["left"] - (AREA_LEFT + X[i] / 20.0)) > TOLERANCE_PT:
+            fail("line %d left %.1f pt on the page, expected %.1f"
+                 % (i + 1, line["left"], AREA_LEFT + X[i] / 20.0))
         expected_top = lines[0]["top"] + (Y[i] - Y[0]) / 20.0
         if abs(line["top"] - expected_top) > TOLERANCE_PT:
             fail("line %d top %.1f pt, expected %.1f" % (i + 1, line["top"], expected_top))

@@ -3,6 +3,7 @@
 #include "forms/details/details_window.h"
 #include "forms/details/details_window_layout.h"
 #include "main/main_window_fixture.h"
+#include "presentation/report_lines.h"
 #include "recording_printer.h"
 #include "text/details_texts.h"
 #include "text/report_texts.h"
@@ -36,28 +37,21 @@ public:
     bool printerAccepts = true;
 };
 
-TEST_F(PrintJobTest, FortyFourLinesAtTheirPlacesInOneJob) {
+TEST_F(PrintJobTest, TheReportGoesToThePrinterLineForLineInOneJob) {
     print();
     ASSERT_EQ(jobs.size(), 1u);
     const PrintJob& job = jobs.front();
     EXPECT_TRUE(job.ended);
-    ASSERT_EQ(job.lines.size(), 44u);
-    const int expectedY[] = {800,   1400,  1800,  2100,  2400,  2700,  3000,  3300,  3600,
-                             3900,  4200,  4500,  4800,  5100,  5400,  5700,  6000,  6300,
-                             6600,  6900,  7200,  7500,  7800,  8100,  8400,  8700,  9000,
-                             9300,  9600,  9900,  10200, 10500, 10800, 11100, 11400, 11700,
-                             12000, 12300, 12600, 12900, 13200, 13500, 13800, 14100};
-    for (int i = 0; i < 44; ++i) {
+    const std::vector<presentation::ReportLine> report = presentation::ReportLines(
+        presentation::DetailsValueTexts(form->calculated()->Input, form->calculated()->Design, {}),
+        "สมชาย ใจดี");
+    ASSERT_EQ(job.lines.size(), report.size());
+    for (std::size_t i = 0; i < report.size(); ++i) {
         const PrintedLine& line = job.lines[i];
-        const int number = i + 1;
-        const int x = number == 1                      ? 3900
-                      : number == 2                    ? 1000
-                      : number <= 6                    ? 900
-                      : (number == 13 || number == 14) ? 1400
-                                                       : 1300;
-        EXPECT_EQ(line.x, x) << "line " << number;
-        EXPECT_EQ(line.y, expectedY[i]) << "line " << number;
-        EXPECT_EQ(line.bold, number == 1 || number >= 39) << "line " << number;
+        EXPECT_EQ(line.x, report[i].X) << "line " << i + 1;
+        EXPECT_EQ(line.y, report[i].Y) << "line " << i + 1;
+        EXPECT_EQ(line.bold, report[i].Bold) << "line " << i + 1;
+        EXPECT_EQ(line.text, Q(report[i].Text)) << "line " << i + 1;
         EXPECT_EQ(line.font, QStringLiteral("CordiaUPC"));
         EXPECT_EQ(line.size, 16);
     }
@@ -69,7 +63,7 @@ TEST_F(PrintJobTest, LinesJoinTheCaptionsAsTheWindowShowsThem) {
     EXPECT_EQ(lines[0].text, Q(text::report::kTitle));
     EXPECT_EQ(lines[1].text, QString::fromUtf8(" วิศวกร : สมชาย ใจดี"));
     EXPECT_EQ(lines[2].text, QString::fromUtf8("กำลังอัดที่ต้องการ=240  กก./ตร.ซม."));
-    // Line 4 keeps the 28 blanks inside the caption of Label4.
+    // Line 4 keeps the 28 blanks inside the target strength caption.
     EXPECT_EQ(lines[3].text,
               Q(text::details::kTargetStrength) + QString::fromUtf8("300  กก./ตร.ซม."));
     EXPECT_TRUE(lines[3].text.contains(QString(28, QLatin1Char(' ')) + QLatin1Char('(')));
@@ -117,6 +111,18 @@ TEST_F(PrintJobTest, ANewCalculationIsPrintedOnlyAfterTheDetailsAreShownAgain) {
     control<QPushButton>(m::kDetailsCommand)->click();
     print();
     EXPECT_EQ(jobs.back().lines[31].text, QString::fromUtf8("1.เนื่องจากกำหนดทรายมีความชื้น=3%"));
+}
+
+TEST_F(PrintJobTest, ARefusedDesignLeavesTheReportOfTheLastGoodOne) {
+    type(m::kStrengthBox, QStringLiteral("500"));
+    MessageRecorder messages;
+    calculate();
+    ASSERT_EQ(messages.texts().size(), 1);
+    control<QPushButton>(m::kDetailsCommand)->click();
+    print();
+    EXPECT_EQ(jobs.back().lines[2].text, QString::fromUtf8("กำลังอัดที่ต้องการ=240  กก./ตร.ซม."));
+    EXPECT_EQ(jobs.back().lines[3].text,
+              Q(text::details::kTargetStrength) + QString::fromUtf8("300  กก./ตร.ซม."));
 }
 
 TEST_F(PrintJobTest, NoDefaultPrinterIsToldAndTheProgramGoesOn) {

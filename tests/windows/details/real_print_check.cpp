@@ -1,9 +1,13 @@
 // Drives the real windows offscreen through one worked design to the print
 // command of the details window, on whatever default printer the system has.
 // Usage: real_print_check printed|no-printer|refused
+//        real_print_check queue-accepts|queue-refuses|queue-unknown <queue>
 // Exits 0 when the outcome is the one named: the job was handed over without
 // a message, or the engineer was told that there is no default printer, or
-// that the printer does not take the job.
+// that the printer does not take the job. The queue- forms ask the print
+// system about the queue as the program does before each job: a queue that
+// takes jobs, one that rejects them, and a name the print system does not
+// know (which must not be taken for a refusal: Qt reports what it can).
 #include <QApplication>
 #include <QPushButton>
 #include <cstdio>
@@ -16,6 +20,7 @@
 #include "platform/controls.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/print_queue.h"
 #include "platform/utf8_text.h"
 #include "text/report_texts.h"
 
@@ -35,6 +40,11 @@ int main(int argc, char* argv[]) {
     const QString expected = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("printed");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    if (expected.startsWith(QLatin1String("queue-")) && argc > 2) {
+        const bool accepts = krv1::platform::QueueAcceptsJobs(QString::fromLocal8Bit(argv[2]));
+        std::fprintf(stderr, "queue %s: %s\n", argv[2], accepts ? "accepts jobs" : "refuses jobs");
+        return accepts == (expected != QLatin1String("queue-refuses")) ? 0 : 1;
+    }
     krv1::platform::SetUpAppearance();
     QStringList messages;
     krv1::platform::SetMessageSink(

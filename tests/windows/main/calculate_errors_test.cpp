@@ -1,5 +1,7 @@
 #include <QTest>
 
+#include "forms/details/details_window.h"
+#include "forms/details/details_window_layout.h"
 #include "main_window_fixture.h"
 #include "text/engine_messages.h"
 
@@ -18,6 +20,17 @@ struct ErrorCase {
 
 class CalculateErrorsTest : public MainWindowTest {
 protected:
+    // The account the details command shows now; the window is hidden again.
+    QStringList account() {
+        control<QPushButton>(m::kDetailsCommand)->click();
+        forms::DetailsWindow* details = windows->details.existing();
+        QStringList texts;
+        for (const char* label : forms::kDetailsValueLabels)
+            texts << Find<platform::FormLabel>(details, label)->caption();
+        details->hide();
+        return texts;
+    }
+
     // Every error: its message in a "KRV1" box, the focus on the input, and
     // nothing else changed. Run after a good calculation and before any.
     void expectRefused(const ErrorCase& c, bool afterGoodCalculation) {
@@ -27,6 +40,7 @@ protected:
         const QStringList before = resultTexts();
         const MixState state = form->mixState();
         const bool detailsEnabled = control(m::kDetailsCommand)->isEnabled();
+        const QStringList accountBefore = afterGoodCalculation ? account() : QStringList();
         c.spoil(*this);
         MessageRecorder messages;
         calculate();
@@ -38,6 +52,8 @@ protected:
         EXPECT_EQ(form->mixState(), state);
         EXPECT_EQ(control(m::kDetailsCommand)->isEnabled(), detailsEnabled);
         EXPECT_TRUE(form->isVisible());
+        // The refused inputs reach neither the account nor, through it, the report.
+        if (afterGoodCalculation) EXPECT_EQ(account(), accountBefore);
     }
 };
 

@@ -15,15 +15,15 @@ using krv1::testing::Find;
 
 // A small window: two option groups, a list, a text box and a label.
 const std::array<ControlRow, 8> kSample{{
-    {"Frame1", ControlKind::Frame, "", "กลุ่ม", 120, 120, 3000, 1500, 1, Rgb{255, 192, 192},
+    {"Group", ControlKind::Frame, "", "กลุ่ม", 120, 120, 3000, 1500, 1, Rgb{255, 192, 192},
      Rgb{192, 0, 0}},
-    {"Option1", ControlKind::OptionButton, "Frame1", "หนึ่ง", 120, 300, 1200, 255, 3},
-    {"Option2", ControlKind::OptionButton, "Frame1", "สอง", 1500, 300, 1200, 255, 2},
-    {"Option3", ControlKind::OptionButton, "", "สาม", 3300, 300, 1200, 255, 5},
-    {"Combo1", ControlKind::DropDownList, "", "", 120, 1800, 1500, 330, 4},
-    {"Text1", ControlKind::TextBox, "", "", 1800, 1800, 1500, 315, 0, {}, {}, false},
-    {"Label1", ControlKind::Label, "Frame1", "  สอง  ช่อง  ", 120, 700, 2000, 255, 6},
-    {"Command1", ControlKind::CommandButton, "", "ตกลง", 3300, 1800, 900, 375, 7},
+    {"FirstOption", ControlKind::OptionButton, "Group", "หนึ่ง", 120, 300, 1200, 255, 3},
+    {"SecondOption", ControlKind::OptionButton, "Group", "สอง", 1500, 300, 1200, 255, 2},
+    {"LooseOption", ControlKind::OptionButton, "", "สาม", 3300, 300, 1200, 255, 5},
+    {"List", ControlKind::DropDownList, "", "", 120, 1800, 1500, 330, 4},
+    {"Box", ControlKind::TextBox, "", "", 1800, 1800, 1500, 315, 0, {}, {}, false},
+    {"Caption", ControlKind::Label, "Group", "  สอง  ช่อง  ", 120, 700, 2000, 255, 6},
+    {"Okay", ControlKind::CommandButton, "", "ตกลง", 3300, 1800, 900, 375, 7},
 }};
 
 class ControlsTest : public ::testing::Test {
@@ -38,26 +38,26 @@ protected:
 };
 
 TEST_F(ControlsTest, EachControlIsNamedPlacedAndContained) {
-    auto* option1 = Find<FormOptionButton>(window.get(), "Option1");
-    EXPECT_EQ(option1->parentWidget(), Find(window.get(), "Frame1"));
+    auto* option1 = Find<FormOptionButton>(window.get(), "FirstOption");
+    EXPECT_EQ(option1->parentWidget(), Find(window.get(), "Group"));
     EXPECT_EQ(option1->geometry(), QRect(8, 20, 80, 17));
     EXPECT_EQ(option1->text(), QString::fromUtf8("หนึ่ง"));
-    EXPECT_FALSE(Find(window.get(), "Text1")->isEnabled());
-    EXPECT_EQ(controls.find(QStringLiteral("Combo1")), Find(window.get(), "Combo1"));
+    EXPECT_FALSE(Find(window.get(), "Box")->isEnabled());
+    EXPECT_EQ(controls.find(QStringLiteral("List")), Find(window.get(), "List"));
 }
 
 TEST_F(ControlsTest, LabelsTakeTheBackColourOfTheirFrame) {
-    auto* label = Find<FormLabel>(window.get(), "Label1");
+    auto* label = Find<FormLabel>(window.get(), "Caption");
     EXPECT_EQ(label->palette().color(QPalette::Window), QColor(255, 192, 192));
     EXPECT_EQ(label->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 0));
-    EXPECT_EQ(Find(window.get(), "Frame1")->palette().color(QPalette::Active, QPalette::WindowText),
+    EXPECT_EQ(Find(window.get(), "Group")->palette().color(QPalette::Active, QPalette::WindowText),
               QColor(192, 0, 0));
-    EXPECT_EQ(Find(window.get(), "Option3")->palette().color(QPalette::Window),
+    EXPECT_EQ(Find(window.get(), "LooseOption")->palette().color(QPalette::Window),
               QColor(255, 224, 192));
 }
 
 TEST_F(ControlsTest, LabelCaptionIsKeptExactlyAndNeverReadAsMarkup) {
-    auto* label = Find<FormLabel>(window.get(), "Label1");
+    auto* label = Find<FormLabel>(window.get(), "Caption");
     EXPECT_EQ(label->caption(), QString::fromUtf8("  สอง  ช่อง  "));
     label->setCaption(QStringLiteral("<b>310</b>      kg"));
     EXPECT_EQ(label->caption(), QStringLiteral("<b>310</b>      kg"));
@@ -66,7 +66,7 @@ TEST_F(ControlsTest, LabelCaptionIsKeptExactlyAndNeverReadAsMarkup) {
 }
 
 TEST_F(ControlsTest, MouseMoveIsRaisedWithoutAButton) {
-    auto* label = Find<FormLabel>(window.get(), "Label1");
+    auto* label = Find<FormLabel>(window.get(), "Caption");
     QSignalSpy moved(label, &FormLabel::mouseMoved);
     krv1::testing::MovePointerOver(label);
     krv1::testing::MovePointerOver(label);
@@ -74,9 +74,9 @@ TEST_F(ControlsTest, MouseMoveIsRaisedWithoutAButton) {
 }
 
 TEST_F(ControlsTest, OptionButtonsAreExclusivePerContainer) {
-    auto* option1 = Find<FormOptionButton>(window.get(), "Option1");
-    auto* option2 = Find<FormOptionButton>(window.get(), "Option2");
-    auto* option3 = Find<FormOptionButton>(window.get(), "Option3");
+    auto* option1 = Find<FormOptionButton>(window.get(), "FirstOption");
+    auto* option2 = Find<FormOptionButton>(window.get(), "SecondOption");
+    auto* option3 = Find<FormOptionButton>(window.get(), "LooseOption");
     QSignalSpy selected(option2, &FormOptionButton::selected);
     option1->click();
     option3->click();
@@ -90,7 +90,7 @@ TEST_F(ControlsTest, OptionButtonsAreExclusivePerContainer) {
 }
 
 TEST_F(ControlsTest, DropDownListStartsEmptyAndTakesNoTypedText) {
-    auto* list = Find<FormDropDownList>(window.get(), "Combo1");
+    auto* list = Find<FormDropDownList>(window.get(), "List");
     list->appendEntry(QStringLiteral(" a  "));
     list->appendEntry(QStringLiteral("b"));
     EXPECT_EQ(list->currentEntry(), QString());
@@ -106,10 +106,11 @@ TEST_F(ControlsTest, DropDownListStartsEmptyAndTakesNoTypedText) {
 
 TEST_F(ControlsTest, TabOrderFollowsTabIndexAmongEnabledControls) {
     window->activateWindow();
-    Find(window.get(), "Option2")->setFocus();
-    EXPECT_EQ(Find(window.get(), "Option2")->nextInFocusChain(), Find(window.get(), "Option1"));
-    EXPECT_EQ(Find(window.get(), "Option1")->nextInFocusChain(), Find(window.get(), "Combo1"));
-    EXPECT_EQ(Find(window.get(), "Combo1")->nextInFocusChain(), Find(window.get(), "Option3"));
+    Find(window.get(), "SecondOption")->setFocus();
+    EXPECT_EQ(Find(window.get(), "SecondOption")->nextInFocusChain(),
+              Find(window.get(), "FirstOption"));
+    EXPECT_EQ(Find(window.get(), "FirstOption")->nextInFocusChain(), Find(window.get(), "List"));
+    EXPECT_EQ(Find(window.get(), "List")->nextInFocusChain(), Find(window.get(), "LooseOption"));
 }
 
 }  // namespace

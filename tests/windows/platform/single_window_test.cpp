@@ -18,7 +18,7 @@ public:
         : FormWindow(WindowLayout{"FormT", "T", Rgb{1, 2, 3}, 1500, 1500, false}, {}, QIcon()) {}
 
 protected:
-    void Form_Load() override { ++loads; }
+    void fillOnLoad() override { ++loads; }
 };
 
 TEST(SingleWindow, ExistsOnceAndComesBackAfterHiding) {
