@@ -68,14 +68,21 @@ MixDesign Design(const MixInput& input, MixState state, const NumberLocale& loca
     if (input.Admixture == AdmixtureChoice::WithAdmixture) {
         Require([&] { state.M = TextToInteger(input.DosageText, locale); }, FaultyInput::Dosage,
                 text::kDosageNotNumber);
+        // No admixture can be taken out of a batch; zero is simply none.
+        if (TextToDouble(input.DosageText, locale) < 0)
+            throw Refuse(FaultyInput::Dosage, text::kDosageNegative);
     } else {
         state.M = 0;
     }
     if (input.Slump == SlumpChoice::None) throw Refuse(FaultyInput::Slump, text::kSlumpNotChosen);
     if (input.Stone == StoneChoice::None)
         throw Refuse(FaultyInput::StoneSize, text::kAggregateNotChosen);
-    Require([&] { TextToDouble(input.SandMoistureText, locale); }, FaultyInput::SandMoisture,
-            text::kMoistureNotNumber);
+    double moisture = 0;
+    Require([&] { moisture = TextToDouble(input.SandMoistureText, locale); },
+            FaultyInput::SandMoisture, text::kMoistureNotNumber);
+    // Sand holds no less than no water. Below its absorption it is dry sand,
+    // which takes water up, and the correction adds that water.
+    if (moisture < 0) throw Refuse(FaultyInput::SandMoisture, text::kMoistureNegative);
 
     // With every input usable, only the admixture amount (a huge dosage) can
     // leave the 16-bit range in the proportioning.
@@ -87,7 +94,10 @@ MixDesign Design(const MixInput& input, MixState state, const NumberLocale& loca
     const double surface = SurfaceMoisture(input.SandMoistureText, locale);
     const double excess =
         ExcessWater(RoundedSand(state), SurfaceMoisture(input.SandMoistureText, locale));
-    return MixDesign{state, RoundedMix(state), AdjustedMix(state), surface, excess};
+    const MixDesign design{state, RoundedMix(state), AdjustedMix(state), surface, excess};
+    // Sand so wet that it brings more than the mixing water cannot be batched.
+    if (design.Adjusted.Water < 0) throw Refuse(FaultyInput::SandMoisture, text::kWaterNegative);
+    return design;
 }
 
 }  // namespace

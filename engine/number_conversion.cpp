@@ -46,7 +46,11 @@ PlainNumber ToPlainNumber(std::string_view text, const NumberLocale& locale) {
     long integerDigits = 0;  // significant digits before the separator
     long leadingFractionZeros = 0;
     bool anyDigit = false;
-    // Integer part: digits, with group separators only between two digits.
+    // Integer part: digits, grouped only in the standard way: one to three
+    // digits, then groups of exactly three. "5,5" is a slip for 5.5 and
+    // "2,40" for 2.40, not fifty-five or two hundred and forty.
+    bool grouped = false;
+    int groupDigits = 0;
     while (!rest.empty()) {
         if (IsDigit(rest.front())) {
             const char digit = rest.front();
@@ -56,15 +60,19 @@ PlainNumber ToPlainNumber(std::string_view text, const NumberLocale& locale) {
             }
             number.text += digit;
             anyDigit = true;
+            ++groupDigits;
             rest.remove_prefix(1);
-        } else if (anyDigit && StartsWith(rest, locale.GroupSeparator) &&
-                   rest.size() > locale.GroupSeparator.size() &&
-                   IsDigit(rest[locale.GroupSeparator.size()])) {
+        } else if (anyDigit && StartsWith(rest, locale.GroupSeparator)) {
+            const bool groupComplete = grouped ? groupDigits == 3 : groupDigits <= 3;
+            if (!groupComplete) Fail(ConversionFailure::NotNumeric);
+            grouped = true;
+            groupDigits = 0;
             rest.remove_prefix(locale.GroupSeparator.size());
         } else {
             break;
         }
     }
+    if (grouped && groupDigits != 3) Fail(ConversionFailure::NotNumeric);
     if (StartsWith(rest, locale.DecimalSeparator)) {
         rest.remove_prefix(locale.DecimalSeparator.size());
         number.text += '.';

@@ -11,8 +11,9 @@
 namespace krv1 {
 
 // A finite double parsed from the text: blanks around it, an optional sign,
-// digits with the locale's group separators between them, the locale's decimal
-// separator and an optional exponent. Throws ConversionError: NotNumeric for
+// digits grouped by the locale's group separator in the standard way only (one
+// to three digits, then groups of three), the locale's decimal separator and
+// an optional exponent. Throws ConversionError: NotNumeric for
 // empty or non-numeric text, Overflow for a value beyond the range of a double.
 double TextToDouble(std::string_view text, const NumberLocale& locale = {});
 

@@ -12,6 +12,7 @@ namespace krv1::platform {
 enum class ControlKind {
     CommandButton,
     Label,
+    ValueLabel,    // selectable for copying; takes the focus by a click, never by Tab
     TextBox,       // single line
     HintBox,       // several lines, word wrap, read-only, vertical scroll bar
     ReadOnlyText,  // several lines, word wrap, read-only, no scroll bars

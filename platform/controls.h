@@ -17,6 +17,9 @@ class FormLabel : public QLabel {
     Q_OBJECT
 public:
     explicit FormLabel(QWidget* parent);
+    // Lets the mouse select the text for Ctrl+C; the label then takes the
+    // focus by a click, never by Tab.
+    void makeSelectable();
     // The caption exactly as set, blanks included; wraps at blanks.
     void setCaption(const QString& caption) { setText(caption); }
     QString caption() const { return text(); }
@@ -25,6 +28,16 @@ signals:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// A command that Enter and Return press, as Space does.
+class FormCommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    FormCommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class FormTextBox : public QLineEdit {

@@ -16,10 +16,12 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     const QString caption = FromUtf8(row.caption);
     switch (row.kind) {
         case ControlKind::CommandButton:
-            return new QPushButton(caption, parent);
-        case ControlKind::Label: {
+            return new FormCommandButton(caption, parent);
+        case ControlKind::Label:
+        case ControlKind::ValueLabel: {
             auto* label = new FormLabel(parent);
             label->setCaption(caption);
+            if (row.kind == ControlKind::ValueLabel) label->makeSelectable();
             return label;
         }
         case ControlKind::TextBox: {
@@ -59,9 +61,11 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     return nullptr;
 }
 
+// Whether Tab reaches the control.
 bool TakesFocus(ControlKind kind) {
     switch (kind) {
         case ControlKind::Label:
+        case ControlKind::ValueLabel:
         case ControlKind::Frame:
         case ControlKind::PlainFrame:
         case ControlKind::PictureBox:
@@ -83,6 +87,7 @@ void ApplyColours(QWidget* widget, const ControlRow& row, Rgb containerBack) {
     const QColor fore = row.fore.value_or(kBlack).toColor();
     switch (row.kind) {
         case ControlKind::Label:
+        case ControlKind::ValueLabel:
         case ControlKind::OptionButton:
         case ControlKind::Frame:
         case ControlKind::PlainFrame:
@@ -142,14 +147,16 @@ Controls BuildControls(QWidget* window, std::span<const ControlRow> rows, Rgb wi
         widget->setFont(FontFor(row.font));
         ApplyColours(widget, row, backOf(row.container));
         widget->setEnabled(row.enabled);
-        if (!TakesFocus(row.kind)) widget->setFocusPolicy(Qt::NoFocus);
+        if (!TakesFocus(row.kind) && row.kind != ControlKind::ValueLabel)
+            widget->setFocusPolicy(Qt::NoFocus);
         widget->show();
     }
     // Within a container, labels lie beneath frames (a frame covers a label
     // it overlaps), a label later in the table above an earlier one (a value
     // above the caption it follows), and command buttons above everything.
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-        if (row->kind == ControlKind::Label) controls.find(FromUtf8(row->name))->lower();
+        if (row->kind == ControlKind::Label || row->kind == ControlKind::ValueLabel)
+            controls.find(FromUtf8(row->name))->lower();
     }
     for (const ControlRow& row : rows) {
         if (row.kind == ControlKind::CommandButton) controls.find(FromUtf8(row.name))->raise();

@@ -24,6 +24,11 @@ struct ResultTexts {
 
 ResultTexts ResultPanelTexts(const MixDesign& design, const NumberLocale& locale);
 
+// Both panels as plain text to paste into a chat or a sheet: each panel's
+// caption on a line of its own, then one line per quantity, "caption TAB
+// figure TAB unit" ("ซีเมนต์\t310\tกิโลกรัม"), lines joined by "\n".
+std::string ResultPanelsPlainText(const MixDesign& design, const NumberLocale& locale);
+
 inline const std::string& Row(const PanelTexts& panel, BatchRow row) {
     return panel[static_cast<std::size_t>(row)];
 }

@@ -18,9 +18,15 @@ inline constexpr std::string_view kAdmixtureNotChosen =
     "กรุณาเลือก ใส่น้ำยาผสมคอนกรีต หรือ ไม่ใส่น้ำยาผสมคอนกรีต";
 inline constexpr std::string_view kDosageNotNumber =
     "กรุณาใส่ปริมาณน้ำยาที่ผู้ผลิตแนะนำ (ซีซี./100 กก.ซีเมนต์) เป็นตัวเลข";
+inline constexpr std::string_view kDosageNegative =
+    "ปริมาณน้ำยาผสมคอนกรีตต้องไม่เป็นค่าลบ กรุณาใส่ค่าตั้งแต่ 0 ขึ้นไป";
 inline constexpr std::string_view kSlumpNotChosen = "กรุณาเลือกค่ายุบตัว(ซม.)";
 inline constexpr std::string_view kAggregateNotChosen = "กรุณาเลือกขนาดใหญ่สุดของหินที่ใช้";
 inline constexpr std::string_view kMoistureNotNumber = "กรุณาใส่ความชื้นทราย(%) เป็นตัวเลข";
+inline constexpr std::string_view kMoistureNegative = "ความชื้นทรายต้องไม่เป็นค่าลบ กรุณาใส่ค่าตั้งแต่ 0 ขึ้นไป";
+// The corrected mix would need less than no water.
+inline constexpr std::string_view kWaterNegative =
+    "ความชื้นทรายสูงเกินไปจนปริมาณน้ำที่ต้องเติมเป็นค่าลบ กรุณาตรวจสอบความชื้นทราย";
 inline constexpr std::string_view kResultOutOfRange =
     "ค่าที่ใส่ทำให้ผลการคำนวณเกินขอบเขตที่โปรแกรมรองรับ กรุณาตรวจสอบข้อมูล";
 

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextLayout>
 #include <array>
 
@@ -26,6 +27,9 @@ constexpr std::array<double, 7> kTextPointSizes{9.0, 8.5, 8.0, 7.5, 7.0, 6.5, 6.
 ConditionsWindow::ConditionsWindow()
     : FormWindow(kConditionsWindowLayout, kConditionsWindowControls, platform::SpeechBubbleIcon()) {
     connect(control<QPushButton>(c::kCloseCommand), &QPushButton::clicked, this,
+            &ConditionsWindow::hide);
+    // Esc does what the close command does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &ConditionsWindow::hide);
 }
 

@@ -1,6 +1,7 @@
 #include "details_window.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 #include "details_window_layout.h"
 #include "platform/artwork.h"
@@ -22,6 +23,9 @@ DetailsWindow::DetailsWindow(platform::SingleWindow<ConditionsWindow>& condition
     connect(control<QPushButton>(k::kPrintCommand), &QPushButton::clicked, this,
             &DetailsWindow::printReport);
     connect(control<QPushButton>(k::kCloseCommand), &QPushButton::clicked, this,
+            &DetailsWindow::hide);
+    // Esc does what the close command does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &DetailsWindow::hide);
     connect(control<QPushButton>(k::kConditionsCommand), &QPushButton::clicked, this,
             [this] { conditions_.show(); });

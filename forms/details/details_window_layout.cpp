@@ -13,6 +13,7 @@ namespace k = details_controls;
 namespace {
 constexpr auto kButton = ControlKind::CommandButton;
 constexpr auto kLabel = ControlKind::Label;
+constexpr auto kValue = ControlKind::ValueLabel;  // selectable, for copying
 constexpr auto kFrame = ControlKind::Frame;
 // Values are red; in the first frame of steps they stand on a lilac ground.
 constexpr Rgb kValueText{255, 0, 0};
@@ -37,81 +38,81 @@ const std::array<platform::ControlRow, 86> kDetailsWindowControls{{
     {"Frame6", kFrame, "Frame5", d::kAdjustedMixFrame, 3960, 240, 3975, 2295, 0, Rgb{255, 192, 192}, Rgb{0, 0, 255}},
     // The account: a fixed caption and, to its right, the value it is given.
     {"Label2", kLabel, "Frame1", d::kRequiredStrength, 120, 480, 1455, 255, 0},
-    {"Label3", kLabel, "Frame1", "", 1560, 480, 1335, 255, 0, {}, kValueText},  // value 1
+    {"Label3", kValue, "Frame1", "", 1560, 480, 1335, 255, 0, {}, kValueText},  // value 1
     {k::kTargetStrengthCaption, kLabel, "Frame1", d::kTargetStrength, 120, 720, 3135, 735, 0},
-    {"Label5", kLabel, "Frame1", "", 1200, 1200, 1335, 255, 0, {}, kValueText},  // value 2
+    {"Label5", kValue, "Frame1", "", 1200, 1200, 1335, 255, 0, {}, kValueText},  // value 2
     {"Label6", kLabel, "Frame1", d::kSlump, 120, 1560, 975, 255, 0},
-    {"Label7", kLabel, "Frame1", "", 960, 1560, 1335, 255, 0, {}, kValueText},  // value 3
+    {"Label7", kValue, "Frame1", "", 960, 1560, 1335, 255, 0, {}, kValueText},  // value 3
     {"Label10", kLabel, "Frame1", d::kStoneSize, 120, 1920, 855, 255, 0},
-    {"Label11", kLabel, "Frame1", "", 960, 1920, 1335, 255, 0, {}, kValueText},  // value 4
-    {"Label12", kLabel, "Frame1", "", 120, 2280, 2175, 255, 0, {}, kValueText},  // value 5
+    {"Label11", kValue, "Frame1", "", 960, 1920, 1335, 255, 0, {}, kValueText},  // value 4
+    {"Label12", kValue, "Frame1", "", 120, 2280, 2175, 255, 0, {}, kValueText},  // value 5
     {"Label8", kLabel, "Frame2", d::kStep1Water, 120, 360, 1695, 255, 0},
-    {"Label77", kLabel, "Frame2", "", 1680, 360, 1935, 255, 0, kValueBack, kValueText},  // value 6
-    {"Label9", kLabel, "Frame2", "", 3600, 360, 1695, 495, 0, {}, kValueText},  // value 7
+    {"Label77", kValue, "Frame2", "", 1680, 360, 1935, 255, 0, kValueBack, kValueText},  // value 6
+    {"Label9", kValue, "Frame2", "", 3600, 360, 1695, 495, 0, {}, kValueText},  // value 7
     {"Label13", kLabel, "Frame2", d::kStep2Ratio, 120, 720, 855, 255, 0},
-    {"Label14", kLabel, "Frame2", "", 840, 720, 1575, 255, 0, kValueBack, kValueText},  // value 8
+    {"Label14", kValue, "Frame2", "", 840, 720, 1575, 255, 0, kValueBack, kValueText},  // value 8
     {"Label15", kLabel, "Frame2", d::kStep3Cement, 120, 1080, 2415, 255, 0},
-    {"Label16", kLabel, "Frame2", "", 2520, 1080, 1575, 255, 0, kValueBack, kValueText},  // value 9
+    {"Label16", kValue, "Frame2", "", 2520, 1080, 1575, 255, 0, kValueBack, kValueText},  // value 9
     {"Label17", kLabel, "Frame2", d::kStep4CementVolume, 120, 1440, 3135, 495, 0},
-    {"Label18", kLabel, "Frame2", "", 1080, 1680, 1575, 255, 0, kValueBack, kValueText},  // value 10
+    {"Label18", kValue, "Frame2", "", 1080, 1680, 1575, 255, 0, kValueBack, kValueText},  // value 10
     {"Label19", kLabel, "Frame2", d::kStep5Stone, 120, 2040, 2775, 255, 0},
-    {"Label20", kLabel, "Frame2", "", 2040, 2040, 1575, 255, 0, kValueBack, kValueText},  // value 11
+    {"Label20", kValue, "Frame2", "", 2040, 2040, 1575, 255, 0, kValueBack, kValueText},  // value 11
     {"Label21", kLabel, "Frame2", d::kStep5Paste, 120, 2400, 2055, 375, 0},
-    {"Label22", kLabel, "Frame2", "", 2280, 2400, 1455, 255, 0, kValueBack, kValueText},  // value 12
+    {"Label22", kValue, "Frame2", "", 2280, 2400, 1455, 255, 0, kValueBack, kValueText},  // value 12
     {"Label23", kLabel, "Frame2", d::kStep5Sand, 120, 2760, 2055, 375, 0},
-    {"Label24", kLabel, "Frame2", "", 1680, 2760, 1575, 255, 0, kValueBack, kValueText},  // value 13
+    {"Label24", kValue, "Frame2", "", 1680, 2760, 1575, 255, 0, kValueBack, kValueText},  // value 13
     {"Label25", kLabel, "Frame2", d::kStep6SandWeight, 120, 3120, 3015, 375, 0},
-    {"Label26", kLabel, "Frame2", "", 3240, 3120, 1575, 255, 0, kValueBack, kValueText},  // value 14
+    {"Label26", kValue, "Frame2", "", 3240, 3120, 1575, 255, 0, kValueBack, kValueText},  // value 14
     {"Label27", kLabel, "Frame2", d::kStep7StoneVolume, 120, 3480, 3615, 495, 0},
-    {"Label28", kLabel, "Frame2", "", 1200, 3720, 1575, 255, 0, kValueBack, kValueText},  // value 15
+    {"Label28", kValue, "Frame2", "", 1200, 3720, 1575, 255, 0, kValueBack, kValueText},  // value 15
     {"Label29", kLabel, "Frame2", d::kStep8StoneWeight, 120, 4080, 2895, 255, 0},
-    {"Label30", kLabel, "Frame2", "", 2880, 4080, 1575, 255, 0, kValueBack, kValueText},  // value 16
+    {"Label30", kValue, "Frame2", "", 2880, 4080, 1575, 255, 0, kValueBack, kValueText},  // value 16
     {"Label31", kLabel, "Frame2", d::kStep9Admixture, 120, 4440, 3615, 255, 0},
-    {"Label32", kLabel, "Frame2", "", 3600, 4440, 1095, 255, 0, kValueBack, kValueText},  // value 17
+    {"Label32", kValue, "Frame2", "", 3600, 4440, 1095, 255, 0, kValueBack, kValueText},  // value 17
     {"Label33", kLabel, "Frame3", d::kCementRow, 120, 360, 735, 255, 0},
-    {"Label38", kLabel, "Frame3", "", 960, 360, 1575, 255, 0, {}, kValueText},  // value 18
+    {"Label38", kValue, "Frame3", "", 960, 360, 1575, 255, 0, {}, kValueText},  // value 18
     {"Label34", kLabel, "Frame3", d::kWaterRow, 120, 720, 495, 255, 0},
-    {"Label39", kLabel, "Frame3", "", 600, 720, 1575, 255, 0, {}, kValueText},  // value 19
+    {"Label39", kValue, "Frame3", "", 600, 720, 1575, 255, 0, {}, kValueText},  // value 19
     {"Label35", kLabel, "Frame3", d::kSandRow, 120, 1080, 615, 255, 0},
-    {"Label40", kLabel, "Frame3", "", 720, 1080, 1575, 255, 0, {}, kValueText},  // value 20
+    {"Label40", kValue, "Frame3", "", 720, 1080, 1575, 255, 0, {}, kValueText},  // value 20
     {"Label36", kLabel, "Frame3", d::kStoneRow, 120, 1440, 495, 255, 0},
-    {"Label41", kLabel, "Frame3", "", 600, 1440, 1575, 255, 0, {}, kValueText},  // value 21
+    {"Label41", kValue, "Frame3", "", 600, 1440, 1575, 255, 0, {}, kValueText},  // value 21
     {"Label37", kLabel, "Frame3", d::kAdmixtureRow, 120, 1800, 1455, 255, 0},
-    {"Label42", kLabel, "Frame3", "", 1560, 1800, 1215, 255, 0, {}, kValueText},  // value 22
+    {"Label42", kValue, "Frame3", "", 1560, 1800, 1215, 255, 0, {}, kValueText},  // value 22
     {"Label52", kLabel, "Frame4", d::kCementRow, 120, 360, 735, 255, 0},
-    {"Label47", kLabel, "Frame4", "", 960, 360, 1575, 255, 0, {}, kValueText},  // value 23
+    {"Label47", kValue, "Frame4", "", 960, 360, 1575, 255, 0, {}, kValueText},  // value 23
     {"Label51", kLabel, "Frame4", d::kWaterRow, 120, 720, 495, 255, 0},
-    {"Label46", kLabel, "Frame4", "", 600, 720, 1575, 255, 0, {}, kValueText},  // value 24
+    {"Label46", kValue, "Frame4", "", 600, 720, 1575, 255, 0, {}, kValueText},  // value 24
     {"Label50", kLabel, "Frame4", d::kSandRow, 120, 1080, 615, 255, 0},
-    {"Label45", kLabel, "Frame4", "", 720, 1080, 1575, 255, 0, {}, kValueText},  // value 25
+    {"Label45", kValue, "Frame4", "", 720, 1080, 1575, 255, 0, {}, kValueText},  // value 25
     {"Label49", kLabel, "Frame4", d::kStoneRow, 120, 1440, 495, 255, 0},
-    {"Label44", kLabel, "Frame4", "", 600, 1440, 1575, 255, 0, {}, kValueText},  // value 26
+    {"Label44", kValue, "Frame4", "", 600, 1440, 1575, 255, 0, {}, kValueText},  // value 26
     {"Label48", kLabel, "Frame4", d::kAdmixtureRow, 120, 1800, 1455, 255, 0},
-    {"Label43", kLabel, "Frame4", "", 1560, 1800, 1215, 255, 0, {}, kValueText},  // value 27
+    {"Label43", kValue, "Frame4", "", 1560, 1800, 1215, 255, 0, {}, kValueText},  // value 27
     {"Label53", kLabel, "Frame5", d::kMoistureStep1, 120, 360, 2415, 255, 0},
-    {"Label61", kLabel, "Frame5", "", 2640, 360, 1095, 255, 0, {}, kValueText},  // value 33
+    {"Label61", kValue, "Frame5", "", 2640, 360, 1095, 255, 0, {}, kValueText},  // value 33
     {"Label54", kLabel, "Frame5", d::kMoistureStep2, 120, 720, 1935, 255, 0},
-    {"Label62", kLabel, "Frame5", "", 2160, 720, 1095, 255, 0, {}, kValueText},  // value 34
+    {"Label62", kValue, "Frame5", "", 2160, 720, 1095, 255, 0, {}, kValueText},  // value 34
     {"Label55", kLabel, "Frame5", d::kMoistureStep3, 120, 1080, 1935, 255, 0},
-    {"Label63", kLabel, "Frame5", "", 2160, 1080, 1095, 255, 0, {}, kValueText},  // value 35
+    {"Label63", kValue, "Frame5", "", 2160, 1080, 1095, 255, 0, {}, kValueText},  // value 35
     {"Label56", kLabel, "Frame5", d::kMoistureStep4, 120, 1440, 1095, 255, 0},
-    {"Label57", kLabel, "Frame5", "", 1320, 1440, 2175, 375, 0, {}, kValueText},  // value 36
+    {"Label57", kValue, "Frame5", "", 1320, 1440, 2175, 375, 0, {}, kValueText},  // value 36
     {"Label58", kLabel, "Frame5", d::kMoistureStep4Excess, 120, 1800, 1095, 255, 0},
-    {"Label64", kLabel, "Frame5", "", 1200, 1800, 2295, 255, 0, {}, kValueText},  // value 37
+    {"Label64", kValue, "Frame5", "", 1200, 1800, 2295, 255, 0, {}, kValueText},  // value 37
     {"Label59", kLabel, "Frame5", d::kMoistureStep5, 120, 2160, 2295, 255, 0},
-    {"Label65", kLabel, "Frame5", "", 2400, 2160, 1815, 375, 0, {}, kValueText},  // value 38
+    {"Label65", kValue, "Frame5", "", 2400, 2160, 1815, 375, 0, {}, kValueText},  // value 38
     {"Label60", kLabel, "Frame5", d::kMoistureStep6, 120, 2520, 2655, 255, 0},
-    {"Label66", kLabel, "Frame5", "", 2880, 2520, 1095, 255, 0, {}, kValueText},  // value 39
+    {"Label66", kValue, "Frame5", "", 2880, 2520, 1095, 255, 0, {}, kValueText},  // value 39
     {"Label67", kLabel, "Frame6", d::kCementRow, 120, 360, 735, 255, 0},
-    {"Label72", kLabel, "Frame6", "", 840, 360, 1575, 255, 0, {}, kValueText},  // value 28
+    {"Label72", kValue, "Frame6", "", 840, 360, 1575, 255, 0, {}, kValueText},  // value 28
     {"Label68", kLabel, "Frame6", d::kWaterRow, 120, 720, 495, 255, 0},
-    {"Label73", kLabel, "Frame6", "", 600, 720, 1575, 255, 0, {}, kValueText},  // value 29
+    {"Label73", kValue, "Frame6", "", 600, 720, 1575, 255, 0, {}, kValueText},  // value 29
     {"Label69", kLabel, "Frame6", d::kSandRow, 120, 1080, 615, 255, 0},
-    {"Label74", kLabel, "Frame6", "", 720, 1080, 1575, 255, 0, {}, kValueText},  // value 30
+    {"Label74", kValue, "Frame6", "", 720, 1080, 1575, 255, 0, {}, kValueText},  // value 30
     {"Label70", kLabel, "Frame6", d::kStoneRow, 120, 1440, 495, 255, 0},
-    {"Label75", kLabel, "Frame6", "", 600, 1440, 1575, 255, 0, {}, kValueText},  // value 31
+    {"Label75", kValue, "Frame6", "", 600, 1440, 1575, 255, 0, {}, kValueText},  // value 31
     {"Label71", kLabel, "Frame6", d::kAdmixtureRow, 120, 1800, 1455, 255, 0},
-    {"Label76", kLabel, "Frame6", "", 1560, 1800, 1575, 255, 0, {}, kValueText},  // value 32
+    {"Label76", kValue, "Frame6", "", 1560, 1800, 1575, 255, 0, {}, kValueText},  // value 32
 }};
 // clang-format on
 

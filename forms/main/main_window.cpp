@@ -1,8 +1,11 @@
 #include "main_window.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "hint_texts.h"
 #include "main_window_layout.h"
@@ -41,6 +44,12 @@ void MainWindow::connectHandlers() {
     onClick(m::kConditionsCommand, [this] { windows_.conditions.show(); });
     onClick(m::kAboutCommand, [this] { windows_.about.show(); });
     onClick(m::kCloseCommand, [this] { close(); });
+    // Enter in a box calculates, as on a form whose Calculate is the default.
+    for (const char* box : {m::kStrengthBox, m::kDosageBox, m::kMoistureBox, m::kEngineerBox})
+        connect(control<FormTextBox>(box), &FormTextBox::returnPressed, this,
+                [this] { calculate(); });
+    auto* copyShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copyShortcut, &QShortcut::activated, this, [this] { copyResults(); });
 
     // The dosage is asked for only with admixture.
     connect(control<FormOptionButton>(m::kWithAdmixtureOption), &FormOptionButton::selected, this,
@@ -162,6 +171,12 @@ void MainWindow::showDetails() {
     DetailsWindow& details = windows_.details.show();
     details.setEngineerNameSource([this] { return control<FormTextBox>(m::kEngineerBox)->text(); });
     details.fill(presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_));
+}
+
+void MainWindow::copyResults() {
+    if (!calculated_) return;
+    QGuiApplication::clipboard()->setText(
+        platform::FromUtf8(presentation::ResultPanelsPlainText(calculated_->Design, locale_)));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -31,6 +31,9 @@ public:
 
     void calculate();
     void showDetails();
+    // Both result panels to the clipboard as plain text; nothing before a
+    // calculation has succeeded.
+    void copyResults();
 
 protected:
     void fillOnLoad() override;

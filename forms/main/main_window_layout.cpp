@@ -16,6 +16,7 @@ constexpr Rgb kUnadjustedBack{255, 192, 192};
 constexpr Rgb kAdjustedBack{255, 192, 128};
 constexpr auto kButton = ControlKind::CommandButton;
 constexpr auto kLabel = ControlKind::Label;
+constexpr auto kValue = ControlKind::ValueLabel;  // selectable, for copying
 constexpr auto kText = ControlKind::TextBox;
 constexpr auto kList = ControlKind::DropDownList;
 constexpr auto kOption = ControlKind::OptionButton;
@@ -71,21 +72,21 @@ const std::array<platform::ControlRow, 51> kMainWindowControls{{
     {"Label7", kLabel, m::kBeforeCorrectionFrame, t::kSandRow, 240, 1200, 975, 255, 14},
     {"Label8", kLabel, m::kBeforeCorrectionFrame, t::kStoneRow, 240, 1560, 975, 255, 15},
     {"Label9", kLabel, m::kBeforeCorrectionFrame, t::kAdmixtureRow, 240, 1920, 1575, 255, 16},
-    {m::kBeforeCorrectionResults[0], kLabel, m::kBeforeCorrectionFrame, "", 1200, 480, 3375, 255, 36, platform::kWhite},
-    {m::kBeforeCorrectionResults[1], kLabel, m::kBeforeCorrectionFrame, "", 1200, 840, 3375, 255, 37, platform::kTitleBarText},
-    {m::kBeforeCorrectionResults[2], kLabel, m::kBeforeCorrectionFrame, "", 1200, 1200, 3375, 255, 38, platform::kTitleBarText},
-    {m::kBeforeCorrectionResults[3], kLabel, m::kBeforeCorrectionFrame, "", 1200, 1560, 3375, 255, 39, platform::kTitleBarText},
-    {m::kBeforeCorrectionResults[4], kLabel, m::kBeforeCorrectionFrame, "", 2280, 1920, 2295, 255, 40, platform::kTitleBarText},
+    {m::kBeforeCorrectionResults[0], kValue, m::kBeforeCorrectionFrame, "", 1200, 480, 3375, 255, 36, platform::kWhite},
+    {m::kBeforeCorrectionResults[1], kValue, m::kBeforeCorrectionFrame, "", 1200, 840, 3375, 255, 37, platform::kTitleBarText},
+    {m::kBeforeCorrectionResults[2], kValue, m::kBeforeCorrectionFrame, "", 1200, 1200, 3375, 255, 38, platform::kTitleBarText},
+    {m::kBeforeCorrectionResults[3], kValue, m::kBeforeCorrectionFrame, "", 1200, 1560, 3375, 255, 39, platform::kTitleBarText},
+    {m::kBeforeCorrectionResults[4], kValue, m::kBeforeCorrectionFrame, "", 2280, 1920, 2295, 255, 40, platform::kTitleBarText},
     {"Label24", kLabel, m::kAfterCorrectionFrame, t::kCementRow, 240, 480, 975, 255, 22},
     {"Label23", kLabel, m::kAfterCorrectionFrame, t::kWaterRow, 240, 840, 975, 255, 21},
     {"Label22", kLabel, m::kAfterCorrectionFrame, t::kSandRow, 240, 1200, 975, 255, 20},
     {"Label21", kLabel, m::kAfterCorrectionFrame, t::kStoneRow, 240, 1560, 975, 255, 19},
     {"Label20", kLabel, m::kAfterCorrectionFrame, t::kAdmixtureRow, 240, 1920, 1575, 255, 18},
-    {m::kAfterCorrectionResults[0], kLabel, m::kAfterCorrectionFrame, "", 1200, 480, 3375, 255, 41, platform::kTitleBarText},
-    {m::kAfterCorrectionResults[1], kLabel, m::kAfterCorrectionFrame, "", 1200, 840, 3375, 255, 42, platform::kTitleBarText},
-    {m::kAfterCorrectionResults[2], kLabel, m::kAfterCorrectionFrame, "", 1200, 1200, 3375, 255, 43, platform::kTitleBarText},
-    {m::kAfterCorrectionResults[3], kLabel, m::kAfterCorrectionFrame, "", 1200, 1560, 3375, 255, 44, platform::kTitleBarText},
-    {m::kAfterCorrectionResults[4], kLabel, m::kAfterCorrectionFrame, "", 2280, 1920, 2295, 255, 45, platform::kTitleBarText},
+    {m::kAfterCorrectionResults[0], kValue, m::kAfterCorrectionFrame, "", 1200, 480, 3375, 255, 41, platform::kTitleBarText},
+    {m::kAfterCorrectionResults[1], kValue, m::kAfterCorrectionFrame, "", 1200, 840, 3375, 255, 42, platform::kTitleBarText},
+    {m::kAfterCorrectionResults[2], kValue, m::kAfterCorrectionFrame, "", 1200, 1200, 3375, 255, 43, platform::kTitleBarText},
+    {m::kAfterCorrectionResults[3], kValue, m::kAfterCorrectionFrame, "", 1200, 1560, 3375, 255, 44, platform::kTitleBarText},
+    {m::kAfterCorrectionResults[4], kValue, m::kAfterCorrectionFrame, "", 2280, 1920, 2295, 255, 45, platform::kTitleBarText},
 }};
 // clang-format on
 

@@ -91,6 +91,10 @@ TEST(CalculationErrors, DosageIsReadOnlyWithAdmixture) {
         input.DosageText = dosage;
         ExpectRefused(input, FaultyInput::Dosage, text::kDosageNotNumber);
     }
+    for (const char* dosage : {"-250", "-0.4", "-1,000"}) {
+        input.DosageText = dosage;
+        ExpectRefused(input, FaultyInput::Dosage, text::kDosageNegative);
+    }
     input.Admixture = AdmixtureChoice::WithoutAdmixture;
     EXPECT_TRUE(CalculateMix(input, {}).ok());
 }
@@ -113,12 +117,22 @@ TEST(CalculationErrors, MoistureThatIsNoNumber) {
     }
 }
 
+TEST(CalculationErrors, NegativeMoistureAndLessThanNoWater) {
+    MixInput input = testing::WorkedDesign();
+    for (const char* moisture : {"-2", "-0.01", "-5000"}) {
+        input.SandMoistureText = moisture;
+        ExpectRefused(input, FaultyInput::SandMoisture, text::kMoistureNegative);
+    }
+    input.SandMoistureText = "55";  // "5,5" read as fifty-five would have given this
+    ExpectRefused(input, FaultyInput::SandMoisture, text::kWaterNegative);
+}
+
 TEST(CalculationErrors, ResultsBeyondSixteenBitsNameTheirInput) {
     MixInput input = testing::WorkedDesignWithAdmixture();
     input.DosageText = "20000";
     ExpectRefused(input, FaultyInput::Dosage, text::kResultOutOfRange);
     input = testing::WorkedDesign();
-    for (const char* moisture : {"5000", "-5000", "1e300"}) {
+    for (const char* moisture : {"5000", "1e300"}) {
         input.SandMoistureText = moisture;
         ExpectRefused(input, FaultyInput::SandMoisture, text::kResultOutOfRange);
     }
@@ -133,12 +147,18 @@ TEST(CalculationErrors, TheFirstFailureInReadingOrderIsReported) {
     ExpectRefused(input, FaultyInput::AdmixtureChoice, text::kAdmixtureNotChosen);
     input.Admixture = AdmixtureChoice::WithAdmixture;
     ExpectRefused(input, FaultyInput::Dosage, text::kDosageNotNumber);
+    input.DosageText = "-250";
+    ExpectRefused(input, FaultyInput::Dosage, text::kDosageNegative);
     input.DosageText = "250";
     ExpectRefused(input, FaultyInput::Slump, text::kSlumpNotChosen);
     input.Slump = SlumpChoice::Slump7_5;
     ExpectRefused(input, FaultyInput::StoneSize, text::kAggregateNotChosen);
     input.Stone = StoneChoice::OneInch;
     ExpectRefused(input, FaultyInput::SandMoisture, text::kMoistureNotNumber);
+    input.SandMoistureText = "-3";
+    ExpectRefused(input, FaultyInput::SandMoisture, text::kMoistureNegative);
+    input.SandMoistureText = "30";
+    ExpectRefused(input, FaultyInput::SandMoisture, text::kWaterNegative);
     input.SandMoistureText = "3";
     EXPECT_TRUE(CalculateMix(input, {}).ok());
 }

@@ -47,16 +47,36 @@ TEST(CalculateMix, DoesNotDependOnThePreviousState) {
               Designed(testing::WorkedDesign()).State);
 }
 
-TEST(CalculateMix, NegativeDosageAndMoistureInRangeAreComputed) {
+// Sand drier than saturated surface-dry takes water up; zero dosage is none.
+TEST(CalculateMix, DrySandAndZeroDosageAreComputed) {
     MixInput input = testing::WorkedDesignWithAdmixture();
-    input.DosageText = "-250";
-    input.SandMoistureText = "-3";
+    input.DosageText = "0";
+    input.SandMoistureText = "0";
     const MixDesign design = Designed(input);
-    EXPECT_EQ(design.State.VYA, -738);
-    // -7.38 hundreds leaves -0.38: the tests flip it to 0.38 and then to 0.12.
-    EXPECT_EQ(design.Rounded.Admixture, -726);
-    EXPECT_EQ(design.State.V6, 780);  // 810 - 810 x 3.7 / 100 = 780.03
-    EXPECT_EQ(design.State.V9, 210);  // 180 + 29.97
+    EXPECT_EQ(design.Rounded.Admixture, 0);
+    EXPECT_EQ(design.State.V6, 804);        // 810 - 810 x 0.7 / 100 = 804.33
+    EXPECT_EQ(design.Adjusted.Water, 185);  // 180 + 5.67
+}
+
+// The worked design carries 800 kg of sand and 190 litres of water: at 24.45 %
+// moisture the sand brings exactly the mixing water.
+TEST(CalculateMix, CorrectedWaterDownToZeroIsBatchedAndBelowIsRefused) {
+    const struct {
+        const char* moisture;
+        bool batched;
+    } rows[] = {{"24.45", true}, {"24.7", true}, {"24.8", false}, {"30", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.moisture);
+        MixInput input = testing::WorkedDesign();
+        input.SandMoistureText = row.moisture;
+        const CalculationResult result = CalculateMix(input, {});
+        ASSERT_EQ(result.ok(), row.batched);
+        if (row.batched) {
+            EXPECT_EQ(result.Design->Adjusted.Water, 0);
+        } else {
+            EXPECT_EQ(result.Error->Input, FaultyInput::SandMoisture);
+        }
+    }
 }
 
 // Every slump, stone, shape and admixture choice over a range of strengths

@@ -46,6 +46,30 @@ TEST(TextToDouble, RefusesWhatIsNoNumber) {
     }
 }
 
+// A group separator only where digit groups stand: one to three digits, then
+// groups of exactly three. Anything else is a slip for a decimal point.
+TEST(TextToDouble, ReadsDigitGroupsStrictly) {
+    const struct {
+        const char* text;
+        double value;
+    } grouped[] = {{"1,200", 1200},   {"+1,250", 1250},  {"12,345.5", 12345.5},
+                   {" 1,200 ", 1200}, {"-1,250", -1250}, {"123,456,789", 123456789},
+                   {"0,005", 5},      {"1,000e-3", 1},   {"999,999.25", 999999.25}};
+    for (const auto& row : grouped) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(TextToDouble(row.text), row.value);
+    }
+    for (const char* slip : {"5,5", "2,40", "2,50", "1,20", "1,2,0,0", "24,0", "1,2000", "1234,567",
+                             "1,234,56", "-5,5", " 5,5 ", "1,,000", "1,000,", "1,.5", "5,5e2"}) {
+        SCOPED_TRACE(slip);
+        EXPECT_EQ(FailureOf([&] { TextToDouble(slip); }), ConversionFailure::NotNumeric);
+    }
+    const NumberLocale comma{",", "."};
+    EXPECT_EQ(TextToDouble("5,5", comma), 5.5);
+    EXPECT_EQ(TextToDouble("12.345,5", comma), 12345.5);
+    EXPECT_EQ(FailureOf([&] { TextToDouble("2.40", comma); }), ConversionFailure::NotNumeric);
+}
+
 TEST(TextToDouble, RefusesWhatNoDoubleHolds) {
     EXPECT_EQ(FailureOf([] { TextToDouble("1e309"); }), ConversionFailure::Overflow);
     EXPECT_EQ(FailureOf([] { TextToDouble("-1e99999999999"); }), ConversionFailure::Overflow);

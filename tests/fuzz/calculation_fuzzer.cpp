@@ -54,7 +54,8 @@ bool KnownMessage(const std::string& message) {
     for (std::string_view known :
          {text::kStrengthNotNumber, text::kShapeNotChosen, text::kAdmixtureNotChosen,
           text::kDosageNotNumber, text::kSlumpNotChosen, text::kAggregateNotChosen,
-          text::kMoistureNotNumber, text::kResultOutOfRange}) {
+          text::kMoistureNotNumber, text::kResultOutOfRange, text::kDosageNegative,
+          text::kMoistureNegative, text::kWaterNegative}) {
         if (message == known) return true;
     }
     return message.rfind(text::kTargetStrengthOutOfRange, 0) == 0;
@@ -89,13 +90,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         const MixState& s = design.State;
         Require(s.F >= 150 && s.F <= 450);
         Require(s.VGRAVEL == 1000 - s.W - s.P);
-        // Batching steps hold for what is weighed out; a negative dosage or a
-        // sand drier than can be follows the offsets' own rule instead.
-        for (double kg : {design.Rounded.Cement, design.Rounded.Sand, design.Rounded.Stone})
+        // Every accepted batch can be weighed out: nothing below zero, and
+        // each quantity on its batching step.
+        Require(s.VYA >= 0 && design.Adjusted.Water >= 0);
+        for (double kg : {design.Rounded.Cement, design.Rounded.Sand, design.Rounded.Stone,
+                          design.Adjusted.Sand, design.Adjusted.Water})
             Require(std::fmod(kg, 5) == 0);
-        if (s.V6 >= 0) Require(std::fmod(design.Adjusted.Sand, 5) == 0);
-        if (s.V9 >= 0) Require(std::fmod(design.Adjusted.Water, 5) == 0);
-        if (s.VYA >= 0) Require(std::fmod(design.Rounded.Admixture, 50) == 0);
+        Require(std::fmod(design.Rounded.Admixture, 50) == 0);
         Require(design.Adjusted.Cement == design.Rounded.Cement);
         Require(design.Adjusted.Stone == design.Rounded.Stone);
 

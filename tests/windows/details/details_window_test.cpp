@@ -51,6 +51,18 @@ TEST_F(DetailsWindowTest, OpensMaximizedWithTheCloseCommandFocused) {
               QColor(255, 0, 0));
 }
 
+TEST_F(DetailsWindowTest, EveryValueCanBeSelectedForCopyingButIsNeverTabbedTo) {
+    enterWorkedDesign();
+    calculate();
+    forms::DetailsWindow* details = openDetails();
+    for (const char* value : forms::kDetailsValueLabels) {
+        SCOPED_TRACE(value);
+        auto* label = Find<platform::FormLabel>(details, value);
+        EXPECT_EQ(label->focusPolicy(), Qt::ClickFocus);
+        EXPECT_TRUE(label->textInteractionFlags() & Qt::TextSelectableByMouse);
+    }
+}
+
 TEST_F(DetailsWindowTest, WorkedExampleValuesThroughTheRealWidgets) {
     enterWorkedDesign();
     calculate();
