@@ -20,6 +20,8 @@ struct MixInput {
     AdmixtureChoice Admixture = AdmixtureChoice::None;
     std::string DosageText;        // cc per 100 kg cement, read only with admixture
     std::string SandMoistureText;  // total moisture of the sand, percent
+
+    bool operator==(const MixInput&) const = default;
 };
 
 }  // namespace krv1

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "conversion_error.h"
+#include "floating_chars.h"
 
 namespace krv1 {
 namespace {
@@ -125,7 +126,7 @@ double TextToDouble(std::string_view text, const NumberLocale& locale) {
     double value = 0;
     const char* first = number.text.data();
     const char* last = first + number.text.size();
-    const auto [end, error] = std::from_chars(first, last, value);
+    const auto [end, error] = ReadPlainDouble(first, last, value);
     if (error == std::errc::result_out_of_range) {
         // from_chars reports both ends of the range alike; a tiny value is
         // simply zero for any quantity of concrete, a huge one cannot be held.

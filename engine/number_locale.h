@@ -9,6 +9,8 @@ namespace krv1 {
 struct NumberLocale {
     std::string DecimalSeparator = ".";
     std::string GroupSeparator = ",";
+
+    bool operator==(const NumberLocale&) const = default;
 };
 
 }  // namespace krv1

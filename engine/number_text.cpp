@@ -1,8 +1,9 @@
 #include "number_text.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
+
+#include "floating_chars.h"
 
 namespace krv1 {
 namespace {
@@ -12,8 +13,8 @@ std::string GeneralText(double value, int significantDigits, const NumberLocale&
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "Inf" : "-Inf";
     std::array<char, 64> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::general, significantDigits);
+    const auto [end, error] =
+        WriteGeneral(buffer.data(), buffer.data() + buffer.size(), value, significantDigits);
     std::string text;
     if (error != std::errc()) return text;
     for (const char* c = buffer.data(); c != end; ++c) {

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Refreshes the pictures in docs/: the main window after the first worked
-# design, and the printed report page of that design.
+# design, the printed report page of that design, and the web page at a
+# phone's and a desktop's width.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 scripts/screenshot-main-window.sh build/app/krv1 docs/main-window.png
 scripts/real-print-check.sh build docs/report-page.png
+scripts/web-screenshots.sh

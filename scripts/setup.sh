@@ -3,8 +3,11 @@
 # Usage: scripts/setup.sh run|test|bench
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ qt6-base-dev libcups2-dev libthai0 fonts-thai-tlwg)
-test_packages=(libgtest-dev libbenchmark-dev clang-format xvfb xauth x11-utils xdotool openbox imagemagick
+build_packages=(cmake ninja-build g++ qt6-base-dev libcups2-dev libthai0 fonts-thai-tlwg
+                nlohmann-json3-dev)
+test_packages=(libgtest-dev libbenchmark-dev clang-format
+               emscripten node-acorn libfast-float-dev chromium
+               xvfb xauth x11-utils xdotool openbox imagemagick
                cups printer-driver-cups-pdf poppler-utils
                python3 clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 
@@ -15,6 +18,13 @@ case "${1:-run}" in
   test) wanted+=("${test_packages[@]}") ;;
   bench) wanted+=("${bench_packages[@]}") ;;
 esac
+
+# The web page's tests need Node with its npm. Where the machine has a Node of
+# its own (with its own npm), Debian's would conflict with it; otherwise
+# Debian's nodejs and npm are installed.
+if [[ ${1:-run} == test ]] && ! command -v node >/dev/null; then
+  wanted+=(nodejs npm)
+fi
 
 missing=()
 for package in "${wanted[@]}"; do

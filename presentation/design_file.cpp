@@ -1,0 +1,148 @@
+#include "design_file.h"
+
+#include <array>
+#include <nlohmann/json.hpp>
+#include <utility>
+
+#include "text/design_file_texts.h"
+
+namespace krv1::presentation {
+
+namespace f = text::design_file;
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+// The choices as the file spells them; null is no choice.
+constexpr std::array<std::pair<SpecimenShape, std::string_view>, 2> kShapes{
+    {{SpecimenShape::Cube, "cube"}, {SpecimenShape::Cylinder, "cylinder"}}};
+constexpr std::array<std::pair<AdmixtureChoice, std::string_view>, 2> kAdmixtures{
+    {{AdmixtureChoice::WithAdmixture, "with"}, {AdmixtureChoice::WithoutAdmixture, "without"}}};
+constexpr std::array<std::pair<SlumpChoice, std::string_view>, 3> kSlumps{
+    {{SlumpChoice::Slump7_5, "7.5"},
+     {SlumpChoice::Slump10_0, "10.0"},
+     {SlumpChoice::Slump12_5, "12.5"}}};
+constexpr std::array<std::pair<StoneChoice, std::string_view>, 2> kStones{
+    {{StoneChoice::OneInch, "1"}, {StoneChoice::ThreeQuarterInch, "3/4"}}};
+
+// A key that is missing or not what it should be.
+struct BadKey {
+    std::string key;
+};
+
+std::string TextAt(const Json& object, const char* key) {
+    const auto it = object.find(key);
+    if (it == object.end() || !it->is_string()) throw BadKey{key};
+    return it->get<std::string>();
+}
+
+std::string OptionalTextAt(const Json& object, const char* key, std::string_view absent) {
+    if (!object.contains(key)) return std::string(absent);
+    return TextAt(object, key);
+}
+
+template <typename Choice, std::size_t N>
+Choice ChoiceAt(const Json& object, const char* key,
+                const std::array<std::pair<Choice, std::string_view>, N>& spellings) {
+    const auto it = object.find(key);
+    if (it == object.end()) throw BadKey{key};
+    if (it->is_null()) return Choice::None;
+    if (it->is_string()) {
+        const std::string spelled = it->get<std::string>();
+        for (const auto& [choice, spelling] : spellings)
+            if (spelled == spelling) return choice;
+    }
+    throw BadKey{key};
+}
+
+template <typename Choice, std::size_t N>
+Json Spelled(Choice choice, const std::array<std::pair<Choice, std::string_view>, N>& spellings) {
+    for (const auto& [known, spelling] : spellings)
+        if (known == choice) return std::string(spelling);
+    return nullptr;
+}
+
+DesignReading Refused(std::string_view message, std::string_view detail = {}) {
+    return DesignReading{std::nullopt, std::string(message).append(detail)};
+}
+
+}  // namespace
+
+DesignReading ReadDesign(std::string_view fileText) {
+    if (fileText.size() > kLargestDesignBytes) return Refused(f::kTooLarge);
+    // No exceptions from the parser: a text that is not JSON is simply
+    // discarded, and so is one with invalid UTF-8.
+    const Json file = Json::parse(fileText, nullptr, false);
+    if (file.is_discarded() || !file.is_object()) return Refused(f::kNotADesign);
+    const auto format = file.find("format");
+    if (format == file.end() || !format->is_string() || *format != kDesignFormat)
+        return Refused(f::kNotADesign);
+    const auto version = file.find("version");
+    if (version == file.end() || !version->is_number_integer() || *version < 1)
+        return Refused(f::kIncomplete, "version");
+    if (*version > kDesignVersion) return Refused(f::kNewerVersion);
+    try {
+        Design design;
+        design.Locale.DecimalSeparator = OptionalTextAt(file, "decimal", ".");
+        design.Locale.GroupSeparator = OptionalTextAt(file, "group", ",");
+        if (design.Locale.DecimalSeparator.empty()) throw BadKey{"decimal"};
+        design.Engineer = TextAt(file, "engineer");
+        const auto inputs = file.find("inputs");
+        if (inputs == file.end() || !inputs->is_object()) throw BadKey{"inputs"};
+        MixInput& input = design.Input;
+        input.RequiredStrength = TextAt(*inputs, "strength");
+        input.Shape = ChoiceAt(*inputs, "shape", kShapes);
+        input.Admixture = ChoiceAt(*inputs, "admixture", kAdmixtures);
+        input.DosageText = TextAt(*inputs, "dosage");
+        input.Slump = ChoiceAt(*inputs, "slump", kSlumps);
+        input.Stone = ChoiceAt(*inputs, "stone", kStones);
+        input.SandMoistureText = TextAt(*inputs, "moisture");
+        return DesignReading{std::move(design), {}};
+    } catch (const BadKey& bad) {
+        return Refused(f::kIncomplete, bad.key);
+    }
+}
+
+std::string WriteDesign(const Design& design) {
+    const MixInput& input = design.Input;
+    Json inputs = Json::object();
+    inputs["strength"] = input.RequiredStrength;
+    inputs["shape"] = Spelled(input.Shape, kShapes);
+    inputs["admixture"] = Spelled(input.Admixture, kAdmixtures);
+    inputs["dosage"] = input.DosageText;
+    inputs["slump"] = Spelled(input.Slump, kSlumps);
+    inputs["stone"] = Spelled(input.Stone, kStones);
+    inputs["moisture"] = input.SandMoistureText;
+    Json file = Json::object();
+    file["format"] = kDesignFormat;
+    file["version"] = kDesignVersion;
+    file["decimal"] = design.Locale.DecimalSeparator;
+    file["group"] = design.Locale.GroupSeparator;
+    file["engineer"] = design.Engineer;
+    file["inputs"] = std::move(inputs);
+    // Texts that are not UTF-8 are written with the replacement character
+    // rather than refused: a save must not fail on a name.
+    return file.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+}
+
+std::string_view FieldOf(FaultyInput input) {
+    switch (input) {
+        case FaultyInput::Strength:
+            return "strength";
+        case FaultyInput::SpecimenShape:
+            return "shape";
+        case FaultyInput::AdmixtureChoice:
+            return "admixture";
+        case FaultyInput::Dosage:
+            return "dosage";
+        case FaultyInput::Slump:
+            return "slump";
+        case FaultyInput::StoneSize:
+            return "stone";
+        case FaultyInput::SandMoisture:
+            return "moisture";
+    }
+    return "strength";
+}
+
+}  // namespace krv1::presentation

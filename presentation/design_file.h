@@ -1,0 +1,52 @@
+// A design kept in a file: UTF-8 JSON with the extension .krv1.
+//
+//   {"format": "krv1-design", "version": 1, "decimal": ".", "group": ",",
+//    "engineer": "...", "inputs": {"strength": "240", "shape": "cube",
+//    "admixture": "with", "dosage": "250", "slump": "7.5", "stone": "3/4",
+//    "moisture": "5"}}
+//
+// The texts are kept exactly as typed, with the separators they were typed
+// with, so that a file means the same on every machine. Every front end reads
+// and writes designs through this one codec.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/calculation.h"
+#include "engine/mix_input.h"
+#include "engine/number_locale.h"
+
+namespace krv1::presentation {
+
+inline constexpr std::string_view kDesignFormat = "krv1-design";
+inline constexpr int kDesignVersion = 1;
+// No design comes near this; anything larger is not one.
+inline constexpr std::size_t kLargestDesignBytes = 1024 * 1024;
+
+struct Design {
+    std::string Engineer;
+    MixInput Input;
+    NumberLocale Locale;  // the separators the texts were typed with
+
+    bool operator==(const Design&) const = default;
+};
+
+struct DesignReading {
+    std::optional<Design> Read;
+    std::string Message;  // the Thai message when the text is refused
+};
+
+// Refuses, with its Thai message, a text that is too large, is not JSON, has
+// another format or a newer version, or misses or mistypes a key.
+DesignReading ReadDesign(std::string_view fileText);
+
+// The design as a file's text, pretty-printed, ending in a newline.
+std::string WriteDesign(const Design& design);
+
+// The design-file key of the input at fault: "strength", "shape", ...
+std::string_view FieldOf(FaultyInput input);
+
+}  // namespace krv1::presentation

@@ -1,0 +1,21 @@
+// Arbitrary bytes as a design file: every text is read or refused with a
+// message, and every design read is written back into a text that reads as
+// the same design.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "presentation/design_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    using namespace krv1::presentation;
+    const DesignReading reading =
+        ReadDesign(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (reading.Read.has_value() == !reading.Message.empty()) std::abort();
+    if (reading.Read) {
+        const DesignReading again = ReadDesign(WriteDesign(*reading.Read));
+        // Texts that are not UTF-8 come back replaced; anything else exactly.
+        if (!again.Read) std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,17 @@
+// Messages about design files, wherever a design is opened or saved.
+#pragma once
+
+#include <string_view>
+
+namespace krv1::text::design_file {
+
+// Followed by the file's name.
+inline constexpr std::string_view kCannotOpen = "เปิดแฟ้มไม่ได้: ";
+inline constexpr std::string_view kNotADesign = "แฟ้มนี้ไม่ใช่แบบส่วนผสม KRV1";
+inline constexpr std::string_view kTooLarge = "แฟ้มมีขนาดใหญ่เกินกว่าที่เป็นแบบส่วนผสมได้";
+inline constexpr std::string_view kNewerVersion = "แฟ้มนี้สร้างจาก KRV1 รุ่นที่ใหม่กว่า";
+// Followed by the key at fault.
+inline constexpr std::string_view kIncomplete = "ข้อมูลในแฟ้มไม่ครบหรือไม่ถูกต้อง: ";
+inline constexpr std::string_view kWriteFailed = "บันทึกแฟ้มไม่สำเร็จ แฟ้มเดิมยังอยู่ครบ";
+
+}  // namespace krv1::text::design_file

@@ -1,0 +1,18 @@
+// Texts of the web page that the desktop windows do not have.
+#pragma once
+
+#include <string_view>
+
+namespace krv1::text::web_page {
+
+inline constexpr std::string_view kOpenDesign = "เปิดแบบส่วนผสม...";
+inline constexpr std::string_view kSaveDesign = "บันทึกแบบส่วนผสม";
+inline constexpr std::string_view kPrintReport = "พิมพ์รายงาน / บันทึกเป็น PDF";
+inline constexpr std::string_view kCopyResults = "คัดลอกผลการคำนวณ";
+inline constexpr std::string_view kCopied = "คัดลอกผลการคำนวณแล้ว";
+inline constexpr std::string_view kOffline = "ใช้งานได้แม้ไม่มีอินเทอร์เน็ต";
+inline constexpr std::string_view kChooseEntry = "-- เลือก --";
+inline constexpr std::string_view kHint = "คำแนะนำ";
+inline constexpr std::string_view kLoading = "กำลังเตรียมเครื่องคำนวณ...";
+
+}  // namespace krv1::text::web_page

@@ -1,0 +1,109 @@
+// The calculator for the browser and Node: the engine and the presentation
+// library behind one function, calculate(design), taking and giving plain
+// JavaScript objects, and the program's own texts for the page.
+#include <emscripten/bind.h>
+
+#include <string>
+
+#include "engine/calculation.h"
+#include "page_texts.h"
+#include "presentation/choice_texts.h"
+#include "presentation/design_file.h"
+#include "presentation/details_values.h"
+#include "presentation/report_lines.h"
+#include "presentation/result_texts.h"
+
+namespace {
+
+using emscripten::val;
+using namespace krv1;
+
+constexpr const char* kRows[] = {"cement", "water", "sand", "stone", "admixture"};
+
+val PanelObject(const presentation::PanelTexts& panel) {
+    val object = val::object();
+    for (std::size_t row = 0; row < presentation::kBatchRows; ++row)
+        object.set(kRows[row], panel[row]);
+    return object;
+}
+
+val Refusal(std::string_view field, const std::string& message) {
+    val result = val::object();
+    result.set("ok", false);
+    result.set("field", std::string(field));
+    result.set("message", message);
+    return result;
+}
+
+// The design is the text of a .krv1 file, as the page's wrapper hands it
+// over; the answer is a first calculation from a fresh start.
+val CalculateDesign(const std::string& designText) {
+    const presentation::DesignReading reading = presentation::ReadDesign(designText);
+    if (!reading.Read) return Refusal("design", reading.Message);
+    const presentation::Design& design = *reading.Read;
+    const CalculationResult result = CalculateMix(design.Input, MixState{}, design.Locale);
+    if (!result.ok())
+        return Refusal(presentation::FieldOf(result.Error->Input), result.Error->Message);
+
+    const presentation::ResultTexts panels =
+        presentation::ResultPanelTexts(*result.Design, design.Locale);
+    val panel = val::object();
+    panel.set("before", PanelObject(panels.BeforeCorrection));
+    panel.set("after", PanelObject(panels.AfterCorrection));
+
+    const presentation::DetailsTexts account =
+        presentation::DetailsValueTexts(design.Input, *result.Design, design.Locale);
+    val details = val::object();
+    for (std::size_t step = 0; step < account.inOrder().size(); ++step)
+        details.set(std::to_string(step + 1), account.inOrder()[step]);
+
+    val report = val::array();
+    for (const presentation::ReportLine& line :
+         presentation::ReportLines(account, design.Engineer)) {
+        report.call<void>("push", line.Text);
+    }
+    val answer = val::object();
+    answer.set("ok", true);
+    answer.set("panel", panel);
+    answer.set("details", details);
+    answer.set("report", report);
+    answer.set("copyText", presentation::ResultPanelsPlainText(*result.Design, design.Locale));
+    return answer;
+}
+
+// A design file's text checked and written again in the one canonical form,
+// or the Thai message that refuses it.
+val ReadDesignText(const std::string& fileText) {
+    const presentation::DesignReading reading = presentation::ReadDesign(fileText);
+    val answer = val::object();
+    answer.set("ok", reading.Read.has_value());
+    if (reading.Read) {
+        answer.set("designText", presentation::WriteDesign(*reading.Read));
+    } else {
+        answer.set("message", reading.Message);
+    }
+    return answer;
+}
+
+// The page's layout of the printed report: where each line stands.
+val ReportLayout() {
+    val lines = val::array();
+    for (const presentation::ReportLine& line :
+         presentation::ReportLines(presentation::DetailsTexts{}, "")) {
+        val placed = val::object();
+        placed.set("x", line.X);
+        placed.set("y", line.Y);
+        placed.set("bold", line.Bold);
+        lines.call<void>("push", placed);
+    }
+    return lines;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(krv1) {
+    emscripten::function("calculateDesign", &CalculateDesign);
+    emscripten::function("readDesignText", &ReadDesignText);
+    emscripten::function("reportLayout", &ReportLayout);
+    emscripten::function("pageTexts", &krv1::web::PageTexts);
+}

@@ -1,0 +1,15 @@
+// The module's public face: plain objects in, plain objects out.
+Module['calculate'] = function (design) {
+  return Module['calculateDesign'](JSON.stringify(design));
+};
+// A file's text checked: the design, or the Thai message that refuses it.
+Module['readDesign'] = function (fileText) {
+  const answer = Module['readDesignText'](String(fileText));
+  return answer.ok ? { ok: true, design: JSON.parse(answer.designText) }
+                   : { ok: false, message: answer.message };
+};
+// The design as the text of a .krv1 file, exactly as the desktop writes it.
+Module['writeDesign'] = function (design) {
+  const answer = Module['readDesignText'](JSON.stringify(design));
+  return answer.ok ? answer.designText : null;
+};

@@ -1,0 +1,95 @@
+#include "page_texts.h"
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "text/conditions_texts.h"
+#include "text/details_texts.h"
+#include "text/hint_texts.h"
+#include "text/main_window_texts.h"
+#include "text/mix_choices.h"
+#include "text/reference_texts.h"
+#include "text/report_texts.h"
+#include "text/web_page_texts.h"
+
+namespace krv1::web {
+namespace {
+
+using emscripten::val;
+
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (std::string_view piece : pieces) text.append(piece);
+    return text;
+}
+
+template <typename Texts>
+val ArrayOf(const Texts& texts) {
+    val array = val::array();
+    for (std::string_view text : texts) array.call<void>("push", std::string(text));
+    return array;
+}
+
+}  // namespace
+
+val PageTexts() {
+    namespace t = text::main_window;
+    namespace h = text::hints;
+    namespace w = text::web_page;
+    val texts = val::object();
+    const auto set = [&texts](const char* key, std::string_view text) {
+        texts.set(key, std::string(text));
+    };
+    set("programTitle", t::kProgramTitle);
+    set("description", t::kDescription);
+    set("requirements", t::kRequirementsFrame);
+    set("readConditions", t::kReadConditionsReminder);
+    set("conditionsCommand", t::kConditionsCommand);
+    set("engineer", t::kEngineerCaption);
+    set("strength", t::kStrengthCaption);
+    set("cube", t::kCubeOption);
+    set("cylinder", t::kCylinderOption);
+    set("withAdmixture", t::kWithAdmixtureOption);
+    set("withoutAdmixture", t::kWithoutAdmixtureOption);
+    set("slump", t::kSlumpCaption);
+    set("stone", t::kStoneCaption);
+    set("moisture", t::kMoistureCaption);
+    set("dosage", t::kDosageCaption);
+    set("calculate", t::kCalculateCommand);
+    set("results", t::kResultsFrame);
+    set("beforeCorrection", t::kBeforeCorrectionFrame);
+    set("afterCorrection", t::kAfterCorrectionFrame);
+    texts.set("rows",
+              ArrayOf(std::initializer_list<std::string_view>{
+                  t::kCementRow, t::kWaterRow, t::kSandRow, t::kStoneRow, t::kAdmixtureRow}));
+    texts.set("slumpEntries", ArrayOf(text::kSlumpEntries));
+    texts.set("stoneEntries", ArrayOf(text::kStoneEntries));
+    val hints = val::object();
+    hints.set("strength", Joined({h::kStrength}));
+    hints.set("slump", Joined({h::kSlumpPiece1, h::kSlumpPiece2, h::kSlumpPumpPiece}));
+    hints.set("stone", Joined({h::kAggregatePiece1, h::kAggregatePiece2, h::kAggregatePiece3}));
+    hints.set("moisture", Joined({h::kMoisturePiece1, h::kMoisturePiece2}));
+    hints.set("admixture", Joined({h::kAdmixture}));
+    hints.set("cube", Joined({h::kCube}));
+    hints.set("cylinder", Joined({h::kCylinder}));
+    texts.set("hints", hints);
+    std::string conditions;
+    for (std::string_view piece : text::kConditionsPieces) conditions.append(piece);
+    texts.set("conditions", conditions);
+    set("conditionsTitle", text::reference::kConditionsTitle);
+    set("close", text::reference::kConditionsClose);
+    set("detailsTitle", text::details::kTitle);
+    set("reportTitle", text::report::kTitle);
+    set("openDesign", w::kOpenDesign);
+    set("saveDesign", w::kSaveDesign);
+    set("printReport", w::kPrintReport);
+    set("copyResults", w::kCopyResults);
+    set("copied", w::kCopied);
+    set("offline", w::kOffline);
+    set("chooseEntry", w::kChooseEntry);
+    set("hint", w::kHint);
+    return texts;
+}
+
+}  // namespace krv1::web

@@ -1,0 +1,59 @@
+// The WebAssembly calculator against the desktop suite's known answers.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { designOf, loadModule, root } from './site.mjs';
+
+const krv1 = await loadModule();
+const { designs } = JSON.parse(readFileSync(join(root, 'tests/data/known-answers.json'), 'utf8'));
+const ROWS = ['cement', 'water', 'sand', 'stone', 'admixture'];
+const figure = (text) => Number(text.split(' ')[0]);
+
+for (const known of designs) {
+  test(`known answer ${known.name}`, () => {
+    const answer = krv1.calculate(designOf(known.inputs));
+    assert.equal(answer.ok, true, answer.message);
+    for (const panel of ['before', 'after']) {
+      assert.deepEqual(ROWS.map((row) => figure(answer.panel[panel][row])),
+                       ROWS.map((row) => known[panel][row]), panel);
+    }
+    assert.equal(figure(answer.details['2']), known.target);
+    assert.equal(answer.report.length, 44);
+  });
+}
+
+test('the worked design reads as the desktop shows it', () => {
+  const answer = krv1.calculate(designOf({ strength: '240', shape: 'cube', admixture: 'without',
+    dosage: '', slump: '7.5', stone: '3/4', moisture: '5' }, 'สมชาย ใจดี'));
+  assert.equal(answer.panel.after.sand, '835      กิโลกรัม');
+  assert.equal(answer.details['39'], '155.6  ลิตร');
+  assert.equal(answer.report[1], ' วิศวกร : สมชาย ใจดี');
+  assert.equal(Object.keys(answer.details).length, 39);
+});
+
+test('refusals name the input as the design file does', () => {
+  const base = { strength: '240', shape: 'cube', admixture: 'with', dosage: '250',
+    slump: '7.5', stone: '3/4', moisture: '5' };
+  const cases = [
+    [{ strength: 'abc' }, 'strength'], [{ shape: null }, 'shape'], [{ admixture: null }, 'admixture'],
+    [{ dosage: '-300' }, 'dosage'], [{ slump: null }, 'slump'], [{ stone: null }, 'stone'],
+    [{ moisture: '5,5' }, 'moisture'],
+  ];
+  for (const [change, field] of cases) {
+    const answer = krv1.calculate(designOf({ ...base, ...change }));
+    assert.equal(answer.ok, false);
+    assert.equal(answer.field, field);
+    assert.match(answer.message, /[\u0e00-\u0e7f]/);
+  }
+  const broken = krv1.calculate({ format: 'krv1-design', version: 1, inputs: {} });
+  assert.deepEqual([broken.ok, broken.field], [false, 'design']);
+});
+
+test('a design file goes through the module unchanged', () => {
+  const design = designOf({ strength: ' 2,400 ', shape: 'cylinder', admixture: null, dosage: '',
+    slump: '12.5', stone: '1', moisture: '3.5' }, 'วิภา');
+  const text = krv1.writeDesign(design);
+  assert.deepEqual(krv1.readDesign(text), { ok: true, design });
+  assert.equal(krv1.readDesign('{"format": "krv1-design", "version": 2}').ok, false);
+});

@@ -1,0 +1,86 @@
+// The page in headless Chromium: the worked designs typed in, the panels, the
+// account and the report read back, a refusal, and the page offline.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { enterDesign, launchChromium } from './browser.mjs';
+import { serveSite } from './site.mjs';
+
+let server;
+let browser;
+let page;
+let address;
+
+before(async () => {
+  server = await serveSite();
+  address = `http://127.0.0.1:${server.address().port}/`;
+  browser = await launchChromium();
+  page = await browser.newPage();
+  await page.setViewport({ width: 360, height: 740, isMobile: true, hasTouch: true });
+  await page.goto(address);
+  await page.waitForSelector('body.ready');
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+const textsOf = (selector) =>
+  page.$$eval(selector, (elements) => elements.map((element) => element.textContent));
+
+const WORKED = { strength: '240', shape: 'cube', admixture: 'without', dosage: '', slump: '7.5',
+                 stone: '3/4', moisture: '5' };
+
+test('the worked designs fill both panels, the account and the report', async () => {
+  await page.type('#engineer', 'สมชาย ใจดี');
+  for (const [inputs, after] of [
+    [WORKED, ['310      กิโลกรัม', '155     ลิตร', '835      กิโลกรัม', '1110       กิโลกรัม',
+              '0     ซีซี']],
+    [{ ...WORKED, admixture: 'with', dosage: '250' },
+     ['295      กิโลกรัม', '145     ลิตร', '845      กิโลกรัม', '1135       กิโลกรัม',
+      '750     ซีซี']],
+  ]) {
+    await enterDesign(page, inputs);
+    await page.click('#calculate');
+    assert.deepEqual(await textsOf('#after td'), after);
+  }
+  assert.equal((await textsOf('#before td'))[1], '180     ลิตร');
+  const account = await textsOf('#account li');
+  assert.equal(account.length, 42);
+  assert.equal(account[0], 'กำลังอัดที่ต้องการ=240  กก./ตร.ซม.');
+  const report = await textsOf('#report .line');
+  assert.equal(report.length, 44);
+  assert.equal(report[1], ' วิศวกร : สมชาย ใจดี');
+  assert.equal(report[43], 'น้ำยาผสมคอนกรีต=750     ซีซี');
+  assert.equal(await page.$eval('#print', (button) => button.disabled), false);
+  // Printed, the report is one A4 page.
+  const pdf = Buffer.from(await page.pdf({ preferCSSPageSize: true })).toString('latin1');
+  assert.equal(pdf.match(/\/Type\s*\/Page\b/g).length, 1);
+  if (process.env.KRV1_REPORT_PDF) (await import('node:fs')).writeFileSync(process.env.KRV1_REPORT_PDF, pdf, 'latin1');
+});
+
+test('a refusal stands beside its input and leaves the results', async () => {
+  const before = await textsOf('#after td');
+  await enterDesign(page, { ...WORKED, moisture: '5,5' });
+  await page.click('#calculate');
+  assert.equal(await page.$eval('#moisture-error', (error) => error.textContent),
+               'กรุณาใส่ความชื้นทราย(%) เป็นตัวเลข');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'moisture');
+  assert.deepEqual(await textsOf('#after td'), before);
+});
+
+test('the last design comes back, and the page works offline', async () => {
+  await enterDesign(page, WORKED);
+  await page.keyboard.press('Enter');
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  await page.waitForSelector('body.ready');
+  assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null));
+  server.close();
+  server.closeAllConnections();
+  await page.setOfflineMode(true);
+  await page.reload();
+  await page.waitForSelector('body.ready');
+  assert.equal(await page.$eval('#strength', (box) => box.value), '240');
+  assert.equal((await textsOf('#after td'))[2], '835      กิโลกรัม');
+});
