@@ -1,13 +1,67 @@
 // KRV1: concrete mix design for one cubic metre.
 #include <QApplication>
+#include <cstdio>
 
+#include "command_line.h"
 #include "forms/main/program.h"
 #include "platform/fonts.h"
+#include "platform/utf8_text.h"
+#include "text/command_line_texts.h"
+
+namespace {
+
+QStringList ArgumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void Print(std::FILE* stream, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+    using krv1::app::CommandLine;
+    namespace c = krv1::text::command_line;
+    const CommandLine line = krv1::app::ParseCommandLine(ArgumentsOf(argc, argv));
+    switch (line.action) {
+        case CommandLine::Action::Help:
+            Print(stdout, c::kUsage);
+            return krv1::app::kDone;
+        case CommandLine::Action::Version:
+            Print(stdout, c::kVersion);
+            Print(stdout, KRV1_VERSION "\n");
+            return krv1::app::kDone;
+        case CommandLine::Action::WrongUsage:
+            Print(stderr, c::kWrongUsage);
+            Print(stderr, line.problem.toStdString());
+            Print(stderr, "\n\n");
+            Print(stderr, c::kUsage);
+            return krv1::app::kWrongUsage;
+        case CommandLine::Action::Report: {
+            if (line.pdfFile.isEmpty()) {
+                QCoreApplication application(argc, argv);
+                return krv1::app::WriteReport(line);
+            }
+            // No window is opened: the PDF is drawn offscreen, with or without
+            // a display, and Qt's own notes about the session are not for the
+            // engineer, whose standard error holds only the Thai message.
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+            QGuiApplication application(argc, argv);
+            return krv1::app::WriteReport(line);
+        }
+        case CommandLine::Action::Windows:
+            break;
+    }
     QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("KRV1"));
+    QCoreApplication::setApplicationName(QStringLiteral("krv1"));
     krv1::platform::SetUpAppearance();
     krv1::forms::Program program;
     program.start();
+    if (!line.designFile.isEmpty()) program.mainWindow().openDesignFile(line.designFile);
     return QApplication::exec();
 }

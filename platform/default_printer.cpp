@@ -1,8 +1,10 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 
 #include "fonts.h"
 #include "print_queue.h"
@@ -12,17 +14,13 @@
 namespace krv1::platform {
 namespace {
 
-class DefaultPrinter : public Printer {
+// The one drawing routine of the report, on any paged device: the system's
+// printer or a PDF file. Each text is placed by its top-left corner in twips
+// from the printable area's corner.
+class PagePrinter : public Printer {
 public:
-    explicit DefaultPrinter(const QPrinterInfo& info)
-        : queue_(info.printerName()), printer_(info, QPrinter::HighResolution) {
-        printer_.setFullPage(false);
-        printer_.setCreator(QStringLiteral("KRV1"));
-        printer_.setDocName(QStringLiteral("KRV1"));
-    }
-
-    void setPaperA4() override { printer_.setPageSize(QPageSize(QPageSize::A4)); }
-    void setPortrait() override { printer_.setPageOrientation(QPageLayout::Portrait); }
+    void setPaperA4() override { device().setPageSize(QPageSize(QPageSize::A4)); }
+    void setPortrait() override { device().setPageOrientation(QPageLayout::Portrait); }
     void setFontName(const QString& family) override {
         // Without the named face, the substitute is drawn larger at the same
         // size, so the size is scaled to keep the lines where they belong.
@@ -42,33 +40,39 @@ public:
     void print(const QString& text) override {
         if (!begin()) return;
         painter_.setFont(font_);
-        const double dotsPerTwip = printer_.resolution() / double(kTwipsPerInch);
+        const double dotsPerTwip = dotsPerInch() / double(kTwipsPerInch);
         const double ascent = painter_.fontMetrics().ascent();
         painter_.drawText(QPointF(x_ * dotsPerTwip, y_ * dotsPerTwip + ascent), text);
     }
 
     bool endDoc() override {
         if (!begin()) return false;
-        return painter_.end() && !failed_;
+        return painter_.end() && !failed_ && finish();
     }
+
+protected:
+    virtual QPagedPaintDevice& device() = 0;
+    virtual double dotsPerInch() = 0;
+    // Whether the job may start at all; asked once, before the first line.
+    virtual bool mayStart() { return true; }
+    // Completes the job after the page is painted; false when it failed.
+    virtual bool finish() { return true; }
 
 private:
     bool begin() {
         if (painter_.isActive()) return true;
         if (failed_) return false;
-        if (!QueueAcceptsJobs(queue_)) {
+        if (!mayStart()) {
             failed_ = true;
             return false;
         }
-        // The printable area is the origin: no margins beyond the printer's own.
-        printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-        failed_ = !painter_.begin(&printer_);
+        // The printable area is the origin: no margins beyond the device's own.
+        device().setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+        failed_ = !painter_.begin(&device());
         return !failed_;
     }
     void applySize() { font_.setPointSizeF(points_ * scale_); }
 
-    QString queue_;
-    QPrinter printer_;
     QPainter painter_;
     QFont font_;
     double points_ = 12;
@@ -78,12 +82,57 @@ private:
     bool failed_ = false;
 };
 
+class DefaultPrinter : public PagePrinter {
+public:
+    explicit DefaultPrinter(const QPrinterInfo& info)
+        : queue_(info.printerName()), printer_(info, QPrinter::HighResolution) {
+        printer_.setFullPage(false);
+        printer_.setCreator(QStringLiteral("KRV1"));
+        printer_.setDocName(QStringLiteral("KRV1"));
+    }
+
+protected:
+    QPagedPaintDevice& device() override { return printer_; }
+    double dotsPerInch() override { return printer_.resolution(); }
+    bool mayStart() override { return QueueAcceptsJobs(queue_); }
+
+private:
+    QString queue_;
+    QPrinter printer_;
+};
+
+// A PDF written whole or not at all: the page goes to a temporary file that
+// replaces the target only once it is complete.
+class PdfPrinter : public PagePrinter {
+public:
+    explicit PdfPrinter(const QString& path) : file_(path), writer_(&file_) {
+        writer_.setCreator(QStringLiteral("KRV1"));
+        writer_.setTitle(QStringLiteral("KRV1"));
+        writer_.setResolution(kPdfDotsPerInch);
+    }
+
+protected:
+    QPagedPaintDevice& device() override { return writer_; }
+    double dotsPerInch() override { return writer_.resolution(); }
+    bool mayStart() override { return file_.open(QIODevice::WriteOnly); }
+    bool finish() override { return file_.commit(); }
+
+private:
+    static constexpr int kPdfDotsPerInch = 1200;
+    QSaveFile file_;
+    QPdfWriter writer_;
+};
+
 }  // namespace
 
 std::unique_ptr<Printer> OpenDefaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return nullptr;
     return std::make_unique<DefaultPrinter>(info);
+}
+
+std::unique_ptr<Printer> OpenPdfFile(const QString& path) {
+    return std::make_unique<PdfPrinter>(path);
 }
 
 }  // namespace krv1::platform

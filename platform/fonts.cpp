@@ -5,9 +5,13 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include "thai_qt_texts.h"
+
 namespace krv1::platform {
 
 void SetUpAppearance() {
+    // Qt's own dialogs and menus speak Thai like the rest of the program.
+    InstallThaiQtTexts();
     // The classic Windows look: flat etched frames that leave the layout's
     // back colours as they are.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))

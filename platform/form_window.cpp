@@ -1,5 +1,8 @@
 #include "form_window.h"
 
+#include <QApplication>
+#include <QResizeEvent>
+
 #include "twips.h"
 #include "utf8_text.h"
 
@@ -21,7 +24,36 @@ FormWindow::FormWindow(const WindowLayout& window, std::span<const ControlRow> c
         move(TwipsToPixels(window.clientTopLeft->x(), dpi),
              TwipsToPixels(window.clientTopLeft->y(), dpi));
     }
-    controls_ = BuildControls(this, controls, window.back, dpi);
+    // The controls live in a client area of their own, so that a menu bar
+    // docked above it moves none of their places.
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setGeometry(rect());
+    controls_ = BuildControls(client_, controls, window.back, dpi);
+}
+
+QMenuBar* FormWindow::menuBar() {
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        // The system's menu colours, not the window's.
+        menuBar_->setPalette(QApplication::palette());
+        menuBar_->setAutoFillBackground(true);
+    }
+    return menuBar_;
+}
+
+void FormWindow::dockMenuBar() {
+    const int height = menuBar()->sizeHint().height();
+    menuBar_->setGeometry(0, 0, width(), height);
+    resize(width(), this->height() + height);
+    client_->setGeometry(0, height, width(), this->height() - height);
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int top = menuBar_ ? menuBar_->height() : 0;
+    if (menuBar_) menuBar_->resize(width(), top);
+    client_->setGeometry(0, top, width(), height() - top);
 }
 
 void FormWindow::load() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QMenuBar>
 #include <QPoint>
 #include <QWidget>
 #include <optional>
@@ -35,6 +36,11 @@ public:
     // position), or brings it back and to the front.
     void showForm();
 
+    // A menu bar above the client area, filled by the window and then
+    // docked: the controls keep their places in twips below it.
+    QMenuBar* menuBar();
+    void dockMenuBar();
+
     const Controls& controls() const { return controls_; }
     template <typename T>
     T* control(const char* name) const {
@@ -45,10 +51,13 @@ protected:
     virtual void fillOnLoad() {}
     // The control that holds the focus when the window first opens.
     virtual QWidget* firstFocus() const { return nullptr; }
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     WindowLayout layout_;
+    QWidget* client_ = nullptr;
     Controls controls_;
+    QMenuBar* menuBar_ = nullptr;
     bool loaded_ = false;
     bool shownOnce_ = false;
 };

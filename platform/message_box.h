@@ -1,5 +1,5 @@
-// Messages to the engineer: a box titled "KRV1" with an OK button. Tests
-// install a sink to read the message without a person at the screen.
+// Messages and questions to the engineer in boxes titled "KRV1", with Thai
+// buttons. Tests install sinks to answer without a person at the screen.
 #pragma once
 
 #include <QString>
@@ -14,5 +14,12 @@ void ShowMessage(QWidget* parent, const QString& text);
 // Replaces the box by `sink` until reset with an empty function; returns the
 // sink it replaces.
 MessageSink SetMessageSink(MessageSink sink);
+
+enum class SaveAnswer { Save, DontSave, Cancel };
+using QuestionSink = std::function<SaveAnswer(const QString& question)>;
+
+// "บันทึก", "ไม่บันทึก", "ยกเลิก"; closing the box is Cancel.
+SaveAnswer AskToSave(QWidget* parent, const QString& question);
+QuestionSink SetQuestionSink(QuestionSink sink);
 
 }  // namespace krv1::platform

@@ -1,4 +1,4 @@
-// The default printer, with just the operations the report uses. Positions
+// A printer, or a PDF file, with just the operations the report uses. Positions
 // are in twips from the top-left corner of the printable area; each text is
 // placed by its top-left corner.
 #pragma once
@@ -25,5 +25,8 @@ public:
 
 // The system's default printer, or null when there is none.
 std::unique_ptr<Printer> OpenDefaultPrinter();
+// A PDF file of one A4 page, with its fonts embedded, written atomically at
+// endDoc(): false there, and an existing file left whole, when it cannot be.
+std::unique_ptr<Printer> OpenPdfFile(const QString& path);
 
 }  // namespace krv1::platform

@@ -19,10 +19,19 @@ done
 expect "package" "$info" "Package: krv1"
 for file in ./usr/bin/krv1 ./usr/share/applications/org.example.krv1.desktop \
             ./usr/share/metainfo/org.example.krv1.metainfo.xml \
-            ./usr/share/icons/hicolor/scalable/apps/krv1.svg; do
+            ./usr/share/icons/hicolor/scalable/apps/krv1.svg \
+            ./usr/share/mime/packages/krv1-design.xml; do
   expect "contents" "$contents" "$file"
 done
 desktop-file-validate packaging/org.example.krv1.desktop || failed=1
+# The MIME type compiles into a database that knows *.krv1 files.
+mime=$(mktemp -d)
+mkdir -p "$mime/packages"
+cp packaging/krv1-design.xml "$mime/packages/"
+update-mime-database "$mime" || failed=1
+expect "MIME database" "$(cat "$mime/globs2" 2>/dev/null)" "application/x-krv1-design:*.krv1"
+rm -rf "$mime"
+expect "desktop entry" "$(cat packaging/org.example.krv1.desktop)" "MimeType=application/x-krv1-design;"
 appstreamcli validate --no-net --pedantic packaging/org.example.krv1.metainfo.xml >/dev/null || {
   appstreamcli validate --no-net packaging/org.example.krv1.metainfo.xml; failed=1; }
 (( failed )) && exit 1

@@ -27,10 +27,23 @@ env -u QT_QPA_PLATFORM "$program" >/dev/null 2>&1 &
 pids+=($!)
 window=$(xdotool search --sync --onlyvisible --name '^KRV1$' | head -1)
 sleep 1
+X=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
+Y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
+# The client area, where the twips count from, starts below the menu bar: at
+# the first row of the window's own colour down its left edge.
+import -window root "$work/first.png"
+top=$(convert "$work/first.png" -crop "1x80+$((X + 3))+$Y" txt:- |
+        awk -F'[,:]' '/srgb\(255,224,192\)/ {print $2; exit}')
+top=${top:-0}
 
 # Twips to pixels at 96 dpi; controls in the requirements frame are offset by its corner.
 at() { echo $(( ($1) / 15 )) $(( ($2) / 15 )); }
-click() { xdotool mousemove --window "$window" $(at "$1" "$2") click 1; sleep 0.2; }
+click() {
+  local xy
+  read -r -a xy <<<"$(at "$1" "$2")"
+  xdotool mousemove --window "$window" "${xy[0]}" $((xy[1] + top)) click 1
+  sleep 0.2
+}
 frame1_x=600 frame1_y=1440
 click $((frame1_x + 2640 + 600)) $((frame1_y + 3240 + 150))   # the strength box
 xdotool type --delay 50 "240"
@@ -49,8 +62,7 @@ state=$(xprop -id "$window" _NET_WM_STATE)
 if [[ $state != *_NET_WM_STATE_MAXIMIZED_VERT* || $state != *_NET_WM_STATE_MAXIMIZED_HORZ* ]]; then
   echo "FAIL: the main window is not maximized: $state"; failed=1
 fi
-X=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
-Y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
+Y=$((Y + top))
 colour_at() {  # colour of the screenshot at client pixel x y
   convert "$output" -format "%[pixel:p{$((X + $1)),$((Y + $2))}]" info:
 }

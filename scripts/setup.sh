@@ -9,7 +9,8 @@ test_packages=(libgtest-dev libbenchmark-dev clang-format
                emscripten node-acorn libfast-float-dev chromium
                xvfb xauth x11-utils xdotool openbox imagemagick
                cups printer-driver-cups-pdf poppler-utils
-               python3 clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+               python3 clang libclang-rt-14-dev desktop-file-utils appstream shared-mime-info dpkg-dev
+               file)
 
 bench_packages=(libbenchmark-dev hyperfine time python3)
 

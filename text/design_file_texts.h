@@ -13,5 +13,14 @@ inline constexpr std::string_view kNewerVersion = "แฟ้มนี้สร�
 // Followed by the key at fault.
 inline constexpr std::string_view kIncomplete = "ข้อมูลในแฟ้มไม่ครบหรือไม่ถูกต้อง: ";
 inline constexpr std::string_view kWriteFailed = "บันทึกแฟ้มไม่สำเร็จ แฟ้มเดิมยังอยู่ครบ";
+inline constexpr std::string_view kRecentGone = "ไม่พบแฟ้มนี้แล้ว จึงนำออกจากรายการล่าสุด";
+inline constexpr std::string_view kSaveChangesQuestion =
+    "ต้องการบันทึกการเปลี่ยนแปลงของแบบส่วนผสมก่อนปิดโปรแกรมหรือไม่";
+
+// The file dialogs' choices of file type.
+inline constexpr std::string_view kDesignFilter = "แบบส่วนผสม KRV1 (*.krv1)";
+inline constexpr std::string_view kPdfFilter = "เอกสาร PDF (*.pdf)";
+// The main window's title with a design open, followed by the file's name.
+inline constexpr std::string_view kTitleWithFile = "KRV1 - ";
 
 }  // namespace krv1::text::design_file

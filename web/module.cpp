@@ -5,13 +5,9 @@
 
 #include <string>
 
-#include "engine/calculation.h"
 #include "page_texts.h"
-#include "presentation/choice_texts.h"
 #include "presentation/design_file.h"
-#include "presentation/details_values.h"
-#include "presentation/report_lines.h"
-#include "presentation/result_texts.h"
+#include "presentation/design_report.h"
 
 namespace {
 
@@ -40,34 +36,26 @@ val Refusal(std::string_view field, const std::string& message) {
 val CalculateDesign(const std::string& designText) {
     const presentation::DesignReading reading = presentation::ReadDesign(designText);
     if (!reading.Read) return Refusal("design", reading.Message);
-    const presentation::Design& design = *reading.Read;
-    const CalculationResult result = CalculateMix(design.Input, MixState{}, design.Locale);
-    if (!result.ok())
-        return Refusal(presentation::FieldOf(result.Error->Input), result.Error->Message);
+    const presentation::DesignReport report = presentation::ReportOfDesign(*reading.Read);
+    if (report.Refusal)
+        return Refusal(presentation::FieldOf(report.Refusal->Input), report.Refusal->Message);
 
-    const presentation::ResultTexts panels =
-        presentation::ResultPanelTexts(*result.Design, design.Locale);
     val panel = val::object();
-    panel.set("before", PanelObject(panels.BeforeCorrection));
-    panel.set("after", PanelObject(panels.AfterCorrection));
-
-    const presentation::DetailsTexts account =
-        presentation::DetailsValueTexts(design.Input, *result.Design, design.Locale);
+    panel.set("before", PanelObject(report.Panels.BeforeCorrection));
+    panel.set("after", PanelObject(report.Panels.AfterCorrection));
     val details = val::object();
-    for (std::size_t step = 0; step < account.inOrder().size(); ++step)
-        details.set(std::to_string(step + 1), account.inOrder()[step]);
+    const auto& account = report.Account.inOrder();
+    for (std::size_t step = 0; step < account.size(); ++step)
+        details.set(std::to_string(step + 1), account[step]);
+    val lines = val::array();
+    for (const presentation::ReportLine& line : report.Lines) lines.call<void>("push", line.Text);
 
-    val report = val::array();
-    for (const presentation::ReportLine& line :
-         presentation::ReportLines(account, design.Engineer)) {
-        report.call<void>("push", line.Text);
-    }
     val answer = val::object();
     answer.set("ok", true);
     answer.set("panel", panel);
     answer.set("details", details);
-    answer.set("report", report);
-    answer.set("copyText", presentation::ResultPanelsPlainText(*result.Design, design.Locale));
+    answer.set("report", lines);
+    answer.set("copyText", report.PanelsPlainText);
     return answer;
 }
 

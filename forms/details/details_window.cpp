@@ -22,6 +22,8 @@ DetailsWindow::DetailsWindow(platform::SingleWindow<ConditionsWindow>& condition
       printers_(platform::OpenDefaultPrinter) {
     connect(control<QPushButton>(k::kPrintCommand), &QPushButton::clicked, this,
             &DetailsWindow::printReport);
+    connect(control<QPushButton>(k::kSavePdfCommand), &QPushButton::clicked, this,
+            &DetailsWindow::saveReportAsPdf);
     connect(control<QPushButton>(k::kCloseCommand), &QPushButton::clicked, this,
             &DetailsWindow::hide);
     // Esc does what the close command does.
@@ -46,6 +48,11 @@ void DetailsWindow::setEngineerNameSource(std::function<QString()> engineerName)
 void DetailsWindow::setPrinterSource(PrinterSource printers) { printers_ = std::move(printers); }
 
 QWidget* DetailsWindow::firstFocus() const { return control<QWidget>(k::kCloseCommand); }
+
+void DetailsWindow::saveReportAsPdf() {
+    const QString engineer = engineerName_ ? engineerName_() : QString();
+    SaveReportAsPdf(this, presentation::ReportLines(account_, engineer.toStdString()), engineer);
+}
 
 void DetailsWindow::printReport() {
     // The account shown, signed with the name as it reads at the click.

@@ -28,6 +28,7 @@ public:
     void setPrinterSource(PrinterSource printers);
 
     void printReport();
+    void saveReportAsPdf();
 
 protected:
     QWidget* firstFocus() const override;

@@ -1,6 +1,7 @@
 #include "details_window_layout.h"
 
 #include "text/details_texts.h"
+#include "text/menu_texts.h"
 
 namespace krv1::forms {
 
@@ -24,8 +25,8 @@ constexpr Rgb kValueBack{192, 192, 255};
 const platform::WindowLayout kDetailsWindowLayout{"Form3", d::kTitle, Rgb{255, 255, 192}, 11880, 8595, true};
 
 // name, kind, container, caption, left, top, width, height, tab, back, fore, enabled, font.
-// Labels take no focus; the commands tab Command2, Command3, Command1.
-const std::array<platform::ControlRow, 86> kDetailsWindowControls{{
+// Labels take no focus; the commands tab Command2, Command3, Command1, Command4.
+const std::array<platform::ControlRow, 87> kDetailsWindowControls{{
     {"Label1", kLabel, "", d::kTitle, 3720, 0, 2535, 375, 0, Rgb{255, 255, 192}, Rgb{128, 0, 0}, true, FontRole::TitleBold12},
     {"Frame2", kFrame, "", d::kStepsBeforeCorrectionFrame, 3720, 360, 8055, 4815, 0, Rgb{255, 224, 192}, Rgb{0, 0, 192}},
     {"Frame3", kFrame, "Frame2", d::kUnroundedMixFrame, 5040, 240, 2895, 2175, 0, Rgb{255, 192, 192}, Rgb{128, 0, 0}},
@@ -34,6 +35,7 @@ const std::array<platform::ControlRow, 86> kDetailsWindowControls{{
     {"Frame1", kFrame, "", d::kRequirementsFrame, 120, 2040, 3495, 2655, 0, Rgb{255, 255, 192}, Rgb{255, 0, 0}, true, FontRole::CaptionBold975},
     {k::kPrintCommand, kButton, "", d::kPrintCommand, 840, 4800, 735, 375, 2},
     {k::kCloseCommand, kButton, "", d::kCloseCommand, 1800, 4800, 855, 375, 0},
+    {k::kSavePdfCommand, kButton, "", text::menu::kSavePdfCommand, 840, 5280, 1815, 375, 3},
     {"Frame5", kFrame, "", d::kStepsAfterCorrectionFrame, 3720, 5400, 8055, 2895, 0, Rgb{255, 192, 128}, Rgb{192, 0, 192}},
     {"Frame6", kFrame, "Frame5", d::kAdjustedMixFrame, 3960, 240, 3975, 2295, 0, Rgb{255, 192, 192}, Rgb{0, 0, 255}},
     // The account: a fixed caption and, to its right, the value it is given.

@@ -1,6 +1,12 @@
 #include "report_printing.h"
 
+#include <QDate>
+
+#include "platform/files.h"
+#include "platform/message_box.h"
 #include "platform/utf8_text.h"
+#include "presentation/design_report.h"
+#include "text/design_file_texts.h"
 
 namespace krv1::forms {
 
@@ -26,6 +32,17 @@ bool PrintReport(platform::Printer& printer, const std::vector<presentation::Rep
         printer.print(platform::FromUtf8(line.Text));
     }
     return printer.endDoc();
+}
+
+void SaveReportAsPdf(QWidget* parent, const std::vector<presentation::ReportLine>& lines,
+                     const QString& engineer) {
+    const QString proposed = platform::FromUtf8(presentation::ReportFileName(
+        engineer.toStdString(), QDate::currentDate().toString(Qt::ISODate).toStdString()));
+    const QString path = platform::ChooseFileToSave(
+        parent, platform::FromUtf8(text::design_file::kPdfFilter), proposed);
+    if (path.isEmpty()) return;
+    if (!PrintReport(*platform::OpenPdfFile(path), lines))
+        platform::ShowMessage(parent, platform::FromUtf8(text::design_file::kWriteFailed));
 }
 
 }  // namespace krv1::forms

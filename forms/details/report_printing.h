@@ -2,6 +2,8 @@
 // set-up, font, then each line at its place.
 #pragma once
 
+#include <QString>
+#include <QWidget>
 #include <vector>
 
 #include "platform/printer.h"
@@ -16,5 +18,10 @@ inline constexpr double kReportPointSize = 16;
 
 // Returns false when the printer did not take the job.
 bool PrintReport(platform::Printer& printer, const std::vector<presentation::ReportLine>& lines);
+
+// Asks where to keep the report, proposing a name from the engineer's name
+// and today's date, and writes it there as a PDF; says so when it cannot.
+void SaveReportAsPdf(QWidget* parent, const std::vector<presentation::ReportLine>& lines,
+                     const QString& engineer);
 
 }  // namespace krv1::forms

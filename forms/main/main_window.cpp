@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QShortcut>
+#include <QSettings>
 
 #include "hint_texts.h"
 #include "main_window_layout.h"
@@ -28,11 +28,17 @@ using platform::FormOptionButton;
 using platform::FormTextBox;
 namespace m = main_controls;
 
+namespace {
+// The engineer's name is kept between runs.
+const QString kEngineerKey = QStringLiteral("engineer");
+}  // namespace
+
 MainWindow::MainWindow(SecondaryWindows& windows)
     : FormWindow(kMainWindowLayout, kMainWindowControls, platform::RedDiscIcon()),
       windows_(windows),
       locale_(SystemNumberLocale()) {
     connectHandlers();
+    buildMenu();
 }
 
 void MainWindow::connectHandlers() {
@@ -48,8 +54,6 @@ void MainWindow::connectHandlers() {
     for (const char* box : {m::kStrengthBox, m::kDosageBox, m::kMoistureBox, m::kEngineerBox})
         connect(control<FormTextBox>(box), &FormTextBox::returnPressed, this,
                 [this] { calculate(); });
-    auto* copyShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
-    connect(copyShortcut, &QShortcut::activated, this, [this] { copyResults(); });
 
     // The dosage is asked for only with admixture.
     connect(control<FormOptionButton>(m::kWithAdmixtureOption), &FormOptionButton::selected, this,
@@ -92,6 +96,7 @@ void MainWindow::fillOnLoad() {
     for (std::string_view entry : text::kStoneEntries)
         stone->appendEntry(platform::FromUtf8(entry));
     control<QLabel>(m::kPicture)->setPixmap(platform::RoadWorksSign(40));
+    control<FormTextBox>(m::kEngineerBox)->setText(QSettings().value(kEngineerKey).toString());
 }
 
 QWidget* MainWindow::firstFocus() const { return control<QWidget>(m::kStrengthBox); }
@@ -153,6 +158,7 @@ void MainWindow::calculate() {
     calculated_ = CalculatedDesign{input, *result.Design};
     showResults(*result.Design);
     control<QPushButton>(m::kDetailsCommand)->setEnabled(true);
+    reportPdfAction_->setEnabled(true);
 }
 
 void MainWindow::showResults(const MixDesign& design) {
@@ -180,7 +186,13 @@ void MainWindow::copyResults() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Ending the program: every window goes, nothing is asked or saved.
+    // Ending the program: with a design file open whose boxes have changed,
+    // the engineer is asked first; then every window goes.
+    if (!mayLeaveDesign()) {
+        event->ignore();
+        return;
+    }
+    QSettings().setValue(kEngineerKey, control<FormTextBox>(m::kEngineerBox)->text());
     windows_.closeAll();
     event->accept();
     QCoreApplication::quit();

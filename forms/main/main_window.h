@@ -10,7 +10,11 @@
 #include "engine/mix_state.h"
 #include "engine/number_locale.h"
 #include "platform/form_window.h"
+#include "presentation/design_file.h"
 #include "secondary_windows.h"
+
+class QAction;
+class QMenu;
 
 namespace krv1::forms {
 
@@ -35,6 +39,18 @@ public:
     // calculation has succeeded.
     void copyResults();
 
+    // Design files. Opening starts a new design from the file and calculates
+    // it; a refused file leaves everything as it was. Each returns false when
+    // nothing was done (refused, cancelled or failed).
+    bool openDesign();
+    bool openDesignFile(const QString& path);
+    bool saveDesign();
+    bool saveDesignAs();
+    void saveReportAsPdf();
+    // What the boxes, choices and lists hold now, as a design file keeps it.
+    presentation::Design designInBoxes() const;
+    const QString& designPath() const { return designPath_; }
+
 protected:
     void fillOnLoad() override;
     QWidget* firstFocus() const override;
@@ -47,11 +63,25 @@ private:
     QWidget* controlOf(FaultyInput input) const;
     void showHint(const QString& hint);
     void enableDosage(bool enabled);
+    void buildMenu();
+    void startNewDesign();
+    void fillBoxes(const presentation::Design& design);
+    bool writeDesignTo(const QString& path);
+    void rememberRecent(const QString& path);
+    void refreshRecentMenu();
+    void openRecent(const QString& path);
+    // True when nothing unsaved would be lost, after asking to save it.
+    bool mayLeaveDesign();
+    void updateTitle();
 
     SecondaryWindows& windows_;
     NumberLocale locale_;
     MixState state_;
     std::optional<CalculatedDesign> calculated_;
+    QString designPath_;  // the open design file, empty with none
+    presentation::Design savedDesign_;
+    QMenu* recentMenu_ = nullptr;
+    QAction* reportPdfAction_ = nullptr;
 };
 
 }  // namespace krv1::forms

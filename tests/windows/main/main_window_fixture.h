@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <memory>
 
@@ -21,6 +22,11 @@ inline QString Q(std::string_view text) { return platform::FromUtf8(text); }
 class MainWindowTest : public ::testing::Test {
 public:
     void SetUp() override {
+        QSettings().clear();  // no engineer's name or recent design from an earlier test
+        openWindows();
+    }
+    // The program's windows as at start, with the settings as they are.
+    void openWindows() {
         windows = std::make_unique<forms::SecondaryWindows>();
         form = std::make_unique<forms::MainWindow>(*windows);
         form->load();

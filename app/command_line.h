@@ -1,0 +1,33 @@
+// What the command line asks for: the windows (with a design to open), a
+// report without windows, or help, version and wrong usage.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace krv1::app {
+
+// Exit statuses of the command line.
+enum ExitStatus {
+    kDone = 0,
+    kWrongUsage = 1,
+    kFileRefused = 2,
+    kCalculationRefused = 3,
+    kOutputFailed = 4
+};
+
+struct CommandLine {
+    enum class Action { Windows, Report, Help, Version, WrongUsage } action = Action::Windows;
+    QString designFile;  // the design to open or report on; may be empty for the windows
+    QString pdfFile;     // with Report: write a PDF here instead of the text
+    QString problem;     // with WrongUsage: what is wrong, in Thai
+};
+
+// `arguments` without the program's own name.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// Writes the report of the design file to standard output, or as a PDF, and
+// returns the exit status. Needs a QGuiApplication for a PDF.
+int WriteReport(const CommandLine& line);
+
+}  // namespace krv1::app

@@ -1,0 +1,214 @@
+// The main window's menu bar and its design files.
+#include <QAction>
+#include <QDate>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+#include "forms/details/report_printing.h"
+#include "main_window.h"
+#include "main_window_layout.h"
+#include "platform/controls.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "platform/utf8_text.h"
+#include "presentation/choice_texts.h"
+#include "presentation/design_report.h"
+#include "text/design_file_texts.h"
+#include "text/menu_texts.h"
+
+namespace krv1::forms {
+
+using platform::FromUtf8;
+namespace f = text::design_file;
+namespace m = main_controls;
+
+namespace {
+
+constexpr int kRecentDesigns = 5;
+const QString kRecentKey = QStringLiteral("recentDesigns");
+
+QString DesignFilter() { return FromUtf8(f::kDesignFilter); }
+
+}  // namespace
+
+void MainWindow::buildMenu() {
+    namespace t = text::menu;
+    QMenu* file = menuBar()->addMenu(FromUtf8(t::kFile));
+    file->addAction(FromUtf8(t::kOpenDesign), QKeySequence::Open, this, [this] { openDesign(); });
+    file->addAction(FromUtf8(t::kSaveDesign), QKeySequence::Save, this, [this] { saveDesign(); });
+    file->addAction(FromUtf8(t::kSaveDesignAs), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                    this, [this] { saveDesignAs(); });
+    recentMenu_ = file->addMenu(FromUtf8(t::kRecentDesigns));
+    reportPdfAction_ =
+        file->addAction(FromUtf8(t::kSaveReportPdf), this, [this] { saveReportAsPdf(); });
+    reportPdfAction_->setEnabled(false);
+    file->addSeparator();
+    file->addAction(FromUtf8(t::kQuit), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
+                    [this] { close(); });
+    QMenu* edit = menuBar()->addMenu(FromUtf8(t::kEdit));
+    edit->addAction(FromUtf8(t::kCopyResults), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
+                    [this] { copyResults(); });
+    dockMenuBar();
+    refreshRecentMenu();
+}
+
+presentation::Design MainWindow::designInBoxes() const {
+    // The same reading as Calculate's, with the separators the texts are in.
+    return presentation::Design{
+        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(), readInput(),
+        locale_};
+}
+
+void MainWindow::startNewDesign() {
+    for (std::size_t row = 0; row < m::kBeforeCorrectionResults.size(); ++row) {
+        control<platform::FormLabel>(m::kBeforeCorrectionResults[row])->setCaption({});
+        control<platform::FormLabel>(m::kAfterCorrectionResults[row])->setCaption({});
+    }
+    control<QWidget>(m::kDetailsCommand)->setEnabled(false);
+    reportPdfAction_->setEnabled(false);
+    state_ = MixState{};
+    calculated_.reset();
+}
+
+void MainWindow::fillBoxes(const presentation::Design& design) {
+    const MixInput& input = design.Input;
+    control<platform::FormTextBox>(m::kEngineerBox)->setText(FromUtf8(design.Engineer));
+    control<platform::FormTextBox>(m::kStrengthBox)->setText(FromUtf8(input.RequiredStrength));
+    control<platform::FormOptionButton>(m::kCubeOption)
+        ->setValue(input.Shape == SpecimenShape::Cube);
+    control<platform::FormOptionButton>(m::kCylinderOption)
+        ->setValue(input.Shape == SpecimenShape::Cylinder);
+    const bool with = input.Admixture == AdmixtureChoice::WithAdmixture;
+    control<platform::FormOptionButton>(m::kWithAdmixtureOption)->setValue(with);
+    control<platform::FormOptionButton>(m::kWithoutAdmixtureOption)
+        ->setValue(input.Admixture == AdmixtureChoice::WithoutAdmixture);
+    enableDosage(with);
+    control<platform::FormTextBox>(m::kDosageBox)->setText(FromUtf8(input.DosageText));
+    const auto indexOf = [](const auto& choices, auto choice) {
+        const auto it = std::find(choices.begin(), choices.end(), choice);
+        return it == choices.end() ? -1 : static_cast<int>(it - choices.begin());
+    };
+    control<platform::FormDropDownList>(m::kSlumpList)
+        ->setCurrentIndex(indexOf(presentation::kSlumpChoices, input.Slump));
+    control<platform::FormDropDownList>(m::kStoneList)
+        ->setCurrentIndex(indexOf(presentation::kStoneChoices, input.Stone));
+    control<platform::FormTextBox>(m::kMoistureBox)->setText(FromUtf8(input.SandMoistureText));
+    // The texts mean what they meant where they were typed.
+    locale_ = design.Locale;
+}
+
+bool MainWindow::openDesign() {
+    if (!mayLeaveDesign()) return false;
+    const QString path = platform::ChooseFileToOpen(this, DesignFilter());
+    return !path.isEmpty() && openDesignFile(path);
+}
+
+bool MainWindow::openDesignFile(const QString& path) {
+    const auto bytes = platform::ReadFileOfAtMost(path, presentation::kLargestDesignBytes);
+    if (const auto* failure = std::get_if<platform::ReadFailure>(&bytes)) {
+        platform::ShowMessage(this, *failure == platform::ReadFailure::TooLarge
+                                        ? FromUtf8(f::kTooLarge)
+                                        : FromUtf8(f::kCannotOpen) + QFileInfo(path).fileName());
+        return false;
+    }
+    const QByteArray& text = std::get<QByteArray>(bytes);
+    const presentation::DesignReading reading =
+        presentation::ReadDesign(std::string_view(text.constData(), text.size()));
+    if (!reading.Read) {
+        platform::ShowMessage(this, FromUtf8(reading.Message));
+        return false;
+    }
+    startNewDesign();
+    fillBoxes(*reading.Read);
+    designPath_ = QFileInfo(path).absoluteFilePath();
+    savedDesign_ = *reading.Read;
+    rememberRecent(designPath_);
+    updateTitle();
+    calculate();
+    return true;
+}
+
+bool MainWindow::saveDesign() {
+    return designPath_.isEmpty() ? saveDesignAs() : writeDesignTo(designPath_);
+}
+
+bool MainWindow::saveDesignAs() {
+    const QString proposed = designPath_.isEmpty() ? QStringLiteral("KRV1.krv1") : designPath_;
+    const QString path = platform::ChooseFileToSave(this, DesignFilter(), proposed);
+    return !path.isEmpty() && writeDesignTo(path);
+}
+
+bool MainWindow::writeDesignTo(const QString& path) {
+    const presentation::Design design = designInBoxes();
+    if (!platform::WriteFileWhole(path,
+                                  QByteArray::fromStdString(presentation::WriteDesign(design)))) {
+        platform::ShowMessage(this, FromUtf8(f::kWriteFailed));
+        return false;
+    }
+    designPath_ = QFileInfo(path).absoluteFilePath();
+    savedDesign_ = design;
+    rememberRecent(designPath_);
+    updateTitle();
+    return true;
+}
+
+void MainWindow::saveReportAsPdf() {
+    if (!calculated_) return;
+    const QString engineer = control<platform::FormTextBox>(m::kEngineerBox)->text();
+    const presentation::DetailsTexts account =
+        presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_);
+    SaveReportAsPdf(this, presentation::ReportLines(account, engineer.toStdString()), engineer);
+}
+
+bool MainWindow::mayLeaveDesign() {
+    if (designPath_.isEmpty() || designInBoxes() == savedDesign_) return true;
+    switch (platform::AskToSave(this, FromUtf8(f::kSaveChangesQuestion))) {
+        case platform::SaveAnswer::Save:
+            return saveDesign();
+        case platform::SaveAnswer::DontSave:
+            return true;
+        case platform::SaveAnswer::Cancel:
+            return false;
+    }
+    return false;
+}
+
+void MainWindow::rememberRecent(const QString& path) {
+    QSettings settings;
+    QStringList recent = settings.value(kRecentKey).toStringList();
+    recent.removeAll(path);
+    recent.prepend(path);
+    settings.setValue(kRecentKey, recent.mid(0, kRecentDesigns));
+    refreshRecentMenu();
+}
+
+void MainWindow::refreshRecentMenu() {
+    recentMenu_->clear();
+    const QStringList recent = QSettings().value(kRecentKey).toStringList();
+    for (const QString& path : recent)
+        recentMenu_->addAction(QFileInfo(path).fileName(), this, [this, path] { openRecent(path); })
+            ->setToolTip(path);
+    recentMenu_->setEnabled(!recent.isEmpty());
+}
+
+void MainWindow::openRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        QSettings settings;
+        QStringList recent = settings.value(kRecentKey).toStringList();
+        recent.removeAll(path);
+        settings.setValue(kRecentKey, recent);
+        refreshRecentMenu();
+        platform::ShowMessage(this, FromUtf8(f::kRecentGone));
+        return;
+    }
+    if (mayLeaveDesign()) openDesignFile(path);
+}
+
+void MainWindow::updateTitle() {
+    setWindowTitle(designPath_.isEmpty()
+                       ? QStringLiteral("KRV1")
+                       : FromUtf8(f::kTitleWithFile) + QFileInfo(designPath_).fileName());
+}
+
+}  // namespace krv1::forms

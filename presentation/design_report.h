@@ -1,0 +1,31 @@
+// A design's first calculation from a fresh start, with every text it gives:
+// what the command line, the web page and a report of a saved design show.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "design_file.h"
+#include "details_values.h"
+#include "report_lines.h"
+#include "result_texts.h"
+
+namespace krv1::presentation {
+
+struct DesignReport {
+    std::optional<CalculationError> Refusal;  // set when the calculation is refused
+    ResultTexts Panels;
+    DetailsTexts Account;
+    std::vector<ReportLine> Lines;
+    std::string PanelsPlainText;
+};
+
+DesignReport ReportOfDesign(const Design& design);
+
+// A PDF name for the report: the engineer's name (if any) and the ISO date,
+// without the characters file systems refuse.
+std::string ReportFileName(std::string_view engineer, std::string_view isoDate);
+
+}  // namespace krv1::presentation

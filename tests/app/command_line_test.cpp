@@ -1,0 +1,104 @@
+// The program on the command line, run as an engineer's script would run it,
+// with no display.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "presentation/design_file.h"
+#include "presentation/design_report.h"
+#include "tests/support/worked_designs.h"
+#include "text/design_file_texts.h"
+#include "text/engine_messages.h"
+
+namespace krv1 {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CommandLineTest : public ::testing::Test {
+public:
+    Outcome run(const QStringList& arguments) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(KRV1_PROGRAM), arguments);
+        EXPECT_TRUE(program.waitForFinished(30000));
+        return Outcome{program.exitCode(), program.readAllStandardOutput().toStdString(),
+                       program.readAllStandardError().toStdString()};
+    }
+    QString design(const QString& name, const MixInput& input) {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(
+            presentation::WriteDesign(presentation::Design{"สมชาย ใจดี", input, {}})));
+        return path;
+    }
+    QTemporaryDir folder;
+};
+
+TEST_F(CommandLineTest, TheReportIsTheFortyFourPrintedLines) {
+    for (const MixInput& input : {testing::WorkedDesign(), testing::WorkedDesignWithAdmixture()}) {
+        const Outcome report = run({QStringLiteral("--report"), design("worked.krv1", input)});
+        EXPECT_EQ(report.status, 0) << report.err;
+        std::string expected;
+        for (const auto& line : presentation::ReportOfDesign({"สมชาย ใจดี", input, {}}).Lines)
+            expected += line.Text + "\n";
+        EXPECT_EQ(report.out, expected);
+    }
+}
+
+TEST_F(CommandLineTest, EachExitStatus) {
+    MixInput refused = testing::WorkedDesign();
+    refused.RequiredStrength = "มาก";
+    const QString worked = design("worked.krv1", testing::WorkedDesign());
+    const QString notJson = folder.filePath("notes.krv1");
+    QFile(notJson).open(QIODevice::WriteOnly);
+    const QString pdf = folder.filePath("report.pdf");
+    const struct {
+        QStringList arguments;
+        int status;
+        std::string message;  // what standard error or output begins with
+    } rows[] = {
+        {{"--help"}, 0, "วิธีใช้: krv1"},
+        {{"--version"}, 0, "KRV1 1.0.0"},
+        {{"--report", worked, "-o", pdf}, 0, ""},
+        {{"--bogus"}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
+        {{"-o", pdf}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
+        {{"--report"}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
+        {{worked, worked}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
+        {{"--report", folder.filePath("gone.krv1")},
+         2,
+         std::string(text::design_file::kCannotOpen) + "gone.krv1\n"},
+        {{"--report", notJson}, 2, std::string(text::design_file::kNotADesign) + "\n"},
+        {{"--report", design("refused.krv1", refused)},
+         3,
+         std::string(text::kStrengthNotNumber) + "\n"},
+        {{"--report", worked, "-o", folder.filePath("no-folder/report.pdf")},
+         4,
+         std::string(text::design_file::kWriteFailed) + "\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        const Outcome result = run(row.arguments);
+        EXPECT_EQ(result.status, row.status);
+        const std::string& said = row.status == 0 ? result.out : result.err;
+        EXPECT_EQ(said.substr(0, row.message.size()), row.message);
+        if (row.status >= 2) EXPECT_EQ(result.err, row.message);  // nothing else
+    }
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5) == "%PDF-");
+}
+
+}  // namespace
+}  // namespace krv1

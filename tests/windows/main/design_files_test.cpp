@@ -1,0 +1,223 @@
+// Design files through the main window: save and open, refusals, the
+// unsaved-changes question, recent designs and the report as PDF.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "forms/details/details_window.h"
+#include "forms/details/details_window_layout.h"
+#include "main_window_fixture.h"
+#include "platform/files.h"
+#include "text/design_file_texts.h"
+
+namespace krv1::testing {
+namespace {
+
+namespace f = text::design_file;
+using platform::SaveAnswer;
+
+class DesignFilesTest : public MainWindowTest {
+public:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        previousDialogs = platform::SetFileDialogSink(
+            [this](auto, const QString&, const QString&) { return chosenPath; });
+    }
+    void TearDown() override {
+        platform::SetFileDialogSink(previousDialogs);
+        platform::SetQuestionSink(previousQuestions);
+        MainWindowTest::TearDown();
+    }
+    QString path(const QString& name) const { return folder.filePath(name); }
+    void writeFile(const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void answer(SaveAnswer reply) {
+        previousQuestions = platform::SetQuestionSink([this, reply](const QString& question) {
+            questions << question;
+            return reply;
+        });
+    }
+    // Everything an engineer sees of the design.
+    QStringList visibleState() const {
+        return resultTexts() << form->windowTitle()
+                             << platform::FromUtf8(presentation::WriteDesign(form->designInBoxes()))
+                             << QString::number(control(m::kDetailsCommand)->isEnabled());
+    }
+
+    QTemporaryDir folder;
+    QString chosenPath;
+    QStringList questions;
+    platform::FileDialogSink previousDialogs;
+    platform::QuestionSink previousQuestions;
+};
+
+TEST_F(DesignFilesTest, ASavedDesignOpensAsItWasAndIsCalculated) {
+    type(m::kEngineerBox, QString::fromUtf8("สมชาย ใจดี"));
+    enterWorkedDesignWithAdmixture();
+    const QStringList calculated = (calculate(), resultTexts());
+    chosenPath = path(QStringLiteral("slab.krv1"));
+    ASSERT_TRUE(form->saveDesignAs());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("KRV1 - slab.krv1"));
+
+    type(m::kStrengthBox, QStringLiteral("300"));
+    control<platform::FormOptionButton>(m::kWithoutAdmixtureOption)->click();
+    answer(SaveAnswer::DontSave);
+    ASSERT_TRUE(form->openDesign());
+    EXPECT_EQ(questions.size(), 1);
+    EXPECT_EQ(control<platform::FormTextBox>(m::kStrengthBox)->text(), QStringLiteral("240"));
+    EXPECT_TRUE(control<platform::FormOptionButton>(m::kWithAdmixtureOption)->isChecked());
+    EXPECT_TRUE(control(m::kDosageBox)->isEnabled());
+    EXPECT_EQ(resultTexts(), calculated);
+}
+
+TEST_F(DesignFilesTest, ACommaDecimalFileIsReadWithItsOwnSeparators) {
+    writeFile(QStringLiteral("comma.krv1"),
+              R"({"format": "krv1-design", "version": 1, "decimal": ",", "group": ".",
+                  "engineer": "", "inputs": {"strength": "240", "shape": "cube",
+                  "admixture": "without", "dosage": "", "slump": "7.5", "stone": "3/4",
+                  "moisture": "5,0"}})");
+    ASSERT_TRUE(form->openDesignFile(path(QStringLiteral("comma.krv1"))));
+    EXPECT_EQ(caption(m::kAfterCorrectionResults[2]), QString::fromUtf8("835      กิโลกรัม"));
+}
+
+TEST_F(DesignFilesTest, ARefusedFileLeavesEverythingAsItWas) {
+    const QByteArray good = R"({"format": "krv1-design", "version": 1, "engineer": "",
+        "inputs": {"strength": "240", "shape": "cube", "admixture": "without", "dosage": "",
+                   "slump": "7.5", "stone": "3/4", "moisture": "5"}})";
+    const auto with = [&](const char* from, const char* to) {
+        return QByteArray(good).replace(from, to);
+    };
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QString message;
+    } rows[] = {
+        {"notes.krv1", "ปูน 7 ถุง", Q(f::kNotADesign)},
+        {"other.krv1", with("krv1-design", "recipe"), Q(f::kNotADesign)},
+        {"newer.krv1", with("\"version\": 1", "\"version\": 3"), Q(f::kNewerVersion)},
+        {"nostone.krv1", with(", \"stone\": \"3/4\"", ""), Q(f::kIncomplete) + "stone"},
+        {"sphere.krv1", with("\"cube\"", "\"sphere\""), Q(f::kIncomplete) + "shape"},
+        {"huge.krv1", QByteArray(presentation::kLargestDesignBytes + 1, ' '), Q(f::kTooLarge)},
+    };
+    enterWorkedDesign();
+    calculate();
+    const QStringList before = visibleState();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        writeFile(QString::fromLatin1(row.name), row.bytes);
+        MessageRecorder messages;
+        EXPECT_FALSE(form->openDesignFile(path(QString::fromLatin1(row.name))));
+        EXPECT_EQ(messages.texts(), QStringList{row.message});
+        EXPECT_EQ(visibleState(), before);
+    }
+    MessageRecorder messages;
+    EXPECT_FALSE(form->openDesignFile(path(QStringLiteral("gone.krv1"))));
+    EXPECT_EQ(messages.texts(), QStringList{Q(f::kCannotOpen) + QStringLiteral("gone.krv1")});
+    EXPECT_EQ(visibleState(), before);
+}
+
+TEST_F(DesignFilesTest, AFailedSaveSaysSoAndChangesNothing) {
+    enterWorkedDesign();
+    QDir(folder.path()).mkdir(QStringLiteral("taken.krv1"));
+    writeFile(QStringLiteral("taken.krv1/inside"), "kept");
+    for (const QString& target :
+         {path(QStringLiteral("no-such-folder/a.krv1")), path(QStringLiteral("taken.krv1"))}) {
+        SCOPED_TRACE(target.toStdString());
+        chosenPath = target;
+        MessageRecorder messages;
+        EXPECT_FALSE(form->saveDesignAs());
+        EXPECT_EQ(messages.texts(), QStringList{Q(f::kWriteFailed)});
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("KRV1"));
+        EXPECT_TRUE(form->designPath().isEmpty());
+    }
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("taken.krv1/inside"))));
+}
+
+TEST_F(DesignFilesTest, ClosingWithUnsavedChangesAsks) {
+    enterWorkedDesign();
+    chosenPath = path(QStringLiteral("footing.krv1"));
+    ASSERT_TRUE(form->saveDesignAs());
+    type(m::kMoistureBox, QStringLiteral("3"));
+
+    answer(SaveAnswer::Cancel);
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(questions, QStringList{Q(f::kSaveChangesQuestion)});
+
+    answer(SaveAnswer::Save);
+    EXPECT_TRUE(form->close());
+    QFile saved(chosenPath);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("\"moisture\": \"3\""));
+}
+
+TEST_F(DesignFilesTest, ClosingUnchangedOrWithNoFileAsksNothing) {
+    enterWorkedDesign();
+    EXPECT_TRUE(form->close());  // no file open: the question sink would fail the test
+}
+
+TEST_F(DesignFilesTest, AGoneRecentDesignIsTakenOffTheList) {
+    enterWorkedDesign();
+    chosenPath = path(QStringLiteral("column.krv1"));
+    ASSERT_TRUE(form->saveDesignAs());
+    EXPECT_EQ(QSettings().value(QStringLiteral("recentDesigns")).toStringList(),
+              QStringList{chosenPath});
+    QFile::remove(chosenPath);
+    QAction* recent = nullptr;
+    for (QAction* action : form->menuBar()->findChildren<QAction*>())
+        if (action->text() == QStringLiteral("column.krv1")) recent = action;
+    ASSERT_NE(recent, nullptr);
+    MessageRecorder messages;
+    recent->trigger();
+    EXPECT_EQ(messages.texts(), QStringList{Q(f::kRecentGone)});
+    EXPECT_TRUE(QSettings().value(QStringLiteral("recentDesigns")).toStringList().isEmpty());
+}
+
+TEST_F(DesignFilesTest, TheEngineersNameIsKeptBetweenRuns) {
+    type(m::kEngineerBox, QString::fromUtf8("วิภา"));
+    form->close();
+    form.reset();
+    windows.reset();
+    openWindows();
+    EXPECT_EQ(control<platform::FormTextBox>(m::kEngineerBox)->text(), QString::fromUtf8("วิภา"));
+}
+
+// The PDF holds the report's lines as pdftotext gives Thai back.
+TEST_F(DesignFilesTest, TheReportAsPdfFromTheDetailsWindow) {
+    type(m::kEngineerBox, QStringLiteral("KRV1 Test"));
+    enterWorkedDesign();
+    calculate();
+    control<QPushButton>(m::kDetailsCommand)->click();
+    chosenPath = path(QStringLiteral("report.pdf"));
+    Find<QPushButton>(windows->details.existing(), forms::details_controls::kSavePdfCommand)
+        ->click();
+    ASSERT_TRUE(QFile::exists(chosenPath));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), chosenPath, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished()) GTEST_SKIP() << "pdftotext is not installed";
+    QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    // Thai marks come back in the private-use forms the face positions them
+    // by (U+F700 to U+F71A); sara am comes back as nikhahit and sara aa.
+    const char16_t standard[] =
+        u"\u0E10\u0E34\u0E35\u0E36\u0E37\u0E48\u0E49\u0E4A\u0E4B"
+        u"\u0E4C\u0E48\u0E49\u0E4A\u0E4B\u0E4C\u0E0D\u0E31\u0E4D"
+        u"\u0E47\u0E48\u0E49\u0E4A\u0E4B\u0E4C\u0E38\u0E39\u0E3A";
+    for (char16_t mark = 0xF700; mark <= 0xF71A; ++mark)
+        text.replace(QChar(mark), QChar(standard[mark - 0xF700]));
+    text.replace(QString::fromUtf8("ํา"), QString::fromUtf8("ำ"));
+    text.replace(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" "));
+    for (const char* line : {"วิศวกร : KRV1 Test", "2. W/C=0.61", "ทราย=835 กิโลกรัม"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line;
+}
+
+}  // namespace
+}  // namespace krv1::testing

@@ -1,0 +1,32 @@
+// The command line's usage text and messages.
+#pragma once
+
+#include <string_view>
+
+namespace krv1::text::command_line {
+
+inline constexpr std::string_view kUsage =
+    "วิธีใช้: krv1 [แฟ้ม.krv1]\n"
+    "        krv1 --report แฟ้ม.krv1 [-o รายงาน.pdf]\n"
+    "\n"
+    "ออกแบบส่วนผสมคอนกรีต 1 ลบ.ม. สำหรับงานในประเทศไทย\n"
+    "\n"
+    "  แฟ้ม.krv1             เปิดหน้าต่างโปรแกรมพร้อมแบบส่วนผสมในแฟ้มนี้\n"
+    "  --report แฟ้ม.krv1    เขียนรายงาน 44 บรรทัดของแบบส่วนผสมออกทางเอาต์พุตมาตรฐาน\n"
+    "                        โดยไม่เปิดหน้าต่าง\n"
+    "  -o, --output แฟ้ม.pdf  กับ --report: เขียนรายงานเป็น PDF ลงแฟ้มนี้แทน\n"
+    "  -h, --help            แสดงวิธีใช้นี้\n"
+    "  -v, --version         แสดงรุ่นของโปรแกรม\n"
+    "\n"
+    "สถานะเมื่อจบ: 0 เสร็จ, 1 ใช้คำสั่งไม่ถูกต้อง, 2 แฟ้มแบบส่วนผสมใช้ไม่ได้,\n"
+    "3 คำนวณไม่ได้, 4 เขียนแฟ้มผลลัพธ์ไม่ได้\n";
+// Followed by what is wrong, then the usage text.
+inline constexpr std::string_view kWrongUsage = "ใช้คำสั่งไม่ถูกต้อง: ";
+inline constexpr std::string_view kUnknownOption = "ไม่รู้จักตัวเลือก ";
+inline constexpr std::string_view kMissingReportFile = "ต้องระบุแฟ้มแบบส่วนผสมหลัง --report";
+inline constexpr std::string_view kMissingOutputFile = "ต้องระบุแฟ้ม PDF หลัง -o";
+inline constexpr std::string_view kOutputWithoutReport = "ใช้ -o ได้กับ --report เท่านั้น";
+inline constexpr std::string_view kTooManyFiles = "ระบุแฟ้มแบบส่วนผสมได้เพียงแฟ้มเดียว";
+inline constexpr std::string_view kVersion = "KRV1 ";
+
+}  // namespace krv1::text::command_line

@@ -1,0 +1,19 @@
+// Words of the windows' common parts that Qt would otherwise give in English:
+// message box buttons and the file dialogs.
+#pragma once
+
+#include <string_view>
+
+namespace krv1::text::ui {
+
+inline constexpr std::string_view kOk = "ตกลง";
+inline constexpr std::string_view kSave = "บันทึก";
+inline constexpr std::string_view kDontSave = "ไม่บันทึก";
+inline constexpr std::string_view kCancel = "ยกเลิก";
+inline constexpr std::string_view kOpen = "เปิด";
+// The file dialogs' own labels.
+inline constexpr std::string_view kLookIn = "มองหาใน:";
+inline constexpr std::string_view kFileName = "ชื่อแฟ้ม:";
+inline constexpr std::string_view kFileType = "ชนิดแฟ้ม:";
+
+}  // namespace krv1::text::ui
