@@ -9,6 +9,7 @@
 #include "platform/printer.h"
 #include "platform/utf8_text.h"
 #include "presentation/design_report.h"
+#include "presentation/site_sheet.h"
 #include "text/command_line_texts.h"
 #include "text/design_file_texts.h"
 
@@ -41,11 +42,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     // Qt's parser for the syntax; its English help and errors are not used.
     QCommandLineParser parser;
     const QCommandLineOption report(QStringLiteral("report"));
+    const QCommandLineOption sheet(QStringLiteral("sheet"));
+    const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QString(), QStringLiteral("file"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({report, output, help, version});
+    parser.addOptions({report, sheet, json, output, help, version});
     parser.addPositionalArgument(QStringLiteral("file"), QString());
     if (!parser.parse(QStringList{QStringLiteral("krv1")} + arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -58,12 +61,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (files.size() > 1) return WrongUsage(FromUtf8(c::kTooManyFiles));
     CommandLine line;
     line.designFile = files.value(0);
-    if (parser.isSet(report)) {
+    if (parser.isSet(report) && parser.isSet(sheet)) return WrongUsage(FromUtf8(c::kReportOrSheet));
+    if (parser.isSet(report) || parser.isSet(sheet)) {
         if (line.designFile.isEmpty()) return WrongUsage(FromUtf8(c::kMissingReportFile));
-        line.action = CommandLine::Action::Report;
+        line.action =
+            parser.isSet(report) ? CommandLine::Action::Report : CommandLine::Action::Sheet;
         line.pdfFile = parser.value(output);
+        line.json = parser.isSet(json);
+        if (line.json && (line.action != CommandLine::Action::Sheet || !line.pdfFile.isEmpty()))
+            return WrongUsage(FromUtf8(c::kJsonWithSheet));
     } else if (parser.isSet(output)) {
         return WrongUsage(FromUtf8(c::kOutputWithoutReport));
+    } else if (parser.isSet(json)) {
+        return WrongUsage(FromUtf8(c::kJsonWithSheet));
     }
     return line;
 }
@@ -82,16 +92,36 @@ int WriteReport(const CommandLine& line) {
     const presentation::DesignReading reading =
         presentation::ReadDesign(std::string_view(text.constData(), text.size()));
     if (!reading.Read) return Refuse(kFileRefused, FromUtf8(reading.Message));
-    const presentation::DesignReport report = presentation::ReportOfDesign(*reading.Read);
+    const presentation::Design& design = *reading.Read;
+    const presentation::DesignReport report = presentation::ReportOfDesign(design);
     if (report.Refusal) return Refuse(kCalculationRefused, FromUtf8(report.Refusal->Message));
 
+    std::vector<presentation::ReportLine> page = report.Lines;
+    if (line.action == CommandLine::Action::Sheet) {
+        // The file's settings, with the defaults for keys it lacks: one file
+        // gives one sheet everywhere.
+        const presentation::SiteSheet sheet =
+            presentation::ComputeSiteSheet(report.Basis, design.Site, design.Locale);
+        if (!sheet.OutOfRange.empty())
+            return Refuse(kFileRefused,
+                          FromUtf8(presentation::RangeMessage(sheet.OutOfRange.front())));
+        const auto lines = presentation::SiteDesignLines(report.Account, design.Engineer,
+                                                         design.Input.SandMoistureText);
+        if (line.pdfFile.isEmpty()) {
+            WriteTo(stdout, line.json ? presentation::SiteSheetJson(sheet)
+                                      : presentation::SiteSheetPlainText(sheet, report.Basis, lines,
+                                                                         design.Locale));
+            return std::fflush(stdout) == 0 ? kDone : kOutputFailed;
+        }
+        page = presentation::SiteSheetPage(sheet, report.Basis, lines, design.Locale);
+    }
     if (!line.pdfFile.isEmpty()) {
-        if (!forms::PrintReport(*platform::OpenPdfFile(line.pdfFile), report.Lines))
+        if (!forms::PrintReport(*platform::OpenPdfFile(line.pdfFile), page))
             return Refuse(kOutputFailed, FromUtf8(f::kWriteFailed));
         return kDone;
     }
     // One report line per output line, exactly as printed.
-    for (const presentation::ReportLine& reportLine : report.Lines) {
+    for (const presentation::ReportLine& reportLine : page) {
         WriteTo(stdout, reportLine.Text);
         WriteTo(stdout, "\n");
     }

@@ -17,17 +17,26 @@ enum ExitStatus {
 };
 
 struct CommandLine {
-    enum class Action { Windows, Report, Help, Version, WrongUsage } action = Action::Windows;
+    enum class Action {
+        Windows,
+        Report,
+        Sheet,
+        Help,
+        Version,
+        WrongUsage
+    } action = Action::Windows;
     QString designFile;  // the design to open or report on; may be empty for the windows
-    QString pdfFile;     // with Report: write a PDF here instead of the text
+    QString pdfFile;     // with Report or Sheet: write a PDF here instead of the text
+    bool json = false;   // with Sheet: the unrounded figures as JSON
     QString problem;     // with WrongUsage: what is wrong, in Thai
 };
 
 // `arguments` without the program's own name.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
-// Writes the report of the design file to standard output, or as a PDF, and
-// returns the exit status. Needs a QGuiApplication for a PDF.
+// Writes the report, or the site batch sheet, of the design file to standard
+// output, or as a PDF, and returns the exit status. Needs a QGuiApplication
+// for a PDF.
 int WriteReport(const CommandLine& line);
 
 }  // namespace krv1::app

@@ -40,7 +40,8 @@ int main(int argc, char* argv[]) {
             Print(stderr, "\n\n");
             Print(stderr, c::kUsage);
             return krv1::app::kWrongUsage;
-        case CommandLine::Action::Report: {
+        case CommandLine::Action::Report:
+        case CommandLine::Action::Sheet: {
             if (line.pdfFile.isEmpty()) {
                 QCoreApplication application(argc, argv);
                 return krv1::app::WriteReport(line);

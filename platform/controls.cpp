@@ -36,6 +36,13 @@ void FormLabel::mouseMoveEvent(QMouseEvent* event) {
 
 FormTextBox::FormTextBox(QWidget* parent) : QLineEdit(parent) { setMouseTracking(true); }
 
+void FormTextBox::setFlagged(bool flagged) {
+    if (flagged == flagged_) return;
+    flagged_ = flagged;
+    setStyleSheet(flagged ? QStringLiteral("QLineEdit { border: 2px solid rgb(255, 0, 0); }")
+                          : QString());
+}
+
 void FormTextBox::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved();
     QLineEdit::mouseMoveEvent(event);

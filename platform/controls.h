@@ -44,6 +44,9 @@ class FormTextBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit FormTextBox(QWidget* parent);
+    // A red frame round a box whose text cannot be used.
+    void setFlagged(bool flagged);
+    bool isFlagged() const { return flagged_; }
 signals:
     void mouseMoved();
     void clicked();
@@ -51,6 +54,9 @@ signals:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool flagged_ = false;
 };
 
 // Several lines of read-only text with word wrap.

@@ -97,6 +97,21 @@ DesignReading ReadDesign(std::string_view fileText) {
         input.Slump = ChoiceAt(*inputs, "slump", kSlumps);
         input.Stone = ChoiceAt(*inputs, "stone", kStones);
         input.SandMoistureText = TextAt(*inputs, "moisture");
+        if (const auto site = file.find("site"); site != file.end()) {
+            if (!site->is_object()) throw BadKey{"site"};
+            for (std::size_t i = 0; i < kSiteSettings; ++i) {
+                const std::string key(SpecOf(static_cast<SiteSetting>(i)).key);
+                const auto box = site->find(key);
+                if (box == site->end()) continue;  // the default stands
+                if (box->is_null()) {
+                    design.Site[i].clear();
+                } else if (box->is_string()) {
+                    design.Site[i] = box->get<std::string>();
+                } else {
+                    throw BadKey{key};
+                }
+            }
+        }
         return DesignReading{std::move(design), {}};
     } catch (const BadKey& bad) {
         return Refused(f::kIncomplete, bad.key);
@@ -120,6 +135,12 @@ std::string WriteDesign(const Design& design) {
     file["group"] = design.Locale.GroupSeparator;
     file["engineer"] = design.Engineer;
     file["inputs"] = std::move(inputs);
+    Json site = Json::object();
+    for (std::size_t i = 0; i < kSiteSettings; ++i) {
+        const std::string key(SpecOf(static_cast<SiteSetting>(i)).key);
+        site[key] = design.Site[i].empty() ? Json(nullptr) : Json(design.Site[i]);
+    }
+    file["site"] = std::move(site);
     // Texts that are not UTF-8 are written with the replacement character
     // rather than refused: a save must not fail on a name.
     return file.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";

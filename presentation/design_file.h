@@ -3,7 +3,8 @@
 //   {"format": "krv1-design", "version": 1, "decimal": ".", "group": ",",
 //    "engineer": "...", "inputs": {"strength": "240", "shape": "cube",
 //    "admixture": "with", "dosage": "250", "slump": "7.5", "stone": "3/4",
-//    "moisture": "5"}}
+//    "moisture": "5"},
+//    "site": {"volume": "12", "bucket": null, ...}}
 //
 // The texts are kept exactly as typed, with the separators they were typed
 // with, so that a file means the same on every machine. Every front end reads
@@ -18,6 +19,7 @@
 #include "engine/calculation.h"
 #include "engine/mix_input.h"
 #include "engine/number_locale.h"
+#include "site_sheet.h"
 
 namespace krv1::presentation {
 
@@ -30,6 +32,8 @@ struct Design {
     std::string Engineer;
     MixInput Input;
     NumberLocale Locale;  // the separators the texts were typed with
+    // The site batch sheet's boxes; keys a file lacks take the defaults.
+    SiteSettings Site = DefaultSiteSettings();
 
     bool operator==(const Design&) const = default;
 };

@@ -13,6 +13,7 @@ DesignReport ReportOfDesign(const Design& design) {
     report.Account = DetailsValueTexts(design.Input, *result.Design, design.Locale);
     report.Lines = ReportLines(report.Account, design.Engineer);
     report.PanelsPlainText = ResultPanelsPlainText(*result.Design, design.Locale);
+    report.Basis = BasisOf(*result.Design);
     return report;
 }
 

@@ -11,6 +11,7 @@
 #include "details_values.h"
 #include "report_lines.h"
 #include "result_texts.h"
+#include "site_sheet.h"
 
 namespace krv1::presentation {
 
@@ -20,6 +21,7 @@ struct DesignReport {
     DetailsTexts Account;
     std::vector<ReportLine> Lines;
     std::string PanelsPlainText;
+    SiteBasis Basis;  // the corrected metre the site batch sheet works from
 };
 
 DesignReport ReportOfDesign(const Design& design);

@@ -8,3 +8,4 @@ scripts/build.sh
 scripts/screenshot-main-window.sh build/app/krv1 docs/main-window.png
 scripts/real-print-check.sh build docs/report-page.png
 scripts/web-screenshots.sh
+scripts/screenshot-site-sheet.sh build/app/krv1 docs/site-sheet.png docs/site-sheet-page.png

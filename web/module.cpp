@@ -8,6 +8,7 @@
 #include "page_texts.h"
 #include "presentation/design_file.h"
 #include "presentation/design_report.h"
+#include "presentation/site_sheet.h"
 
 namespace {
 
@@ -56,6 +57,21 @@ val CalculateDesign(const std::string& designText) {
     answer.set("details", details);
     answer.set("report", lines);
     answer.set("copyText", report.PanelsPlainText);
+    // The site batch sheet from the design's own settings, as the command
+    // line's --sheet --json gives it, and as text.
+    const presentation::Design& design = *reading.Read;
+    const presentation::SiteSheet sheet =
+        presentation::ComputeSiteSheet(report.Basis, design.Site, design.Locale);
+    answer.set("sheetJson", presentation::SiteSheetJson(sheet));
+    answer.set("sheetText", presentation::SiteSheetPlainText(
+                                sheet, report.Basis,
+                                presentation::SiteDesignLines(report.Account, design.Engineer,
+                                                              design.Input.SandMoistureText),
+                                design.Locale));
+    val problems = val::array();
+    for (presentation::SiteSetting setting : sheet.OutOfRange)
+        problems.call<void>("push", presentation::RangeMessage(setting));
+    answer.set("sheetProblems", problems);
     return answer;
 }
 

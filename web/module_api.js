@@ -1,6 +1,11 @@
 // The module's public face: plain objects in, plain objects out.
 Module['calculate'] = function (design) {
-  return Module['calculateDesign'](JSON.stringify(design));
+  const answer = Module['calculateDesign'](JSON.stringify(design));
+  if (answer.ok) {
+    answer.sheet = JSON.parse(answer.sheetJson);
+    delete answer.sheetJson;
+  }
+  return answer;
 };
 // A file's text checked: the design, or the Thai message that refuses it.
 Module['readDesign'] = function (fileText) {

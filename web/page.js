@@ -44,6 +44,10 @@ function designFromForm() {
       stone: entry('stone', STONES),
       moisture: $('moisture').value,
     },
+    site: Object.fromEntries(texts.siteSettings.map((setting) => {
+      const text = $(`site-${setting.key}`).value;
+      return [setting.key, text === '' ? null : text];
+    })),
   };
 }
 
@@ -57,6 +61,10 @@ function fillForm(design) {
   $('slump').selectedIndex = SLUMPS.indexOf(inputs.slump) + 1;
   $('stone').selectedIndex = STONES.indexOf(inputs.stone) + 1;
   $('moisture').value = inputs.moisture;
+  for (const setting of texts.siteSettings) {
+    const text = design.site ? design.site[setting.key] : setting.default;
+    $(`site-${setting.key}`).value = text ?? '';
+  }
   enableDosage();
 }
 
@@ -110,7 +118,14 @@ function calculate() {
   });
   $('print').disabled = false;
   $('copy').disabled = false;
+  showSheet(answer);
   return true;
+}
+
+// The site batch sheet follows every keystroke in its settings.
+function showSheet(answer) {
+  showText('sheet', answer.sheetText);
+  showText('site-error', answer.sheetProblems[0] || '');
 }
 
 function remember(design) {
@@ -167,6 +182,19 @@ function fillTexts() {
       return option;
     }));
   };
+  $('site-settings').replaceChildren(...texts.siteSettings.map((setting) => {
+    const field = document.createElement('div');
+    field.className = 'field';
+    const label = document.createElement('label');
+    label.htmlFor = `site-${setting.key}`;
+    label.textContent = setting.caption;
+    const box = document.createElement('input');
+    box.id = `site-${setting.key}`;
+    box.inputMode = 'decimal';
+    box.value = setting.default;
+    field.append(label, box);
+    return field;
+  }));
   fillList('slump', texts.slumpEntries);
   fillList('stone', texts.stoneEntries);
   for (const panel of ['before', 'after']) {
@@ -206,6 +234,12 @@ function connect() {
     element.addEventListener('change', hint);
   }
   $('design').addEventListener('input', () => remember(designFromForm()));
+  $('site-settings').addEventListener('input', () => {
+    const design = designFromForm();
+    remember(design);
+    const answer = krv1.calculate(design);
+    if (answer.ok) showSheet(answer);
+  });
   $('open-file').addEventListener('change', (event) => {
     const [file] = event.target.files;
     if (file) openDesign(file);

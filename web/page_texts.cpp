@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "presentation/site_sheet.h"
 #include "text/conditions_texts.h"
 #include "text/details_texts.h"
 #include "text/hint_texts.h"
@@ -11,6 +12,7 @@
 #include "text/mix_choices.h"
 #include "text/reference_texts.h"
 #include "text/report_texts.h"
+#include "text/site_sheet_texts.h"
 #include "text/web_page_texts.h"
 
 namespace krv1::web {
@@ -89,6 +91,19 @@ val PageTexts() {
     set("offline", w::kOffline);
     set("chooseEntry", w::kChooseEntry);
     set("hint", w::kHint);
+    namespace ss = text::site_sheet;
+    set("siteSheet", ss::kTitle);
+    set("densityNote", ss::kDensityNote);
+    val settings = val::array();
+    for (std::size_t i = 0; i < presentation::kSiteSettings; ++i) {
+        const auto& spec = presentation::SpecOf(static_cast<presentation::SiteSetting>(i));
+        val setting = val::object();
+        setting.set("key", std::string(spec.key));
+        setting.set("caption", std::string(spec.caption));
+        setting.set("default", std::string(spec.defaultText));
+        settings.call<void>("push", setting);
+    }
+    texts.set("siteSettings", settings);
     return texts;
 }
 

@@ -24,6 +24,9 @@ DetailsWindow::DetailsWindow(platform::SingleWindow<ConditionsWindow>& condition
             &DetailsWindow::printReport);
     connect(control<QPushButton>(k::kSavePdfCommand), &QPushButton::clicked, this,
             &DetailsWindow::saveReportAsPdf);
+    connect(control<QPushButton>(k::kSiteSheetCommand), &QPushButton::clicked, this, [this] {
+        if (openSiteSheet_) openSiteSheet_();
+    });
     connect(control<QPushButton>(k::kCloseCommand), &QPushButton::clicked, this,
             &DetailsWindow::hide);
     // Esc does what the close command does.

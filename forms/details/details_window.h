@@ -24,6 +24,8 @@ public:
     void fill(const presentation::DetailsTexts& account);
     // Where the engineer's name is read at the moment of printing.
     void setEngineerNameSource(std::function<QString()> engineerName);
+    // What the site batch sheet command opens.
+    void setSiteSheetOpener(std::function<void()> open) { openSiteSheet_ = std::move(open); }
     // The printer each job goes to; the system's default printer unless set.
     void setPrinterSource(PrinterSource printers);
 
@@ -37,6 +39,7 @@ private:
     platform::SingleWindow<ConditionsWindow>& conditions_;
     presentation::DetailsTexts account_;
     std::function<QString()> engineerName_;
+    std::function<void()> openSiteSheet_;
     PrinterSource printers_;
 };
 

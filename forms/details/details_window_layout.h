@@ -14,11 +14,12 @@ inline constexpr char kPrintCommand[] = "Command1";
 inline constexpr char kCloseCommand[] = "Command2";
 inline constexpr char kConditionsCommand[] = "Command3";
 inline constexpr char kSavePdfCommand[] = "Command4";
+inline constexpr char kSiteSheetCommand[] = "Command5";
 inline constexpr char kTargetStrengthCaption[] = "Label4";
 }  // namespace details_controls
 
 extern const platform::WindowLayout kDetailsWindowLayout;
-extern const std::array<platform::ControlRow, 87> kDetailsWindowControls;
+extern const std::array<platform::ControlRow, 88> kDetailsWindowControls;
 // The label that shows each value of the account, in DetailsValue order.
 extern const std::array<const char*, presentation::kDetailsValues> kDetailsValueLabels;
 inline const char* ValueLabel(presentation::DetailsValue value) {

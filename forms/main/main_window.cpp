@@ -16,6 +16,7 @@
 #include "presentation/choice_texts.h"
 #include "presentation/details_values.h"
 #include "presentation/result_texts.h"
+#include "presentation/site_sheet.h"
 #include "system_number_locale.h"
 #include "text/mix_choices.h"
 
@@ -31,6 +32,7 @@ namespace m = main_controls;
 namespace {
 // The engineer's name is kept between runs.
 const QString kEngineerKey = QStringLiteral("engineer");
+const QString kSiteSettingsKey = QStringLiteral("siteSettings");
 }  // namespace
 
 MainWindow::MainWindow(SecondaryWindows& windows)
@@ -97,6 +99,11 @@ void MainWindow::fillOnLoad() {
         stone->appendEntry(platform::FromUtf8(entry));
     control<QLabel>(m::kPicture)->setPixmap(platform::RoadWorksSign(40));
     control<FormTextBox>(m::kEngineerBox)->setText(QSettings().value(kEngineerKey).toString());
+    // With no design file open, the sheet's settings are the last ones typed.
+    const QStringList remembered = QSettings().value(kSiteSettingsKey).toStringList();
+    if (remembered.size() == static_cast<qsizetype>(siteSettings_.size()))
+        for (std::size_t i = 0; i < siteSettings_.size(); ++i)
+            siteSettings_[i] = remembered[static_cast<qsizetype>(i)].toStdString();
 }
 
 QWidget* MainWindow::firstFocus() const { return control<QWidget>(m::kStrengthBox); }
@@ -159,6 +166,8 @@ void MainWindow::calculate() {
     showResults(*result.Design);
     control<QPushButton>(m::kDetailsCommand)->setEnabled(true);
     reportPdfAction_->setEnabled(true);
+    siteSheetAction_->setEnabled(true);
+    followInSiteSheet();
 }
 
 void MainWindow::showResults(const MixDesign& design) {
@@ -176,6 +185,7 @@ void MainWindow::showDetails() {
     if (!calculated_) return;
     DetailsWindow& details = windows_.details.show();
     details.setEngineerNameSource([this] { return control<FormTextBox>(m::kEngineerBox)->text(); });
+    details.setSiteSheetOpener([this] { showSiteSheet(); });
     details.fill(presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_));
 }
 
@@ -183,6 +193,36 @@ void MainWindow::copyResults() {
     if (!calculated_) return;
     QGuiApplication::clipboard()->setText(
         platform::FromUtf8(presentation::ResultPanelsPlainText(calculated_->Design, locale_)));
+}
+
+void MainWindow::showSiteSheet() {
+    if (!calculated_) return;
+    SiteSheetWindow& sheet = windows_.siteSheet.show();
+    sheet.setSettingsSink(
+        [this](const presentation::SiteSettings& settings) { siteSettingsEdited(settings); });
+    followInSiteSheet();
+}
+
+void MainWindow::followInSiteSheet() {
+    SiteSheetWindow* sheet = windows_.siteSheet.existing();
+    if (!sheet || !calculated_) return;
+    const presentation::DetailsTexts account =
+        presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_);
+    sheet->fill(
+        SiteSheetSource{presentation::SiteDesignLines(
+                            account, control<FormTextBox>(m::kEngineerBox)->text().toStdString(),
+                            calculated_->Input.SandMoistureText),
+                        presentation::BasisOf(calculated_->Design), locale_},
+        siteSettings_);
+}
+
+void MainWindow::siteSettingsEdited(const presentation::SiteSettings& settings) {
+    siteSettings_ = settings;
+    if (designPath_.isEmpty()) {
+        QStringList texts;
+        for (const std::string& text : settings) texts << QString::fromStdString(text);
+        QSettings().setValue(kSiteSettingsKey, texts);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

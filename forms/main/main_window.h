@@ -47,6 +47,9 @@ public:
     bool saveDesign();
     bool saveDesignAs();
     void saveReportAsPdf();
+    // The site batch sheet of the last successful calculation.
+    void showSiteSheet();
+    const presentation::SiteSettings& siteSettings() const { return siteSettings_; }
     // What the boxes, choices and lists hold now, as a design file keeps it.
     presentation::Design designInBoxes() const;
     const QString& designPath() const { return designPath_; }
@@ -73,6 +76,8 @@ private:
     // True when nothing unsaved would be lost, after asking to save it.
     bool mayLeaveDesign();
     void updateTitle();
+    void followInSiteSheet();
+    void siteSettingsEdited(const presentation::SiteSettings& settings);
 
     SecondaryWindows& windows_;
     NumberLocale locale_;
@@ -82,6 +87,8 @@ private:
     presentation::Design savedDesign_;
     QMenu* recentMenu_ = nullptr;
     QAction* reportPdfAction_ = nullptr;
+    QAction* siteSheetAction_ = nullptr;
+    presentation::SiteSettings siteSettings_ = presentation::DefaultSiteSettings();
 };
 
 }  // namespace krv1::forms

@@ -16,6 +16,7 @@
 #include "presentation/design_report.h"
 #include "text/design_file_texts.h"
 #include "text/menu_texts.h"
+#include "text/site_sheet_texts.h"
 
 namespace krv1::forms {
 
@@ -49,6 +50,10 @@ void MainWindow::buildMenu() {
     QMenu* edit = menuBar()->addMenu(FromUtf8(t::kEdit));
     edit->addAction(FromUtf8(t::kCopyResults), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
                     [this] { copyResults(); });
+    QMenu* tools = menuBar()->addMenu(FromUtf8(text::site_sheet::kMenu));
+    siteSheetAction_ =
+        tools->addAction(FromUtf8(text::site_sheet::kMenuItem), this, [this] { showSiteSheet(); });
+    siteSheetAction_->setEnabled(false);
     dockMenuBar();
     refreshRecentMenu();
 }
@@ -56,8 +61,8 @@ void MainWindow::buildMenu() {
 presentation::Design MainWindow::designInBoxes() const {
     // The same reading as Calculate's, with the separators the texts are in.
     return presentation::Design{
-        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(), readInput(),
-        locale_};
+        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(), readInput(), locale_,
+        siteSettings_};
 }
 
 void MainWindow::startNewDesign() {
@@ -67,6 +72,7 @@ void MainWindow::startNewDesign() {
     }
     control<QWidget>(m::kDetailsCommand)->setEnabled(false);
     reportPdfAction_->setEnabled(false);
+    siteSheetAction_->setEnabled(false);
     state_ = MixState{};
     calculated_.reset();
 }
@@ -96,6 +102,8 @@ void MainWindow::fillBoxes(const presentation::Design& design) {
     control<platform::FormTextBox>(m::kMoistureBox)->setText(FromUtf8(input.SandMoistureText));
     // The texts mean what they meant where they were typed.
     locale_ = design.Locale;
+    // An opened design's sheet settings win; the sheet follows at once.
+    siteSettings_ = design.Site;
 }
 
 bool MainWindow::openDesign() {

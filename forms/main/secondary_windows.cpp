@@ -6,6 +6,7 @@ void SecondaryWindows::closeAll() {
     if (ConditionsWindow* window = conditions.existing()) window->close();
     if (AboutWindow* window = about.existing()) window->close();
     if (DetailsWindow* window = details.existing()) window->close();
+    if (SiteSheetWindow* window = siteSheet.existing()) window->close();
 }
 
 }  // namespace krv1::forms

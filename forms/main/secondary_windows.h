@@ -5,6 +5,7 @@
 #include "forms/about/about_window.h"
 #include "forms/conditions/conditions_window.h"
 #include "forms/details/details_window.h"
+#include "forms/site_sheet/site_sheet_window.h"
 #include "platform/single_window.h"
 
 namespace krv1::forms {
@@ -13,6 +14,7 @@ struct SecondaryWindows {
     platform::SingleWindow<ConditionsWindow> conditions;
     platform::SingleWindow<AboutWindow> about;
     platform::SingleWindow<DetailsWindow> details{[this] { return new DetailsWindow(conditions); }};
+    platform::SingleWindow<SiteSheetWindow> siteSheet;
 
     SecondaryWindows() = default;
     SecondaryWindows(const SecondaryWindows&) = delete;

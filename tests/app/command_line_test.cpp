@@ -8,6 +8,7 @@
 
 #include "presentation/design_file.h"
 #include "presentation/design_report.h"
+#include "presentation/site_sheet.h"
 #include "tests/support/worked_designs.h"
 #include "text/design_file_texts.h"
 #include "text/engine_messages.h"
@@ -55,6 +56,30 @@ TEST_F(CommandLineTest, TheReportIsTheFortyFourPrintedLines) {
             expected += line.Text + "\n";
         EXPECT_EQ(report.out, expected);
     }
+}
+
+TEST_F(CommandLineTest, TheSheetAsJsonHasItsKeysAndASettingOutOfRangeIsRefused) {
+    presentation::Design design{"", testing::WorkedDesign(), {}};
+    design.Site[static_cast<std::size_t>(presentation::SiteSetting::Bucket)] = "18";
+    const QString path = folder.filePath("sheet.krv1");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(presentation::WriteDesign(design)));
+    file.close();
+    const Outcome json = run({"--sheet", path, "--json"});
+    EXPECT_EQ(json.status, 0) << json.err;
+    for (const char* key :
+         {"\"per_bag\"", "\"sand_buckets\": 5.34", "\"pour\"", "\"cement_bags\": 7.0", "\"cost\"",
+          "\"total\": null", "\"per_m3\": null"})
+        EXPECT_NE(json.out.find(key), std::string::npos) << key;
+
+    design.Site[static_cast<std::size_t>(presentation::SiteSetting::Bucket)] = "0";
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray::fromStdString(presentation::WriteDesign(design)));
+    file.close();
+    const Outcome refused = run({"--sheet", path});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, presentation::RangeMessage(presentation::SiteSetting::Bucket) + "\n");
 }
 
 TEST_F(CommandLineTest, EachExitStatus) {

@@ -53,7 +53,21 @@ test('refusals name the input as the design file does', () => {
 test('a design file goes through the module unchanged', () => {
   const design = designOf({ strength: ' 2,400 ', shape: 'cylinder', admixture: null, dosage: '',
     slump: '12.5', stone: '1', moisture: '3.5' }, 'วิภา');
+  design.site = { volume: '12', waste: '5', bag: '50', sand_density: '1400',
+    stone_density: '1500', bucket: null, price_cement: '145', price_sand: null,
+    price_stone: null, price_admixture: null };
   const text = krv1.writeDesign(design);
   assert.deepEqual(krv1.readDesign(text), { ok: true, design });
   assert.equal(krv1.readDesign('{"format": "krv1-design", "version": 2}').ok, false);
+});
+
+test('the site batch sheet comes with the calculation, keyed as --sheet --json', () => {
+  const design = designOf({ strength: '240', shape: 'cube', admixture: 'without', dosage: '',
+    slump: '7.5', stone: '3/4', moisture: '5' });
+  design.site = { volume: '5', bucket: '18' };
+  const { sheet, sheetText } = krv1.calculate(design);
+  assert.deepEqual(Object.keys(sheet), ['per_bag', 'pour', 'cost']);
+  assert.equal(sheet.pour.cement_bags, 31);  // 310 kg x 5 m3 / 50 kg, exactly
+  assert.equal(sheet.cost.total, null);
+  assert.match(sheetText, /ปูนซีเมนต์  31 ถุง/);
 });

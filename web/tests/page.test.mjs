@@ -53,6 +53,11 @@ test('the worked designs fill both panels, the account and the report', async ()
   assert.equal(report[1], ' วิศวกร : สมชาย ใจดี');
   assert.equal(report[43], 'น้ำยาผสมคอนกรีต=750     ซีซี');
   assert.equal(await page.$eval('#print', (button) => button.disabled), false);
+  // The sheet follows its settings as they are typed.
+  await page.type('#site-bag', '0');  // 50 becomes 500: out of its range
+  assert.match(await page.$eval('#site-error', (error) => error.textContent), /1 ถึง 100/);
+  await page.keyboard.press('Backspace');
+  assert.match(await page.$eval('#sheet', (sheet) => sheet.textContent), /ปูนซีเมนต์  6 ถุง/);  // 295 kg / 50 kg, rounded up
   // Printed, the report is one A4 page.
   const pdf = Buffer.from(await page.pdf({ preferCSSPageSize: true })).toString('latin1');
   assert.equal(pdf.match(/\/Type\s*\/Page\b/g).length, 1);

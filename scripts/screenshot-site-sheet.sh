@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Starts the real program in a real X window (Xvfb with a window manager) with
+# a design that carries site settings, opens the details and from there the
+# site batch sheet the way an engineer would, and takes its picture; then
+# writes the sheet's printed page from the command line and pictures it.
+# Usage: scripts/screenshot-site-sheet.sh [program] [sheet.png] [page.png]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=${1:-build/app/krv1}
+output=${2:-docs/site-sheet.png}
+page=${3:-docs/site-sheet-page.png}
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"; }
+trap cleanup EXIT
+
+cat >"$work/slab.krv1" <<'DESIGN'
+{"format": "krv1-design", "version": 1, "decimal": ".", "group": ",", "engineer": "สมชาย ใจดี",
+ "inputs": {"strength": "240", "shape": "cube", "admixture": "with", "dosage": "250",
+            "slump": "7.5", "stone": "3/4", "moisture": "5"},
+ "site": {"volume": "12", "waste": "5", "bucket": "18", "price_cement": "145",
+          "price_sand": "450", "price_stone": "520", "price_admixture": "65"}}
+DESIGN
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+window_named() {  # the visible window with exactly that title, waited for
+  for _ in $(seq 100); do
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+    if [[ -n $id ]]; then echo "$id"; return; fi
+    sleep 0.1
+  done
+  echo "FAIL: no window \"$1\"" >&2
+  exit 1
+}
+env -u QT_QPA_PLATFORM "$program" "$work/slab.krv1" >/dev/null 2>&1 &
+pids+=($!)
+main=$(window_named 'KRV1 - slab.krv1')
+sleep 1
+# The client area starts below the menu bar, at the first row of the
+# window's own colour down its left edge.
+X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
+Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+import -window root "$work/first.png"
+top=$(convert "$work/first.png" -crop "1x80+$((X + 3))+$Y" txt:- |
+        awk -F'[,:]' '/srgb\(255,224,192\)/ {print $2; exit}')
+xdotool mousemove --window "$main" $(((1920 + 1087) / 15)) $(((7320 + 187) / 15 + ${top:-0})) \
+  click 1                                                      # the details command
+details=$(window_named 'รายละเอียดการคำนวณ')
+sleep 1
+xdotool mousemove --window "$details" $(((840 + 907) / 15)) $(((5760 + 187) / 15)) click 1
+sheet=$(window_named 'ตารางผสมคอนกรีตหน้างาน')
+sleep 1
+mkdir -p "$(dirname "$output")"
+import -window "$sheet" "$output"
+env -u DISPLAY "$program" --sheet "$work/slab.krv1" -o "$work/sheet.pdf"
+pdftoppm -png -r 60 -singlefile "$work/sheet.pdf" "${page%.png}"
+echo "site batch sheet: $output, its page: $page"

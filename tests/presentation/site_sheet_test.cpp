@@ -1,0 +1,149 @@
+#include "presentation/site_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/calculation.h"
+#include "tests/support/worked_designs.h"
+
+namespace krv1::presentation {
+namespace {
+
+using S = SiteSetting;
+
+SiteBasis BasisOfInput(const MixInput& input) {
+    const CalculationResult result = CalculateMix(input, {});
+    EXPECT_TRUE(result.ok());
+    return BasisOf(result.Design.value_or(MixDesign{}));
+}
+
+SiteSettings With(std::initializer_list<std::pair<SiteSetting, const char*>> changes) {
+    SiteSettings settings = DefaultSiteSettings();
+    for (const auto& [setting, text] : changes) settings[static_cast<std::size_t>(setting)] = text;
+    return settings;
+}
+
+std::string Shown(const Figure& figure, int decimals) {
+    if (figure.Waiting) return "–";
+    return figure.Value ? FixedText(*figure.Value, decimals, {}, true) : "";
+}
+
+// Worked by hand from the corrected metres: without admixture 310 kg cement,
+// 155 l water, 835 kg sand, 1110 kg stone; with 250 cc admixture 295, 145,
+// 845 and 1135.
+TEST(SiteSheet, WorkedDesignsByHand) {
+    const struct {
+        const char* name;
+        MixInput input;
+        SiteSettings settings;
+        // per bag: water l, sand kg, stone kg, admixture cc, sand buckets;
+        // pour: bags, admixture l; cost: total, per m3
+        std::array<std::string, 9> expected;
+    } rows[] = {
+        {"defaults",
+         testing::WorkedDesign(),
+         DefaultSiteSettings(),
+         {"25.0", "134.7", "179.0", "0.0", "", "7", "0.0", "", ""}},
+        // k = 50 / 295; Vt = 1.05; sand 102.3 l a bag in 18 l buckets.
+        {"admixture, waste and bucket",
+         testing::WorkedDesignWithAdmixture(),
+         With({{S::Waste, "5"}, {S::Bucket, "18"}, {S::PriceCement, "145"}, {S::PriceSand, "450"}}),
+         {"24.6", "143.2", "192.4", "125.0", "5.7", "7", "0.8", "1,300.19", "1,300.19"}},
+        // 310 / 40 = 7.75 bags a cubic metre: 8 to order.
+        {"40 kg bag",
+         testing::WorkedDesign(),
+         With({{S::Bag, "40"}}),
+         {"20.0", "107.7", "143.2", "0.0", "", "8", "0.0", "", ""}},
+        // 310 kg x 5 m3 / 50 kg = 31 bags exactly; 310 x 2.5 x 1.12 / 1 is
+        // 868.0000000000001 in doubles, still 868 bags.
+        {"whole bags",
+         testing::WorkedDesign(),
+         With({{S::Volume, "5"}, {S::PriceCement, "150"}}),
+         {"25.0", "134.7", "179.0", "0.0", "", "31", "0.0", "4,650.00", "930.00"}},
+        {"whole bags in doubles",
+         testing::WorkedDesign(),
+         With({{S::Volume, "2.5"}, {S::Waste, "12"}, {S::Bag, "1"}}),
+         {"0.5", "2.7", "3.6", "0.0", "", "868", "0.0", "", ""}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const SiteSheet sheet = ComputeSiteSheet(BasisOfInput(row.input), row.settings, {});
+        EXPECT_TRUE(sheet.OutOfRange.empty());
+        const std::array<std::string, 9> shown{
+            Shown(sheet.PerBag[1], 1), Shown(sheet.PerBag[2], 1), Shown(sheet.PerBag[3], 1),
+            Shown(sheet.PerBag[4], 1), Shown(sheet.PerBag[8], 1), Shown(sheet.Pour[2], 0),
+            Shown(sheet.Pour[8], 1),   Shown(sheet.Cost[4], 2),   Shown(sheet.Cost[5], 2)};
+        EXPECT_EQ(shown, row.expected);
+    }
+}
+
+// A setting out of its range names itself and its range, and holds back only
+// the figures that need it.
+TEST(SiteSheet, EveryOutOfRangeSetting) {
+    const struct {
+        SiteSetting setting;
+        const char* text;
+        std::string message;
+        bool perBagWaits, bagsWait, costWaits;
+    } rows[] = {
+        {S::Volume, "0", "ปริมาตรคอนกรีตที่จะเท (ลบ.ม.) ต้องมากกว่า 0 และไม่เกิน 10000", false, true, true},
+        {S::Volume, "10001", "ปริมาตรคอนกรีตที่จะเท (ลบ.ม.) ต้องมากกว่า 0 และไม่เกิน 10000", false, true,
+         true},
+        {S::Waste, "101", "เผื่อสูญเสีย (%) ต้องเป็นตัวเลขตั้งแต่ 0 ถึง 100", false, true, true},
+        {S::Bag, "0.5", "น้ำหนักปูนซีเมนต์ต่อถุง (กก.) ต้องเป็นตัวเลขตั้งแต่ 1 ถึง 100", true, true, true},
+        {S::Bag, "", "น้ำหนักปูนซีเมนต์ต่อถุง (กก.) ต้องเป็นตัวเลขตั้งแต่ 1 ถึง 100", true, true, true},
+        {S::SandDensity, "abc",
+         "หน่วยน้ำหนักทรายชื้นแบบหลวม ตามสภาพหน้างาน (กก./ลบ.ม.) ต้องเป็นตัวเลขตั้งแต่ 500 ถึง 3000", false,
+         false, true},
+        {S::StoneDensity, "3001", "หน่วยน้ำหนักหินแบบหลวม (กก./ลบ.ม.) ต้องเป็นตัวเลขตั้งแต่ 500 ถึง 3000",
+         false, false, true},
+        {S::Bucket, "0", "ความจุปุ้งกี๋/ถังตวง (ลิตร) ต้องเป็นตัวเลขตั้งแต่ 1 ถึง 1000", false, false, false},
+        {S::PriceCement, "-1", "ราคาปูนซีเมนต์ (บาท/ถุง) ต้องเป็นตัวเลขตั้งแต่ 0 ขึ้นไป", false, false, true},
+        {S::PriceSand, "1,00", "ราคาทราย (บาท/ลบ.ม.) ต้องเป็นตัวเลขตั้งแต่ 0 ขึ้นไป", false, false, true},
+        {S::PriceStone, "x", "ราคาหิน (บาท/ลบ.ม.) ต้องเป็นตัวเลขตั้งแต่ 0 ขึ้นไป", false, false, true},
+        {S::PriceAdmixture, "-0.5", "ราคาน้ำยาผสมคอนกรีต (บาท/ลิตร) ต้องเป็นตัวเลขตั้งแต่ 0 ขึ้นไป", false,
+         false, true},
+    };
+    const SiteBasis basis = BasisOfInput(testing::WorkedDesignWithAdmixture());
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message + " <- \"" + row.text + "\"");
+        SiteSettings settings = With({{S::PriceCement, "145"}, {S::Bucket, "18"}});
+        settings[static_cast<std::size_t>(row.setting)] = row.text;
+        const SiteSheet sheet = ComputeSiteSheet(basis, settings, {});
+        ASSERT_EQ(sheet.OutOfRange, std::vector<SiteSetting>{row.setting});
+        EXPECT_EQ(RangeMessage(row.setting), row.message);
+        EXPECT_EQ(SiteSheetPartTexts(sheet, basis, {}).Foot, row.message);
+        EXPECT_EQ(sheet.PerBag[1].Waiting, row.perBagWaits);
+        EXPECT_EQ(sheet.Pour[2].Waiting, row.bagsWait);
+        EXPECT_EQ(sheet.Cost[4].Waiting, row.costWaits);
+        EXPECT_EQ(sheet.PerBag[8].Waiting,
+                  row.perBagWaits || row.setting == S::SandDensity || row.setting == S::Bucket);
+    }
+}
+
+TEST(SiteSheet, RoundsHalfAwayFromZeroOfTheBinaryValue) {
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } rows[] = {{0.125, 2, "0.13"}, {0.25, 1, "0.3"},   {2.675, 2, "2.67"},
+                {1.005, 2, "1.00"}, {-0.05, 1, "-0.1"}, {999.95, 1, "1,000.0"},
+                {6.5, 0, "7"},      {-0.04, 1, "0.0"},  {1234567.891, 2, "1,234,567.89"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(FixedText(row.value, row.decimals, {}, true), row.text) << row.value;
+    EXPECT_EQ(FixedText(1234.5, 1, {",", "."}), "1234,5");
+}
+
+TEST(SiteSheet, MissingPricesAreLeftOutOfTheTotal) {
+    const SiteBasis basis = BasisOfInput(testing::WorkedDesign());
+    const SiteSheet none = ComputeSiteSheet(basis, DefaultSiteSettings(), {});
+    EXPECT_FALSE(none.Cost[4].Value || none.Cost[4].Waiting);
+    const SiteSheet some = ComputeSiteSheet(basis, With({{S::PriceStone, "500"}}), {});
+    EXPECT_EQ(some.PricesLeftOut,
+              (std::vector<SiteSetting>{S::PriceCement, S::PriceSand, S::PriceAdmixture}));
+    EXPECT_NE(SiteSheetPartTexts(some, basis, {})
+                  .Cost.find("รวม (ไม่รวม ปูนซีเมนต์, ทราย, น้ำยาผสมคอนกรีต)  370.00 บาท"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace krv1::presentation
