@@ -82,7 +82,11 @@ Figure FigureOf(std::initializer_list<const Read*> needs, Compute compute) {
         if (need->outOfRange) return Figure{std::nullopt, true};
     for (const Read* need : needs)
         if (!need->value) return Figure{};
-    return Figure{compute(), false};
+    // A price too large for a double gives no figure, as a setting out of
+    // range does.
+    const double value = compute();
+    if (!std::isfinite(value)) return Figure{std::nullopt, true};
+    return Figure{value, false};
 }
 
 // Whole bags to order: a quotient within one part in 10^9 of a whole number
@@ -380,6 +384,7 @@ std::string FixedText(double value, int decimals, const NumberLocale& locale, bo
     // printf rounds ties to even; the sheet rounds them away from zero. The
     // exact binary value is written out far enough to see a true tie, and the
     // rounding is done on those digits.
+    if (!std::isfinite(value)) return std::string(s::kWaiting);
     char exact[512];
     std::snprintf(exact, sizeof exact, "%.80f", std::fabs(value));
     std::string digits(exact);

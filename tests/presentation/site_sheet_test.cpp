@@ -137,6 +137,10 @@ TEST(SiteSheet, MissingPricesAreLeftOutOfTheTotal) {
     const SiteBasis basis = BasisOfInput(testing::WorkedDesign());
     const SiteSheet none = ComputeSiteSheet(basis, DefaultSiteSettings(), {});
     EXPECT_FALSE(none.Cost[4].Value || none.Cost[4].Waiting);
+    // A price beyond any total a double holds gives "–", never a crash.
+    const SiteSheet huge = ComputeSiteSheet(basis, With({{S::PriceCement, "1e308"}}), {});
+    EXPECT_TRUE(huge.Cost[0].Waiting);
+    EXPECT_NE(SiteSheetPlainText(huge, basis, {}, {}).find("ปูนซีเมนต์  –"), std::string::npos);
     const SiteSheet some = ComputeSiteSheet(basis, With({{S::PriceStone, "500"}}), {});
     EXPECT_EQ(some.PricesLeftOut,
               (std::vector<SiteSetting>{S::PriceCement, S::PriceSand, S::PriceAdmixture}));
