@@ -9,32 +9,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/app/krv1}
 output=${2:-docs/main-window.png}
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"; }
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+source scripts/x-session.sh
 env -u QT_QPA_PLATFORM "$program" >/dev/null 2>&1 &
 pids+=($!)
 window=$(xdotool search --sync --onlyvisible --name '^KRV1$' | head -1)
 sleep 1
-X=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
-Y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
-# The client area, where the twips count from, starts below the menu bar: at
-# the first row of the window's own colour down its left edge.
-import -window root "$work/first.png"
-top=$(convert "$work/first.png" -crop "1x80+$((X + 3))+$Y" txt:- |
-        awk -F'[,:]' '/srgb\(255,224,192\)/ {print $2; exit}')
-top=${top:-0}
+top=$(client_top "$window")
 
 # Twips to pixels at 96 dpi; controls in the requirements frame are offset by its corner.
 at() { echo $(( ($1) / 15 )) $(( ($2) / 15 )); }
@@ -62,7 +42,8 @@ state=$(xprop -id "$window" _NET_WM_STATE)
 if [[ $state != *_NET_WM_STATE_MAXIMIZED_VERT* || $state != *_NET_WM_STATE_MAXIMIZED_HORZ* ]]; then
   echo "FAIL: the main window is not maximized: $state"; failed=1
 fi
-Y=$((Y + top))
+X=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
+Y=$(( $(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}') + top ))
 colour_at() {  # colour of the screenshot at client pixel x y
   convert "$output" -format "%[pixel:p{$((X + $1)),$((Y + $2))}]" info:
 }

@@ -9,12 +9,7 @@ cd "$(dirname "$0")/.."
 program=${1:-build/app/krv1}
 output=${2:-docs/site-sheet.png}
 page=${3:-docs/site-sheet-page.png}
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"; }
-trap cleanup EXIT
+source scripts/x-session.sh
 
 cat >"$work/slab.krv1" <<'DESIGN'
 {"format": "krv1-design", "version": 1, "decimal": ".", "group": ",", "engineer": "สมชาย ใจดี",
@@ -24,13 +19,6 @@ cat >"$work/slab.krv1" <<'DESIGN'
           "price_sand": "450", "price_stone": "520", "price_admixture": "65"}}
 DESIGN
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
 window_named() {  # the visible window with exactly that title, waited for
   for _ in $(seq 100); do
     local id
@@ -45,13 +33,7 @@ env -u QT_QPA_PLATFORM "$program" "$work/slab.krv1" >/dev/null 2>&1 &
 pids+=($!)
 main=$(window_named 'KRV1 - slab.krv1')
 sleep 1
-# The client area starts below the menu bar, at the first row of the
-# window's own colour down its left edge.
-X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
-Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
-import -window root "$work/first.png"
-top=$(convert "$work/first.png" -crop "1x80+$((X + 3))+$Y" txt:- |
-        awk -F'[,:]' '/srgb\(255,224,192\)/ {print $2; exit}')
+top=$(client_top "$main")
 xdotool mousemove --window "$main" $(((1920 + 1087) / 15)) $(((7320 + 187) / 15 + ${top:-0})) \
   click 1                                                      # the details command
 details=$(window_named 'รายละเอียดการคำนวณ')
