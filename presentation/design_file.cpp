@@ -100,7 +100,7 @@ DesignReading ReadDesign(std::string_view fileText) {
         if (const auto site = file.find("site"); site != file.end()) {
             if (!site->is_object()) throw BadKey{"site"};
             for (std::size_t i = 0; i < kSiteSettings; ++i) {
-                const std::string key(SpecOf(static_cast<SiteSetting>(i)).key);
+                const std::string key(BoxOf(static_cast<SiteSetting>(i)).key);
                 const auto box = site->find(key);
                 if (box == site->end()) continue;  // the default stands
                 if (box->is_null()) {
@@ -137,7 +137,7 @@ std::string WriteDesign(const Design& design) {
     file["inputs"] = std::move(inputs);
     Json site = Json::object();
     for (std::size_t i = 0; i < kSiteSettings; ++i) {
-        const std::string key(SpecOf(static_cast<SiteSetting>(i)).key);
+        const std::string key(BoxOf(static_cast<SiteSetting>(i)).key);
         site[key] = design.Site[i].empty() ? Json(nullptr) : Json(design.Site[i]);
     }
     file["site"] = std::move(site);

@@ -16,7 +16,7 @@ using Setting = SiteSetting;
 
 namespace {
 
-constexpr std::array<SiteSettingSpec, kSiteSettings> kSpecs{{
+constexpr std::array<SiteSettingBox, kSiteSettings> kBoxes{{
     {"volume", s::kVolume, "1", false},
     {"waste", s::kWaste, "0", false},
     {"bag", s::kBag, "50", false},
@@ -61,9 +61,9 @@ struct Read {
 };
 
 Read ReadSetting(Setting setting, const std::string& text, const NumberLocale& locale) {
-    const SiteSettingSpec& spec = SpecOf(setting);
+    const SiteSettingBox& box = BoxOf(setting);
     const bool blank = text.find_first_not_of(" \t") == std::string::npos;
-    if (blank && spec.optional) return {};
+    if (blank && box.optional) return {};
     try {
         const double value = TextToDouble(text, locale);
         const Range range = RangeOf(setting);
@@ -187,14 +187,14 @@ const std::array<std::string_view, 9> kPourNames{
 const std::array<std::string_view, 6> kCostNames{"cement",    "sand",  "stone",
                                                  "admixture", "total", "per_m3"};
 
-const SiteSettingSpec& SpecOf(SiteSetting setting) {
-    return kSpecs[static_cast<std::size_t>(setting)];
+const SiteSettingBox& BoxOf(SiteSetting setting) {
+    return kBoxes[static_cast<std::size_t>(setting)];
 }
 
 SiteSettings DefaultSiteSettings() {
     SiteSettings settings;
     for (std::size_t i = 0; i < kSiteSettings; ++i)
-        settings[i] = std::string(kSpecs[i].defaultText);
+        settings[i] = std::string(kBoxes[i].defaultText);
     return settings;
 }
 
@@ -284,7 +284,7 @@ SiteSheet ComputeSiteSheet(const SiteBasis& basis, const SiteSettings& settings,
 }
 
 std::string RangeMessage(SiteSetting setting) {
-    std::string message(SpecOf(setting).caption);
+    std::string message(BoxOf(setting).caption);
     if (setting == Setting::Volume) return message.append(s::kVolumeRange);
     if (setting >= Setting::PriceCement) return message.append(s::kPriceRange);
     const Range range = RangeOf(setting);

@@ -31,13 +31,15 @@ enum class SiteSetting : std::size_t {
 };
 inline constexpr std::size_t kSiteSettings = 10;
 
-struct SiteSettingSpec {
+// One box of the sheet's settings: how a design file keys it, its caption,
+// and the text it starts with.
+struct SiteSettingBox {
     std::string_view key;      // in a design file's "site" object
     std::string_view caption;  // the box's caption
     std::string_view defaultText;
     bool optional;  // an empty box gives no figure rather than a refusal
 };
-const SiteSettingSpec& SpecOf(SiteSetting setting);
+const SiteSettingBox& BoxOf(SiteSetting setting);
 
 // The boxes' texts, as typed; an empty text is an empty box.
 using SiteSettings = std::array<std::string, kSiteSettings>;

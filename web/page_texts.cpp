@@ -96,11 +96,11 @@ val PageTexts() {
     set("densityNote", ss::kDensityNote);
     val settings = val::array();
     for (std::size_t i = 0; i < presentation::kSiteSettings; ++i) {
-        const auto& spec = presentation::SpecOf(static_cast<presentation::SiteSetting>(i));
+        const auto& box = presentation::BoxOf(static_cast<presentation::SiteSetting>(i));
         val setting = val::object();
-        setting.set("key", std::string(spec.key));
-        setting.set("caption", std::string(spec.caption));
-        setting.set("default", std::string(spec.defaultText));
+        setting.set("key", std::string(box.key));
+        setting.set("caption", std::string(box.caption));
+        setting.set("default", std::string(box.defaultText));
         settings.call<void>("push", setting);
     }
     texts.set("siteSettings", settings);
