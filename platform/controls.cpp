@@ -18,6 +18,29 @@ FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
 void FormLabel::makeSelectable() {
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     setFocusPolicy(Qt::ClickFocus);
+    condensable_ = true;
+}
+
+void FormLabel::setCaption(const QString& caption) {
+    setText(caption);
+    if (condensable_) condenseToFit();
+}
+
+// A few computed values outgrow their boxes: a surface moisture printed to
+// fifteen figures ("0.0700000000000001%") or a slump with its tolerance.
+// Wrapping would push the end onto the next row and cutting would lose
+// figures, so the face is narrowed just enough for the whole text to fit,
+// never below half its width. Short values keep the face as it is.
+void FormLabel::condenseToFit() {
+    constexpr int kNarrowest = 50;
+    QFont narrowed = font();
+    const QRect room = contentsRect();
+    const int flags = int(alignment()) | Qt::TextWordWrap;
+    for (int stretch = 100; stretch >= kNarrowest; --stretch) {
+        narrowed.setStretch(stretch);
+        if (room.contains(QFontMetrics(narrowed, this).boundingRect(room, flags, text()))) break;
+    }
+    setFont(narrowed);
 }
 
 void FormCommandButton::keyPressEvent(QKeyEvent* event) {

@@ -18,16 +18,21 @@ class FormLabel : public QLabel {
 public:
     explicit FormLabel(QWidget* parent);
     // Lets the mouse select the text for Ctrl+C; the label then takes the
-    // focus by a click, never by Tab.
+    // focus by a click, never by Tab. Its text is a computed value and is
+    // narrowed to fit, as condenseToFit does.
     void makeSelectable();
     // The caption exactly as set, blanks included; wraps at blanks.
-    void setCaption(const QString& caption) { setText(caption); }
+    void setCaption(const QString& caption);
     QString caption() const { return text(); }
 signals:
     void mouseMoved();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void condenseToFit();
+    bool condensable_ = false;
 };
 
 // A command that Enter and Return press, as Space does.

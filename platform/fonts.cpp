@@ -30,12 +30,12 @@ QFont FontFor(FontRole role) {
             break;
         case FontRole::TitleBold12:
             font = QFont(QStringLiteral("MS Sans Serif"));
-            font.setPointSizeF(12);
+            font.setPointSizeF(12 * kUiSizeFactor);
             font.setBold(true);
             break;
         case FontRole::CaptionBold975:
             font = QFont(QStringLiteral("MS Sans Serif"));
-            font.setPointSizeF(9.75);
+            font.setPointSizeF(9.75 * kUiSizeFactor);
             font.setBold(true);
             break;
     }

@@ -111,6 +111,25 @@ void ApplyColours(QWidget* widget, const ControlRow& row, Rgb containerBack) {
     widget->setPalette(palette);
 }
 
+// A label whose right end runs under a control drawn above it, over its
+// whole height, wraps its text short of that control's edge: a two-line value
+// box that runs under the next frame breaks its text before the frame
+// instead of hiding the end beneath it.
+void WrapShortOfCover(QWidget* label) {
+    const QObjectList& siblings = label->parentWidget()->children();
+    const QRect own = label->geometry();
+    int clearTo = own.right();
+    for (qsizetype i = siblings.indexOf(label) + 1; i < siblings.size(); ++i) {
+        const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+        if (!above) continue;
+        const QRect cover = above->geometry();
+        if (cover.left() > own.left() && cover.left() <= own.right() && cover.top() <= own.top() &&
+            cover.bottom() >= own.bottom())
+            clearTo = std::min(clearTo, cover.left() - 1);
+    }
+    label->setContentsMargins(0, 0, own.right() - clearTo, 0);
+}
+
 }  // namespace
 
 Controls BuildControls(QWidget* window, std::span<const ControlRow> rows, Rgb windowBack,
@@ -152,15 +171,23 @@ Controls BuildControls(QWidget* window, std::span<const ControlRow> rows, Rgb wi
         widget->show();
     }
     // Within a container, labels lie beneath frames (a frame covers a label
-    // it overlaps), a label later in the table above an earlier one (a value
-    // above the caption it follows), and command buttons above everything.
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-        if (row->kind == ControlKind::Label || row->kind == ControlKind::ValueLabel)
-            controls.find(FromUtf8(row->name))->lower();
-    }
+    // it overlaps), a label further down above one higher up (the rectangles
+    // of consecutive rows overlap by a twip row, where the upper row's box
+    // is empty), on one row a label later in the table above an earlier one
+    // (a value above the caption it follows), and command buttons above
+    // everything.
+    std::vector<const ControlRow*> labels;
+    for (const ControlRow& row : rows)
+        if (row.kind == ControlKind::Label || row.kind == ControlKind::ValueLabel)
+            labels.push_back(&row);
+    std::stable_sort(labels.begin(), labels.end(),
+                     [](const ControlRow* a, const ControlRow* b) { return a->top < b->top; });
+    for (auto row = labels.rbegin(); row != labels.rend(); ++row)
+        controls.find(FromUtf8((*row)->name))->lower();
     for (const ControlRow& row : rows) {
         if (row.kind == ControlKind::CommandButton) controls.find(FromUtf8(row.name))->raise();
     }
+    for (const ControlRow* row : labels) WrapShortOfCover(controls.find(FromUtf8(row->name)));
 
     std::vector<const ControlRow*> focusable;
     for (const ControlRow& row : rows)
