@@ -22,10 +22,12 @@ public:
     void setPaperA4() override { device().setPageSize(QPageSize(QPageSize::A4)); }
     void setPortrait() override { device().setPageOrientation(QPageLayout::Portrait); }
     void setFontName(const QString& family) override {
-        // Without the named face, the substitute is drawn larger at the same
-        // size, so the size is scaled to keep the lines where they belong.
+        // Without the named face, the substitute is drawn larger and wider at
+        // the same size, so it is scaled to keep the lines where they belong
+        // and narrowed to keep them on the page.
         const bool installed = FontInstalled(family);
         font_.setFamily(installed ? family : QString::fromLatin1(kReportSubstitute));
+        font_.setStretch(installed ? 100 : kReportSubstituteStretch);
         scale_ = installed ? 1.0 : kReportSubstituteScale;
         applySize();
     }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Prints the worked design's report through CUPS to a PDF queue made the
 # system default, and checks the page that arrives: one A4 portrait page, 44
-# lines in order at their places, bold where the layout wants it, a Thai font
-# embedded. Then checks that a queue rejecting jobs, and no default printer at
+# lines in order at their places and wholly inside the printable area, bold
+# where the layout wants it, a Thai font embedded. Then checks that a queue rejecting jobs, and no default printer at
 # all, are told to the engineer.
 # Uses the running cupsd, or starts one (as root, through sudo otherwise) and
 # stops it afterwards.
@@ -50,8 +50,10 @@ ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 "${as_root[@]}" lpadmin -p "$queue" -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
 # The printable area of A4 on this queue, "left bottom right top" in points
 # from the page's lower left corner; the report is placed from its top left.
-read -r area_left _ _ area_top < <(zcat -f "$ppd" | sed -n 's|^\*ImageableArea A4/A4: "\(.*\)"|\1|p')
+read -r area_left area_bottom area_right area_top \
+  < <(zcat -f "$ppd" | sed -n 's|^\*ImageableArea A4/A4: "\(.*\)"|\1|p')
 area_top=$(python3 -c "print(842 - $area_top)")
+area_bottom=$(python3 -c "print(842 - $area_bottom)")
 "${as_root[@]}" lpadmin -d "$queue"
 touch "$work/stamp"
 sleep 1
@@ -78,8 +80,9 @@ if [[ -z $arrived ]]; then echo "FAIL: no PDF arrived from the queue"; exit 1; f
 pdfinfo "$work/arrived.pdf" > "$work/arrived.info"
 pdftohtml -xml -zoom 1 -i -fontfullname -stdout -q "$work/sent.pdf" > "$work/sent.xml"
 pdffonts "$work/sent.pdf" > "$work/sent.fonts"
+pdftotext -bbox "$work/sent.pdf" "$work/sent.bbox.html"
 python3 tests/windows/details/check_report_pdf.py "$work/arrived.info" "$work/sent.xml" \
-  "$work/sent.fonts" "$area_left" "$area_top"
+  "$work/sent.fonts" "$area_left" "$area_top" "$work/sent.bbox.html" "$area_right" "$area_bottom"
 if [[ -n $png ]]; then
   mkdir -p "$(dirname "$png")"
   pdftoppm -png -r 80 -singlefile "$work/arrived.pdf" "${png%.png}" 2>/dev/null

@@ -1,9 +1,10 @@
 """Checks the report page a real print produced.
 
 Arguments: pdfinfo output of the PDF that arrived, pdftohtml -xml (zoom 1) of
-the document the program sent, pdffonts of that document, and the left and top
+the document the program sent, pdffonts of that document, the left and top
 edges (pt) of the queue's printable area on the page, which the report's
-twips count from.
+twips count from, pdftotext -bbox of the sent document, and the right and
+bottom edges of the printable area.
 """
 import re
 import sys
@@ -88,6 +89,22 @@ else:
             fail("line %d does not read %r: %r" % (number, needle, lines[number - 1]["text"]))
     if abs((lines[12]["left"] - lines[11]["left"]) - 5.0) > 1.0:
         fail("line 13 is not 100 twips right of line 12")
+
+# Every word's box lies inside the printable area, and the longest line ends
+# with its unit: text past the page's edge is dropped by the extraction.
+if len(sys.argv) > 8:
+    area = (AREA_LEFT, AREA_TOP, float(sys.argv[7]), float(sys.argv[8]))
+    words = ET.parse(sys.argv[6]).getroot().iter("{http://www.w3.org/1999/xhtml}word")
+    boxes = [(float(w.get("yMin")), float(w.get("xMin")), float(w.get("xMax")), float(w.get("yMax")),
+              w.text or "") for w in words]
+    for top, left, right, bottom, word in boxes:
+        if left < area[0] - 0.5 or right > area[2] + 0.5 or top < area[1] - 0.5 or bottom > area[3] + 0.5:
+            fail("word %r at %.1f..%.1f x %.1f..%.1f pt leaves the printable area %s"
+                 % (word, left, right, top, bottom, area))
+    line4_top = AREA_TOP + Y[3] / 20.0
+    line4 = sorted((left, word) for top, left, _, _, word in boxes if 0 <= top - line4_top < 8)
+    if not line4 or not line4[-1][1].endswith("ซม."):
+        fail("line 4 does not end with its unit: %r" % [word for _, word in line4])
 
 font_list = open(sys.argv[3], encoding="utf-8", errors="replace").read()
 thai = [l for l in font_list.splitlines() if re.search(r"Umpush|Cordia|Loma|Garuda|Waree|Norasi|Kinnari", l)]
