@@ -34,6 +34,16 @@ QIcon RedDiscIcon() {
     });
 }
 
+QIcon ChevronIcon() {
+    return IconOf([](QPainter& p, double s) {
+        p.setPen(QPen(Qt::black, s / 10));
+        for (double x : {0.25, 0.5}) {
+            p.drawPolyline(QPolygonF{QPointF(s * x, s * 0.25), QPointF(s * (x + 0.2), s * 0.5),
+                                     QPointF(s * x, s * 0.75)});
+        }
+    });
+}
+
 QIcon SpeechBubbleIcon() {
     return IconOf([](QPainter& p, double s) {
         p.fillRect(QRectF(0, 0, s, s), Qt::black);

@@ -22,6 +22,7 @@ void FormLabel::makeSelectable() {
 }
 
 void FormLabel::setCaption(const QString& caption) {
+    if (caption == text()) return;
     setText(caption);
     if (condensable_) condenseToFit();
 }
@@ -33,13 +34,26 @@ void FormLabel::setCaption(const QString& caption) {
 // never below half its width. Short values keep the face as it is.
 void FormLabel::condenseToFit() {
     constexpr int kNarrowest = 50;
-    QFont narrowed = font();
     const QRect room = contentsRect();
+    // Nearly every value fits on one line at full width: that is settled
+    // without laying the text out.
+    const QFontMetrics metrics = fontMetrics();
+    if (stretch_ == 100 && metrics.height() <= room.height() &&
+        metrics.horizontalAdvance(text()) <= room.width())
+        return;
     const int flags = int(alignment()) | Qt::TextWordWrap;
-    for (int stretch = 100; stretch >= kNarrowest; --stretch) {
-        narrowed.setStretch(stretch);
-        if (room.contains(QFontMetrics(narrowed, this).boundingRect(room, flags, text()))) break;
-    }
+    QFont trial = font();
+    const auto fitsAt = [&](int stretch) {
+        trial.setStretch(stretch);
+        return room.contains(QFontMetrics(trial, this).boundingRect(room, flags, text()));
+    };
+    int stretch = 100;
+    while (stretch > kNarrowest && !fitsAt(stretch)) --stretch;
+    // A new font relays the label out: only when the width changes.
+    if (stretch == stretch_) return;
+    stretch_ = stretch;
+    QFont narrowed = font();
+    narrowed.setStretch(stretch);
     setFont(narrowed);
 }
 

@@ -33,6 +33,7 @@ protected:
 private:
     void condenseToFit();
     bool condensable_ = false;
+    int stretch_ = 100;  // percent of the face's width the text is drawn at
 };
 
 // A command that Enter and Return press, as Space does.

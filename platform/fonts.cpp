@@ -2,9 +2,8 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QStyle>
-#include <QStyleFactory>
 
+#include "classic_style.h"
 #include "thai_qt_texts.h"
 
 namespace krv1::platform {
@@ -12,33 +11,30 @@ namespace krv1::platform {
 void SetUpAppearance() {
     // Qt's own dialogs and menus speak Thai like the rest of the program.
     InstallThaiQtTexts();
-    // The classic Windows look: flat etched frames that leave the layout's
-    // back colours as they are.
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
-        QApplication::setStyle(style);
+    QApplication::setStyle(new ClassicStyle);
     for (const char* windowsFace : {"MS Sans Serif", "Tahoma", "Microsoft Sans Serif"})
         QFont::insertSubstitution(QString::fromLatin1(windowsFace), QString::fromLatin1(kUiFamily));
     QFont ui(QString::fromLatin1(kUiFamily));
     ui.setPointSizeF(kUiPointSize);
+    ui.setHintingPreference(QFont::PreferNoHinting);
     QApplication::setFont(ui);
 }
 
 QFont FontFor(FontRole role) {
+    // The bold roles are the interface face itself, not "MS Sans Serif"
+    // through its substitution, which would cost a second fallback search.
     QFont font = QApplication::font();
     switch (role) {
         case FontRole::Default:
-            break;
+            return font;
         case FontRole::TitleBold12:
-            font = QFont(QStringLiteral("MS Sans Serif"));
             font.setPointSizeF(12 * kUiSizeFactor);
-            font.setBold(true);
             break;
         case FontRole::CaptionBold975:
-            font = QFont(QStringLiteral("MS Sans Serif"));
             font.setPointSizeF(9.75 * kUiSizeFactor);
-            font.setBold(true);
             break;
     }
+    font.setBold(true);
     return font;
 }
 

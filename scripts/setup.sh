@@ -12,7 +12,7 @@ test_packages=(libgtest-dev libbenchmark-dev clang-format
                python3 clang libclang-rt-14-dev desktop-file-utils appstream shared-mime-info dpkg-dev
                file)
 
-bench_packages=(libbenchmark-dev hyperfine time python3)
+bench_packages=(libbenchmark-dev hyperfine time python3 xvfb xauth x11-utils openbox)
 
 wanted=("${build_packages[@]}")
 case "${1:-run}" in
