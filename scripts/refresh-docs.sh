@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Refreshes the pictures in docs/: the main window after the first worked
-# design, the printed report page of that design, and the web page at a
-# phone's and a desktop's width.
+# design, the printed report page of that design, the web page at a phone's
+# and a desktop's width, and the details and site sheet of a design with
+# admixture.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
