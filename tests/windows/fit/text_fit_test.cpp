@@ -131,7 +131,7 @@ bool PaintedAfter(const QWidget* upper, const QWidget* lower) {
 QStringList TextFaults(const QWidget* window) {
     struct Shown {
         const QWidget* widget;
-        QList<QRectF> lines;  // in window coordinates
+        Drawn text;  // in window coordinates
     };
     QList<Shown> shown;
     QList<const QWidget*> all;
@@ -139,37 +139,32 @@ QStringList TextFaults(const QWidget* window) {
         if (!widget->isVisibleTo(window) || qobject_cast<const QMenuBar*>(widget->parentWidget()))
             continue;
         all << widget;
-        if (const std::optional<Drawn> drawn = DrawnText(widget)) {
-            Shown text{widget, {}};
-            for (const QRectF& line : drawn->lines) text.lines << InWindow(widget, line);
-            shown << text;
+        if (std::optional<Drawn> drawn = DrawnText(widget)) {
+            for (QRectF& line : drawn->lines) line = InWindow(widget, line);
+            shown << Shown{widget, {drawn->lines, InWindow(widget, drawn->room)}};
         }
     }
     QStringList faults;
-    const auto name = [](const QWidget* widget) { return widget->objectName(); };
+    const auto fault = [&](const QWidget* widget, const QRectF& line, const QString& what) {
+        faults << widget->objectName() + QStringLiteral(": text ") + QDebug::toString(line) + what;
+    };
     for (const Shown& text : shown) {
-        const std::optional<Drawn> drawn = DrawnText(text.widget);
-        for (const QRectF& line : drawn->lines) {
-            if (!drawn->room.contains(line))
-                faults << QStringLiteral("%1: text %2 leaves %3")
-                              .arg(name(text.widget), QDebug::toString(line),
-                                   QDebug::toString(drawn->room));
-        }
+        for (const QRectF& line : text.text.lines)
+            if (!text.text.room.contains(line))
+                fault(text.widget, line,
+                      QStringLiteral(" leaves ") + QDebug::toString(text.text.room));
         for (const QWidget* other : all) {
             if (other == text.widget || !PaintedAfter(other, text.widget)) continue;
-            const QRectF cover = InWindow(other, QRectF(other->rect()));
-            QList<QRectF> ink{cover};
+            QList<QRectF> above{InWindow(other, QRectF(other->rect()))};
             if (!Opaque(other)) {
-                ink.clear();
+                above.clear();
                 for (const Shown& o : shown)
-                    if (o.widget == other) ink = o.lines;
+                    if (o.widget == other) above = o.text.lines;
             }
-            for (const QRectF& line : text.lines)
-                for (const QRectF& above : ink)
-                    if (line.intersects(above))
-                        faults << QStringLiteral("%1: text %2 under %3 %4")
-                                      .arg(name(text.widget), QDebug::toString(line), name(other),
-                                           QDebug::toString(above));
+            for (const QRectF& line : text.text.lines)
+                for (const QRectF& ink : above)
+                    if (line.intersects(ink))
+                        fault(text.widget, line, QStringLiteral(" under ") + other->objectName());
         }
     }
     return faults;
