@@ -13,9 +13,9 @@ namespace krv1::platform {
 inline constexpr const char* kUiFamily = "Loma";
 // The layouts were drawn for a face whose Thai line is 13 px at 8 pt; Loma's
 // is 18 px there, one more than a 255-twip row, and two lines overrun a
-// 495-twip box. At 15/16 of each size the layouts name, Loma's hinting gives
-// a 16 px line (8 pt becomes 7.5), so every row holds its line and every
-// two-line box its two, and the widest fixed caption fits its width.
+// 495-twip box. At 15/16 of each size the layouts name, Loma's line is 16 px
+// (8 pt becomes 7.5), so every row holds its line and every two-line box its
+// two, and the widest fixed caption fits its width.
 inline constexpr double kUiSizeFactor = 15.0 / 16.0;
 inline constexpr double kUiPointSize = 8.0 * kUiSizeFactor;
 
