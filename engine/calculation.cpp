@@ -87,13 +87,12 @@ MixDesign Design(const MixInput& input, MixState state, const NumberLocale& loca
     // With every input usable, only the admixture amount (a huge dosage) can
     // leave the 16-bit range in the proportioning.
     Require([&] { ProportionMix(input, state); }, FaultyInput::Dosage, text::kResultOutOfRange);
-    Require([&] { AdjustForMoisture(input.SandMoistureText, state, locale); },
+    double surface = 0;
+    Require([&] { surface = AdjustForMoisture(input.SandMoistureText, state, locale); },
             FaultyInput::SandMoisture, text::kResultOutOfRange);
-    // The account's surface moisture and excess water are worked out afresh
-    // from the moisture text, exactly as the correction itself does.
-    const double surface = SurfaceMoisture(input.SandMoistureText, locale);
-    const double excess =
-        ExcessWater(RoundedSand(state), SurfaceMoisture(input.SandMoistureText, locale));
+    // The account shows the surface moisture and excess water the correction
+    // itself worked with.
+    const double excess = ExcessWater(RoundedSand(state), surface);
     const MixDesign design{state, RoundedMix(state), AdjustedMix(state), surface, excess};
     // Sand so wet that it brings more than the mixing water cannot be batched.
     if (design.Adjusted.Water < 0) throw Refuse(FaultyInput::SandMoisture, text::kWaterNegative);
@@ -105,14 +104,13 @@ MixDesign Design(const MixInput& input, MixState state, const NumberLocale& loca
 CalculationResult CalculateMix(const MixInput& input, const MixState& previous,
                                const NumberLocale& locale) noexcept {
     try {
-        return CalculationResult{Design(input, previous, locale), std::nullopt};
+        return Design(input, previous, locale);
     } catch (const Refusal& refusal) {
-        return CalculationResult{std::nullopt, CalculationError{refusal.input, refusal.message}};
+        return CalculationError{refusal.input, refusal.message};
     } catch (...) {
-        // Out of memory is the only thing left; still never end the program.
-        return CalculationResult{
-            std::nullopt,
-            CalculationError{FaultyInput::Strength, std::string(text::kResultOutOfRange)}};
+        // Out of memory is the only thing left. No input is to blame; the
+        // program goes on and nothing shown changes.
+        return CalculationError{std::nullopt, std::string(text::kUnexpectedFailure)};
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "mix_input.h"
 #include "mix_state.h"
@@ -25,7 +26,9 @@ enum class FaultyInput {
 };
 
 struct CalculationError {
-    FaultyInput Input;
+    // The input to correct; none when the failure lies with no input (the
+    // machine ran out of memory).
+    std::optional<FaultyInput> Input;
     std::string Message;  // the Thai message to show
 };
 
@@ -39,11 +42,17 @@ struct MixDesign {
     double ExcessWater = 0;
 };
 
-struct CalculationResult {
-    std::optional<MixDesign> Design;
-    std::optional<CalculationError> Error;
-    bool ok() const { return Design.has_value(); }
-};
+// Either the design or why there is none, never both and never neither.
+using CalculationResult = std::variant<MixDesign, CalculationError>;
+inline const MixDesign* DesignOf(const CalculationResult& result) {
+    return std::get_if<MixDesign>(&result);
+}
+inline const CalculationError* ErrorOf(const CalculationResult& result) {
+    return std::get_if<CalculationError>(&result);
+}
+// A pointer into a temporary result would dangle.
+const MixDesign* DesignOf(const CalculationResult&&) = delete;
+const CalculationError* ErrorOf(const CalculationResult&&) = delete;
 
 CalculationResult CalculateMix(const MixInput& input, const MixState& previous,
                                const NumberLocale& locale = {}) noexcept;

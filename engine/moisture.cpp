@@ -17,22 +17,21 @@ double ExcessWater(double roundedSand, double surfaceMoisture) {
     return (roundedSand * surfaceMoisture) / 100;
 }
 
-void AdjustForMoisture(std::string_view sandMoistureText, MixState& state,
-                       const NumberLocale& locale) {
+double AdjustForMoisture(std::string_view sandMoistureText, MixState& state,
+                         const NumberLocale& locale) {
     // The correction works on the batched (rounded) sand and the unrounded
     // water; rounding to whole units and then to batching resolution comes
     // only afterwards.
-    double surface = SurfaceMoisture(sandMoistureText, locale);
-    double sand = RoundedSand(state);
+    const double surface = SurfaceMoisture(sandMoistureText, locale);
+    const double sand = RoundedSand(state);
     state.V5 = ToSingle(sand + (surface * sand) / 100);
     state.V6 = FloatToInteger(state.V5);
     state.V7 = BatchOffset(state.V6, kKgUnit);
 
-    surface = SurfaceMoisture(sandMoistureText, locale);
-    sand = RoundedSand(state);
     state.V8 = ToSingle(state.W - ExcessWater(sand, surface));
     state.V9 = FloatToInteger(state.V8);
     state.V10 = BatchOffset(state.V9, kKgUnit);
+    return surface;
 }
 
 BatchQuantities AdjustedMix(const MixState& state) {

@@ -24,10 +24,11 @@ double RoundedSand(const MixState& state);
 // Water the sand brings in, kg = litres: rounded sand x surface moisture / 100.
 double ExcessWater(double roundedSand, double surfaceMoisture);
 
-// Assigns V5..V10 from W, WSAND and V2. Throws ConversionError for a
-// moisture that is no number or that drives sand or water out of range.
-void AdjustForMoisture(std::string_view sandMoistureText, MixState& state,
-                       const NumberLocale& locale = {});
+// Assigns V5..V10 from W, WSAND and V2 and returns the surface moisture it
+// worked with. Throws ConversionError for a moisture that is no number or
+// that drives sand or water out of range.
+double AdjustForMoisture(std::string_view sandMoistureText, MixState& state,
+                         const NumberLocale& locale = {});
 
 // The batch after the correction: cement, stone and admixture unchanged.
 BatchQuantities AdjustedMix(const MixState& state);

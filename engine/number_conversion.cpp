@@ -162,10 +162,6 @@ float ToSingle(double value) {
     return static_cast<float>(value);
 }
 
-int16_t CheckedAdd(int16_t a, int16_t b) {
-    return FloatToInteger(static_cast<double>(static_cast<int>(a) + static_cast<int>(b)));
-}
-
 int16_t CheckedSubtract(int16_t a, int16_t b) {
     return FloatToInteger(static_cast<double>(static_cast<int>(a) - static_cast<int>(b)));
 }

@@ -29,8 +29,7 @@ double RoundHalfEven(double value);
 // Narrowing to single precision; Overflow when the value exceeds a float.
 float ToSingle(double value);
 
-// 16-bit integer sum and difference; Overflow outside -32768..32767.
-int16_t CheckedAdd(int16_t a, int16_t b);
+// 16-bit integer difference; Overflow outside -32768..32767.
 int16_t CheckedSubtract(int16_t a, int16_t b);
 
 }  // namespace krv1

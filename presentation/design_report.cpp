@@ -5,15 +5,16 @@ namespace krv1::presentation {
 DesignReport ReportOfDesign(const Design& design) {
     DesignReport report;
     const CalculationResult result = CalculateMix(design.Input, MixState{}, design.Locale);
-    if (!result.ok()) {
-        report.Refusal = result.Error;
+    const MixDesign* mix = DesignOf(result);
+    if (!mix) {
+        report.Refusal = *ErrorOf(result);
         return report;
     }
-    report.Panels = ResultPanelTexts(*result.Design, design.Locale);
-    report.Account = DetailsValueTexts(design.Input, *result.Design, design.Locale);
+    report.Panels = ResultPanelTexts(*mix, design.Locale);
+    report.Account = DetailsValueTexts(design.Input, *mix, design.Locale);
     report.Lines = ReportLines(report.Account, design.Engineer);
-    report.PanelsPlainText = ResultPanelsPlainText(*result.Design, design.Locale);
-    report.Basis = BasisOf(*result.Design);
+    report.PanelsPlainText = ResultPanelsPlainText(*mix, design.Locale);
+    report.Basis = BasisOf(*mix);
     return report;
 }
 

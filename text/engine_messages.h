@@ -29,5 +29,7 @@ inline constexpr std::string_view kWaterNegative =
     "ความชื้นทรายสูงเกินไปจนปริมาณน้ำที่ต้องเติมเป็นค่าลบ กรุณาตรวจสอบความชื้นทราย";
 inline constexpr std::string_view kResultOutOfRange =
     "ค่าที่ใส่ทำให้ผลการคำนวณเกินขอบเขตที่โปรแกรมรองรับ กรุณาตรวจสอบข้อมูล";
+// A failure that no input explains, such as the machine running out of memory.
+inline constexpr std::string_view kUnexpectedFailure = "เกิดข้อผิดพลาดที่ไม่คาดคิด กรุณาตรวจสอบข้อมูลอีกครั้ง";
 
 }  // namespace krv1::text

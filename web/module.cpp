@@ -39,7 +39,9 @@ val CalculateDesign(const std::string& designText) {
     if (!reading.Read) return Refusal("design", reading.Message);
     const presentation::DesignReport report = presentation::ReportOfDesign(*reading.Read);
     if (report.Refusal)
-        return Refusal(presentation::FieldOf(report.Refusal->Input), report.Refusal->Message);
+        return Refusal(report.Refusal->Input ? presentation::FieldOf(*report.Refusal->Input)
+                                             : std::string_view("design"),
+                       report.Refusal->Message);
 
     val panel = val::object();
     panel.set("before", PanelObject(report.Panels.BeforeCorrection));

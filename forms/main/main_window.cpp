@@ -154,16 +154,18 @@ QWidget* MainWindow::controlOf(FaultyInput input) const {
 
 void MainWindow::calculate() {
     const MixInput input = readInput();
-    const CalculationResult result = CalculateMix(input, state_, locale_);
-    if (!result.ok()) {
+    // Every press works the method's sheet afresh: no figure of an earlier
+    // calculation reaches this one.
+    const CalculationResult result = CalculateMix(input, MixState{}, locale_);
+    if (const CalculationError* error = ErrorOf(result)) {
         // Nothing changes: the panels keep the last good results.
-        platform::ShowMessage(this, platform::FromUtf8(result.Error->Message));
-        controlOf(result.Error->Input)->setFocus(Qt::OtherFocusReason);
+        platform::ShowMessage(this, platform::FromUtf8(error->Message));
+        if (error->Input) controlOf(*error->Input)->setFocus(Qt::OtherFocusReason);
         return;
     }
-    state_ = result.Design->State;
-    calculated_ = CalculatedDesign{input, *result.Design};
-    showResults(*result.Design);
+    const MixDesign& design = *DesignOf(result);
+    calculated_ = CalculatedDesign{input, design};
+    showResults(design);
     control<QPushButton>(m::kDetailsCommand)->setEnabled(true);
     reportPdfAction_->setEnabled(true);
     siteSheetAction_->setEnabled(true);

@@ -1,5 +1,5 @@
 // The main window: the engineer's inputs, the hint box, the two result panels
-// and the commands. It owns the calculation state; every figure it shows
+// and the commands. It keeps the last good calculation; every figure it shows
 // comes from the engine and every text from the presentation layer.
 #pragma once
 
@@ -7,7 +7,6 @@
 
 #include "engine/calculation.h"
 #include "engine/mix_input.h"
-#include "engine/mix_state.h"
 #include "engine/number_locale.h"
 #include "platform/form_window.h"
 #include "presentation/design_file.h"
@@ -29,7 +28,6 @@ class MainWindow : public platform::FormWindow {
 public:
     explicit MainWindow(SecondaryWindows& windows);
 
-    const MixState& mixState() const { return state_; }
     // Empty before the first calculation that succeeds.
     const std::optional<CalculatedDesign>& calculated() const { return calculated_; }
 
@@ -81,7 +79,6 @@ private:
 
     SecondaryWindows& windows_;
     NumberLocale locale_;
-    MixState state_;
     std::optional<CalculatedDesign> calculated_;
     QString designPath_;  // the open design file, empty with none
     presentation::Design savedDesign_;

@@ -73,7 +73,6 @@ void MainWindow::startNewDesign() {
     control<QWidget>(m::kDetailsCommand)->setEnabled(false);
     reportPdfAction_->setEnabled(false);
     siteSheetAction_->setEnabled(false);
-    state_ = MixState{};
     calculated_.reset();
 }
 

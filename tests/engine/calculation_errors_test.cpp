@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "engine/calculation.h"
 #include "tests/support/worked_designs.h"
 #include "text/engine_messages.h"
@@ -7,8 +11,8 @@
 namespace krv1 {
 namespace {
 
-// A state that no calculation of the tests below produces, so that any
-// write to it would show.
+// A state that no calculation of the tests below produces: a refusal must
+// not depend on what an earlier calculation left.
 MixState EarlierState() {
     MixState state;
     state.F = 300;
@@ -20,159 +24,171 @@ MixState EarlierState() {
     return state;
 }
 
-struct Refused {
-    FaultyInput input;
+MixInput WithStrength(MixInput input, const char* strength) {
+    input.RequiredStrength = strength;
+    return input;
+}
+MixInput WithDosage(const char* dosage) {
+    MixInput input = testing::WorkedDesignWithAdmixture();
+    input.DosageText = dosage;
+    return input;
+}
+MixInput WithMoisture(const char* moisture) {
+    MixInput input = testing::WorkedDesign();
+    input.SandMoistureText = moisture;
+    return input;
+}
+MixInput Cylinder(const char* strength) {
+    MixInput input = WithStrength(testing::WorkedDesign(), strength);
+    input.Shape = SpecimenShape::Cylinder;
+    return input;
+}
+MixInput Without(std::function<void(MixInput&)> spoil) {
+    MixInput input = testing::WorkedDesign();
+    spoil(input);
+    return input;
+}
+
+std::string OutOfRangeWith(const char* computed) {
+    return std::string(text::kTargetStrengthOutOfRange) + " (คำนวณได้ " + computed + " กก./ตร.ซม.)";
+}
+
+struct RefusalRow {
+    const char* name;
+    MixInput input;
+    FaultyInput faulty;
     std::string message;
 };
 
-Refused RefusalOf(const MixInput& input) {
-    const MixState before = EarlierState();
-    const CalculationResult result = CalculateMix(input, before);
-    EXPECT_FALSE(result.Design.has_value());
-    if (!result.Error) return {FaultyInput::Strength, "<calculated>"};
-    return {result.Error->Input, result.Error->Message};
+std::vector<RefusalRow> Rows() {
+    using F = FaultyInput;
+    const MixInput worked = testing::WorkedDesign();
+    const std::string notNumber(text::kStrengthNotNumber);
+    MixInput noShapeHuge = WithStrength(worked, "999999");
+    noShapeHuge.Shape = SpecimenShape::None;
+    MixInput bothListsEmpty = worked;
+    bothListsEmpty.Slump = SlumpChoice::None;
+    bothListsEmpty.Stone = StoneChoice::None;
+    return {
+        {"StrengthEmpty", WithStrength(worked, ""), F::Strength, notNumber},
+        {"StrengthLetters", WithStrength(worked, "abc"), F::Strength, notNumber},
+        {"StrengthBlank", WithStrength(worked, " "), F::Strength, notNumber},
+        {"StrengthLetterO", WithStrength(worked, "24O"), F::Strength, notNumber},
+        {"NoShape", Without([](MixInput& i) { i.Shape = SpecimenShape::None; }), F::SpecimenShape,
+         std::string(text::kShapeNotChosen)},
+        {"NoShapeIsReportedBeforeTheRange", noShapeHuge, F::SpecimenShape,
+         std::string(text::kShapeNotChosen)},
+        {"TargetAboveTheCurve", WithStrength(worked, "500"), F::Strength, OutOfRangeWith("560")},
+        {"TargetBelowTheCurve", WithStrength(worked, "89.4"), F::Strength, OutOfRangeWith("149")},
+        {"TargetNegative", WithStrength(worked, "-100"), F::Strength, OutOfRangeWith("-40")},
+        {"StrengthBeyondSixteenBits", WithStrength(worked, "40000"), F::Strength,
+         std::string(text::kTargetStrengthOutOfRange)},
+        {"TargetBeyondSixteenBits", WithStrength(worked, "32750"), F::Strength,
+         std::string(text::kTargetStrengthOutOfRange)},
+        {"StrengthBeyondADouble", WithStrength(worked, "1e400"), F::Strength,
+         std::string(text::kTargetStrengthOutOfRange)},
+        // 27300 fits 16 bits; 27300 / 0.833 + 60 does not.
+        {"CylinderTargetBeyondSixteenBits", Cylinder("27300"), F::Strength,
+         std::string(text::kTargetStrengthOutOfRange)},
+        {"NoAdmixtureChoice", Without([](MixInput& i) { i.Admixture = AdmixtureChoice::None; }),
+         F::AdmixtureChoice, std::string(text::kAdmixtureNotChosen)},
+        {"DosageEmpty", WithDosage(""), F::Dosage, std::string(text::kDosageNotNumber)},
+        {"DosageWords", WithDosage("มาก"), F::Dosage, std::string(text::kDosageNotNumber)},
+        {"DosageBeyondSixteenBits", WithDosage("40000"), F::Dosage,
+         std::string(text::kDosageNotNumber)},
+        {"DosageNegative", WithDosage("-250"), F::Dosage, std::string(text::kDosageNegative)},
+        {"DosageNegativeFraction", WithDosage("-0.4"), F::Dosage,
+         std::string(text::kDosageNegative)},
+        {"DosageNegativeGrouped", WithDosage("-1,000"), F::Dosage,
+         std::string(text::kDosageNegative)},
+        {"DosageThatOverflowsTheAdmixture", WithDosage("20000"), F::Dosage,
+         std::string(text::kResultOutOfRange)},
+        {"NoSlumpIsReportedBeforeNoStone", bothListsEmpty, F::Slump,
+         std::string(text::kSlumpNotChosen)},
+        {"NoStone", Without([](MixInput& i) { i.Stone = StoneChoice::None; }), F::StoneSize,
+         std::string(text::kAggregateNotChosen)},
+        {"MoistureEmpty", WithMoisture(""), F::SandMoisture, std::string(text::kMoistureNotNumber)},
+        {"MoistureWords", WithMoisture("ชื้น"), F::SandMoisture,
+         std::string(text::kMoistureNotNumber)},
+        {"MoistureWithPercent", WithMoisture("5%"), F::SandMoisture,
+         std::string(text::kMoistureNotNumber)},
+        {"MoistureBeyondADouble", WithMoisture("1e999"), F::SandMoisture,
+         std::string(text::kMoistureNotNumber)},
+        {"MoistureNegative", WithMoisture("-2"), F::SandMoisture,
+         std::string(text::kMoistureNegative)},
+        {"MoistureJustBelowZero", WithMoisture("-0.01"), F::SandMoisture,
+         std::string(text::kMoistureNegative)},
+        {"MoistureVeryNegative", WithMoisture("-5000"), F::SandMoisture,
+         std::string(text::kMoistureNegative)},
+        // "5,5" read as fifty-five would have given this.
+        {"LessThanNoWater", WithMoisture("55"), F::SandMoisture, std::string(text::kWaterNegative)},
+        {"MoistureThatOverflowsTheSand", WithMoisture("5000"), F::SandMoisture,
+         std::string(text::kResultOutOfRange)},
+        {"MoistureBeyondAFloat", WithMoisture("1e300"), F::SandMoisture,
+         std::string(text::kResultOutOfRange)},
+    };
 }
 
-void ExpectRefused(const MixInput& input, FaultyInput where, std::string_view message) {
-    const Refused refused = RefusalOf(input);
-    EXPECT_EQ(refused.input, where);
-    EXPECT_EQ(refused.message, message);
+class CalculationRefusal : public ::testing::TestWithParam<RefusalRow> {};
+
+TEST_P(CalculationRefusal, NamesTheInputAndItsMessage) {
+    const RefusalRow& row = GetParam();
+    const CalculationResult result = CalculateMix(row.input, EarlierState());
+    const CalculationError* error = ErrorOf(result);
+    ASSERT_NE(error, nullptr) << "calculated";
+    EXPECT_EQ(error->Input, row.faulty);
+    EXPECT_EQ(error->Message, row.message);
 }
 
-TEST(CalculationErrors, StrengthThatIsNoNumber) {
-    for (const char* strength : {"", "abc", " ", "24O"}) {
-        MixInput input = testing::WorkedDesign();
-        input.RequiredStrength = strength;
-        ExpectRefused(input, FaultyInput::Strength, text::kStrengthNotNumber);
-    }
-}
-
-TEST(CalculationErrors, NoShapeChosenIsReportedBeforeTheRange) {
-    MixInput input = testing::WorkedDesign();
-    input.Shape = SpecimenShape::None;
-    ExpectRefused(input, FaultyInput::SpecimenShape, text::kShapeNotChosen);
-    input.RequiredStrength = "999999";
-    ExpectRefused(input, FaultyInput::SpecimenShape, text::kShapeNotChosen);
-}
-
-TEST(CalculationErrors, TargetOutsideTheRatioCurveNamesTheComputedValue) {
-    MixInput input = testing::WorkedDesign();
-    input.RequiredStrength = "500";
-    ExpectRefused(input, FaultyInput::Strength,
-                  "กำลังอัดที่ต้องผลิตต้องอยู่ระหว่าง 150 ถึง 450 กก./ตร.ซม. (คำนวณได้ 560 กก./ตร.ซม.)");
-    input.RequiredStrength = "89.4";
-    ExpectRefused(input, FaultyInput::Strength,
-                  "กำลังอัดที่ต้องผลิตต้องอยู่ระหว่าง 150 ถึง 450 กก./ตร.ซม. (คำนวณได้ 149 กก./ตร.ซม.)");
-    input.RequiredStrength = "-100";
-    ExpectRefused(input, FaultyInput::Strength,
-                  "กำลังอัดที่ต้องผลิตต้องอยู่ระหว่าง 150 ถึง 450 กก./ตร.ซม. (คำนวณได้ -40 กก./ตร.ซม.)");
-}
-
-TEST(CalculationErrors, StrengthTooLargeToComputeHasNoFigure) {
-    MixInput input = testing::WorkedDesign();
-    for (const char* strength : {"40000", "32750", "1e400"}) {
-        input.RequiredStrength = strength;
-        ExpectRefused(input, FaultyInput::Strength, text::kTargetStrengthOutOfRange);
-    }
-    input.Shape = SpecimenShape::Cylinder;
-    input.RequiredStrength = "27300";  // fits 16 bits, 27300 / 0.833 + 60 does not
-    ExpectRefused(input, FaultyInput::Strength, text::kTargetStrengthOutOfRange);
-}
-
-TEST(CalculationErrors, NoAdmixtureChoice) {
-    MixInput input = testing::WorkedDesign();
-    input.Admixture = AdmixtureChoice::None;
-    ExpectRefused(input, FaultyInput::AdmixtureChoice, text::kAdmixtureNotChosen);
-}
+INSTANTIATE_TEST_SUITE_P(EachInput, CalculationRefusal, ::testing::ValuesIn(Rows()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalculationErrors, DosageIsReadOnlyWithAdmixture) {
-    MixInput input = testing::WorkedDesignWithAdmixture();
-    for (const char* dosage : {"", "มาก", "40000"}) {
-        input.DosageText = dosage;
-        ExpectRefused(input, FaultyInput::Dosage, text::kDosageNotNumber);
-    }
-    for (const char* dosage : {"-250", "-0.4", "-1,000"}) {
-        input.DosageText = dosage;
-        ExpectRefused(input, FaultyInput::Dosage, text::kDosageNegative);
-    }
+    MixInput input = WithDosage("มาก");
     input.Admixture = AdmixtureChoice::WithoutAdmixture;
-    EXPECT_TRUE(CalculateMix(input, {}).ok());
+    EXPECT_TRUE(std::holds_alternative<MixDesign>(CalculateMix(input, {})));
 }
 
-TEST(CalculationErrors, ListsWithNothingChosen) {
-    MixInput input = testing::WorkedDesign();
-    input.Slump = SlumpChoice::None;
-    input.Stone = StoneChoice::None;
-    ExpectRefused(input, FaultyInput::Slump, text::kSlumpNotChosen);
-    input = testing::WorkedDesign();
-    input.Stone = StoneChoice::None;
-    ExpectRefused(input, FaultyInput::StoneSize, text::kAggregateNotChosen);
-}
-
-TEST(CalculationErrors, MoistureThatIsNoNumber) {
-    for (const char* moisture : {"", "ชื้น", "5%", "1e999"}) {
-        MixInput input = testing::WorkedDesign();
-        input.SandMoistureText = moisture;
-        ExpectRefused(input, FaultyInput::SandMoisture, text::kMoistureNotNumber);
-    }
-}
-
-TEST(CalculationErrors, NegativeMoistureAndLessThanNoWater) {
-    MixInput input = testing::WorkedDesign();
-    for (const char* moisture : {"-2", "-0.01", "-5000"}) {
-        input.SandMoistureText = moisture;
-        ExpectRefused(input, FaultyInput::SandMoisture, text::kMoistureNegative);
-    }
-    input.SandMoistureText = "55";  // "5,5" read as fifty-five would have given this
-    ExpectRefused(input, FaultyInput::SandMoisture, text::kWaterNegative);
-}
-
-TEST(CalculationErrors, ResultsBeyondSixteenBitsNameTheirInput) {
-    MixInput input = testing::WorkedDesignWithAdmixture();
-    input.DosageText = "20000";
-    ExpectRefused(input, FaultyInput::Dosage, text::kResultOutOfRange);
-    input = testing::WorkedDesign();
-    for (const char* moisture : {"5000", "1e300"}) {
-        input.SandMoistureText = moisture;
-        ExpectRefused(input, FaultyInput::SandMoisture, text::kResultOutOfRange);
-    }
-}
-
+// Each input put right in turn: the next one in reading order is reported.
 TEST(CalculationErrors, TheFirstFailureInReadingOrderIsReported) {
-    MixInput input;  // everything empty or unchosen
-    ExpectRefused(input, FaultyInput::Strength, text::kStrengthNotNumber);
-    input.RequiredStrength = "240";
-    ExpectRefused(input, FaultyInput::SpecimenShape, text::kShapeNotChosen);
-    input.Shape = SpecimenShape::Cube;
-    ExpectRefused(input, FaultyInput::AdmixtureChoice, text::kAdmixtureNotChosen);
-    input.Admixture = AdmixtureChoice::WithAdmixture;
-    ExpectRefused(input, FaultyInput::Dosage, text::kDosageNotNumber);
-    input.DosageText = "-250";
-    ExpectRefused(input, FaultyInput::Dosage, text::kDosageNegative);
-    input.DosageText = "250";
-    ExpectRefused(input, FaultyInput::Slump, text::kSlumpNotChosen);
-    input.Slump = SlumpChoice::Slump7_5;
-    ExpectRefused(input, FaultyInput::StoneSize, text::kAggregateNotChosen);
-    input.Stone = StoneChoice::OneInch;
-    ExpectRefused(input, FaultyInput::SandMoisture, text::kMoistureNotNumber);
-    input.SandMoistureText = "-3";
-    ExpectRefused(input, FaultyInput::SandMoisture, text::kMoistureNegative);
-    input.SandMoistureText = "30";
-    ExpectRefused(input, FaultyInput::SandMoisture, text::kWaterNegative);
+    const struct {
+        const char* name;
+        std::function<void(MixInput&)> mend;
+        FaultyInput next;
+        std::string_view message;
+    } steps[] = {
+        {"nothing entered", [](MixInput&) {}, FaultyInput::Strength, text::kStrengthNotNumber},
+        {"strength", [](MixInput& i) { i.RequiredStrength = "240"; }, FaultyInput::SpecimenShape,
+         text::kShapeNotChosen},
+        {"shape", [](MixInput& i) { i.Shape = SpecimenShape::Cube; }, FaultyInput::AdmixtureChoice,
+         text::kAdmixtureNotChosen},
+        {"admixture", [](MixInput& i) { i.Admixture = AdmixtureChoice::WithAdmixture; },
+         FaultyInput::Dosage, text::kDosageNotNumber},
+        {"negative dosage", [](MixInput& i) { i.DosageText = "-250"; }, FaultyInput::Dosage,
+         text::kDosageNegative},
+        {"dosage", [](MixInput& i) { i.DosageText = "250"; }, FaultyInput::Slump,
+         text::kSlumpNotChosen},
+        {"slump", [](MixInput& i) { i.Slump = SlumpChoice::Slump7_5; }, FaultyInput::StoneSize,
+         text::kAggregateNotChosen},
+        {"stone", [](MixInput& i) { i.Stone = StoneChoice::OneInch; }, FaultyInput::SandMoisture,
+         text::kMoistureNotNumber},
+        {"negative moisture", [](MixInput& i) { i.SandMoistureText = "-3"; },
+         FaultyInput::SandMoisture, text::kMoistureNegative},
+        {"soaking moisture", [](MixInput& i) { i.SandMoistureText = "30"; },
+         FaultyInput::SandMoisture, text::kWaterNegative},
+    };
+    MixInput input;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.mend(input);
+        const CalculationResult result = CalculateMix(input, {});
+        const CalculationError* error = ErrorOf(result);
+        ASSERT_NE(error, nullptr);
+        EXPECT_EQ(error->Input, step.next);
+        EXPECT_EQ(error->Message, step.message);
+    }
     input.SandMoistureText = "3";
-    EXPECT_TRUE(CalculateMix(input, {}).ok());
-}
-
-TEST(CalculationErrors, TheCallersStateIsNeverTouched) {
-    // The state is passed by const reference and the result holds no design:
-    // a refused calculation leaves the caller's state exactly as it was.
-    const MixState before = EarlierState();
-    MixInput input = testing::WorkedDesign();
-    input.SandMoistureText = "5000";  // fails at the very last step
-    const MixState copy = before;
-    const CalculationResult result = CalculateMix(input, before);
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(before, copy);
+    EXPECT_TRUE(std::holds_alternative<MixDesign>(CalculateMix(input, {})));
 }
 
 }  // namespace

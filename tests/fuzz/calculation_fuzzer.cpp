@@ -81,12 +81,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     for (const NumberLocale& locale : {NumberLocale{}, NumberLocale{",", "."}}) {
         const CalculationResult result = CalculateMix(input, previous, locale);
-        Require(result.Design.has_value() != result.Error.has_value());
-        if (!result.ok()) {
-            Require(KnownMessage(result.Error->Message));
+        if (const CalculationError* error = ErrorOf(result)) {
+            // Every refusal names the input to correct.
+            Require(error->Input.has_value() && KnownMessage(error->Message));
             continue;
         }
-        const MixDesign& design = *result.Design;
+        const MixDesign& design = *DesignOf(result);
         const MixState& s = design.State;
         Require(s.F >= 150 && s.F <= 450);
         Require(s.VGRAVEL == 1000 - s.W - s.P);

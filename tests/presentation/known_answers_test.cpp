@@ -85,11 +85,12 @@ void ExpectBatch(const BatchQuantities& actual, const BatchQuantities& expected,
 TEST_P(KnownAnswers, BothPanels) {
     const KnownAnswer& answer = GetParam();
     const CalculationResult result = CalculateMix(answer.input, {});
-    ASSERT_TRUE(result.ok()) << result.Error->Message;
-    EXPECT_EQ(result.Design->State.F, answer.target);
-    const ResultTexts texts = ResultPanelTexts(*result.Design, {});
-    ExpectBatch(result.Design->Rounded, answer.before, texts.BeforeCorrection);
-    ExpectBatch(result.Design->Adjusted, answer.after, texts.AfterCorrection);
+    const MixDesign* design = DesignOf(result);
+    ASSERT_NE(design, nullptr) << ErrorOf(result)->Message;
+    EXPECT_EQ(design->State.F, answer.target);
+    const ResultTexts texts = ResultPanelTexts(*design, {});
+    ExpectBatch(design->Rounded, answer.before, texts.BeforeCorrection);
+    ExpectBatch(design->Adjusted, answer.after, texts.AfterCorrection);
 }
 
 TEST(KnownAnswersTable, CoversEveryCellOfTheWaterTableBothWays) {

@@ -60,8 +60,8 @@ const ReportLine kWorkedDesignPage[] = {
 
 DetailsTexts AccountOf(const MixInput& input) {
     const CalculationResult result = CalculateMix(input, {});
-    EXPECT_TRUE(result.ok());
-    return DetailsValueTexts(input, result.Design.value_or(MixDesign{}), {});
+    EXPECT_NE(DesignOf(result), nullptr);
+    return DetailsValueTexts(input, DesignOf(result) ? *DesignOf(result) : MixDesign{}, {});
 }
 
 TEST(ReportLines, WorkedDesignPage) {

@@ -12,8 +12,8 @@ using S = SiteSetting;
 
 SiteBasis BasisOfInput(const MixInput& input) {
     const CalculationResult result = CalculateMix(input, {});
-    EXPECT_TRUE(result.ok());
-    return BasisOf(result.Design.value_or(MixDesign{}));
+    EXPECT_NE(DesignOf(result), nullptr);
+    return BasisOf(DesignOf(result) ? *DesignOf(result) : MixDesign{});
 }
 
 SiteSettings With(std::initializer_list<std::pair<SiteSetting, const char*>> changes) {

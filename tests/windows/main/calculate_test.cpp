@@ -31,8 +31,8 @@ TEST_F(MainWindowTest, WorkedDesignFillsBothPanels) {
     calculate();
     EXPECT_EQ(resultTexts(), kWorkedDesignTexts);
     EXPECT_TRUE(control(m::kDetailsCommand)->isEnabled());
-    EXPECT_EQ(form->mixState().F, 300);
     ASSERT_TRUE(form->calculated().has_value());
+    EXPECT_EQ(form->calculated()->Design.State.F, 300);
     EXPECT_EQ(form->calculated()->Input.SandMoistureText, "5");
 }
 
@@ -48,10 +48,10 @@ TEST_F(MainWindowTest, WorkedDesignWithAdmixtureFillsBothPanels) {
 TEST_F(MainWindowTest, CalculatingTwiceGivesTheSameTexts) {
     enterWorkedDesign();
     calculate();
-    const MixState first = form->mixState();
+    const MixState first = form->calculated()->Design.State;
     calculate();
     EXPECT_EQ(resultTexts(), kWorkedDesignTexts);
-    EXPECT_EQ(form->mixState(), first);
+    EXPECT_EQ(form->calculated()->Design.State, first);
 }
 
 TEST_F(MainWindowTest, ANewDesignReplacesEveryResult) {

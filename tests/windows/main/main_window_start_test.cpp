@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, StartsMaximizedWithNothingChosen) {
     EXPECT_FALSE(control(m::kDetailsCommand)->isEnabled());
     EXPECT_EQ(hint(), QString());
     for (const QString& text : resultTexts()) EXPECT_EQ(text, QString());
-    EXPECT_EQ(form->mixState(), MixState{});
+    EXPECT_FALSE(form->calculated().has_value());
 }
 
 TEST_F(MainWindowTest, ListsHoldTheExactEntriesInOrder) {
