@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#include "forms/details/report_printing.h"
-#include "platform/files.h"
+#include "documents/design_loading.h"
+#include "documents/page_printing.h"
 #include "platform/printer.h"
 #include "platform/utf8_text.h"
 #include "presentation/design_report.h"
@@ -80,19 +80,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 int WriteReport(const CommandLine& line) {
     namespace f = text::design_file;
-    const auto bytes =
-        platform::ReadFileOfAtMost(line.designFile, presentation::kLargestDesignBytes);
-    if (const auto* failure = std::get_if<platform::ReadFailure>(&bytes)) {
-        return Refuse(kFileRefused,
-                      *failure == platform::ReadFailure::TooLarge
-                          ? FromUtf8(f::kTooLarge)
-                          : FromUtf8(f::kCannotOpen) + QFileInfo(line.designFile).fileName());
-    }
-    const QByteArray& text = std::get<QByteArray>(bytes);
-    const presentation::DesignReading reading =
-        presentation::ReadDesign(std::string_view(text.constData(), text.size()));
-    if (!reading.Read) return Refuse(kFileRefused, FromUtf8(reading.Message));
-    const presentation::Design& design = *reading.Read;
+    const auto loaded = documents::LoadDesignFile(line.designFile);
+    if (const QString* refusal = std::get_if<QString>(&loaded))
+        return Refuse(kFileRefused, *refusal);
+    const presentation::Design& design = std::get<presentation::Design>(loaded);
     const presentation::DesignReport report = presentation::ReportOfDesign(design);
     if (report.Refusal) return Refuse(kCalculationRefused, FromUtf8(report.Refusal->Message));
 
@@ -116,7 +107,7 @@ int WriteReport(const CommandLine& line) {
         page = presentation::SiteSheetPage(sheet, report.Basis, lines, design.Locale);
     }
     if (!line.pdfFile.isEmpty()) {
-        if (!forms::PrintReport(*platform::OpenPdfFile(line.pdfFile), page))
+        if (!documents::PrintPage(*platform::OpenPdfFile(line.pdfFile), page))
             return Refuse(kOutputFailed, FromUtf8(f::kWriteFailed));
         return kDone;
     }

@@ -63,7 +63,7 @@ Json Spelled(Choice choice, const std::array<std::pair<Choice, std::string_view>
 }
 
 DesignReading Refused(std::string_view message, std::string_view detail = {}) {
-    return DesignReading{std::nullopt, std::string(message).append(detail)};
+    return DesignRefusal{std::string(message).append(detail)};
 }
 
 }  // namespace
@@ -112,7 +112,7 @@ DesignReading ReadDesign(std::string_view fileText) {
                 }
             }
         }
-        return DesignReading{std::move(design), {}};
+        return design;
     } catch (const BadKey& bad) {
         return Refused(f::kIncomplete, bad.key);
     }

@@ -12,9 +12,9 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "engine/calculation.h"
 #include "engine/mix_input.h"
@@ -38,10 +38,12 @@ struct Design {
     bool operator==(const Design&) const = default;
 };
 
-struct DesignReading {
-    std::optional<Design> Read;
-    std::string Message;  // the Thai message when the text is refused
+// Why a text is not a design: the Thai message to show.
+struct DesignRefusal {
+    std::string Message;
 };
+// The design a text holds, or why there is none.
+using DesignReading = std::variant<Design, DesignRefusal>;
 
 // Refuses, with its Thai message, a text that is too large, is not JSON, has
 // another format or a newer version, or misses or mistypes a key.

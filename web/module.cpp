@@ -36,8 +36,10 @@ val Refusal(std::string_view field, const std::string& message) {
 // over; the answer is a first calculation from a fresh start.
 val CalculateDesign(const std::string& designText) {
     const presentation::DesignReading reading = presentation::ReadDesign(designText);
-    if (!reading.Read) return Refusal("design", reading.Message);
-    const presentation::DesignReport report = presentation::ReportOfDesign(*reading.Read);
+    if (const auto* refusal = std::get_if<presentation::DesignRefusal>(&reading))
+        return Refusal("design", refusal->Message);
+    const presentation::Design& design = std::get<presentation::Design>(reading);
+    const presentation::DesignReport report = presentation::ReportOfDesign(design);
     if (report.Refusal)
         return Refusal(report.Refusal->Input ? presentation::FieldOf(*report.Refusal->Input)
                                              : std::string_view("design"),
@@ -61,7 +63,6 @@ val CalculateDesign(const std::string& designText) {
     answer.set("copyText", report.PanelsPlainText);
     // The site batch sheet from the design's own settings, as the command
     // line's --sheet --json gives it, and as text.
-    const presentation::Design& design = *reading.Read;
     const presentation::SiteSheet sheet =
         presentation::ComputeSiteSheet(report.Basis, design.Site, design.Locale);
     answer.set("sheetJson", presentation::SiteSheetJson(sheet));
@@ -82,11 +83,12 @@ val CalculateDesign(const std::string& designText) {
 val ReadDesignText(const std::string& fileText) {
     const presentation::DesignReading reading = presentation::ReadDesign(fileText);
     val answer = val::object();
-    answer.set("ok", reading.Read.has_value());
-    if (reading.Read) {
-        answer.set("designText", presentation::WriteDesign(*reading.Read));
+    const auto* design = std::get_if<presentation::Design>(&reading);
+    answer.set("ok", design != nullptr);
+    if (design) {
+        answer.set("designText", presentation::WriteDesign(*design));
     } else {
-        answer.set("message", reading.Message);
+        answer.set("message", std::get<presentation::DesignRefusal>(reading).Message);
     }
     return answer;
 }

@@ -4,21 +4,19 @@
 #include <QShortcut>
 
 #include "details_window_layout.h"
+#include "documents/page_printing.h"
 #include "platform/artwork.h"
 #include "platform/controls.h"
-#include "platform/message_box.h"
 #include "platform/utf8_text.h"
 #include "presentation/report_lines.h"
-#include "report_printing.h"
-#include "text/report_texts.h"
 
 namespace krv1::forms {
 
 namespace k = details_controls;
 
-DetailsWindow::DetailsWindow(platform::SingleWindow<ConditionsWindow>& conditions)
+DetailsWindow::DetailsWindow(std::function<void()> openConditions)
     : FormWindow(kDetailsWindowLayout, kDetailsWindowControls, platform::RedDiscIcon()),
-      conditions_(conditions),
+      openConditions_(std::move(openConditions)),
       printers_(platform::OpenDefaultPrinter) {
     connect(control<QPushButton>(k::kPrintCommand), &QPushButton::clicked, this,
             &DetailsWindow::printReport);
@@ -33,15 +31,16 @@ DetailsWindow::DetailsWindow(platform::SingleWindow<ConditionsWindow>& condition
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &DetailsWindow::hide);
     connect(control<QPushButton>(k::kConditionsCommand), &QPushButton::clicked, this,
-            [this] { conditions_.show(); });
+            [this] { openConditions_(); });
 }
 
 void DetailsWindow::fill(const presentation::DetailsTexts& account) {
     account_ = account;
-    const auto& texts = account.inOrder();
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        control<platform::FormLabel>(kDetailsValueLabels[i])
-            ->setCaption(platform::FromUtf8(texts[i]));
+    for (std::size_t i = 0; i < presentation::kDetailsValues; ++i) {
+        const auto value = static_cast<presentation::DetailsValue>(i);
+        control<platform::FormLabel>(ValueLabel(value))
+            ->setCaption(platform::FromUtf8(account[value]));
+    }
 }
 
 void DetailsWindow::setEngineerNameSource(std::function<QString()> engineerName) {
@@ -54,21 +53,15 @@ QWidget* DetailsWindow::firstFocus() const { return control<QWidget>(k::kCloseCo
 
 void DetailsWindow::saveReportAsPdf() {
     const QString engineer = engineerName_ ? engineerName_() : QString();
-    SaveReportAsPdf(this, presentation::ReportLines(account_, engineer.toStdString()), engineer);
+    documents::SavePageAsPdf(this, presentation::ReportLines(account_, engineer.toStdString()),
+                             engineer);
 }
 
 void DetailsWindow::printReport() {
     // The account shown, signed with the name as it reads at the click.
     const QString engineer = engineerName_ ? engineerName_() : QString();
-    const auto lines = presentation::ReportLines(account_, engineer.toStdString());
-
-    std::unique_ptr<platform::Printer> printer = printers_ ? printers_() : nullptr;
-    if (!printer) {
-        platform::ShowMessage(this, platform::FromUtf8(text::report::kNoDefaultPrinter));
-        return;
-    }
-    if (!PrintReport(*printer, lines))
-        platform::ShowMessage(this, platform::FromUtf8(text::report::kPrinterRefused));
+    documents::PrintPageOrSay(this, printers_ ? printers_() : nullptr,
+                              presentation::ReportLines(account_, engineer.toStdString()));
 }
 
 }  // namespace krv1::forms

@@ -5,10 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "forms/conditions/conditions_window.h"
 #include "platform/form_window.h"
 #include "platform/printer.h"
-#include "platform/single_window.h"
 #include "presentation/details_values.h"
 
 namespace krv1::forms {
@@ -18,7 +16,8 @@ class DetailsWindow : public platform::FormWindow {
 public:
     using PrinterSource = std::function<std::unique_ptr<platform::Printer>()>;
 
-    explicit DetailsWindow(platform::SingleWindow<ConditionsWindow>& conditions);
+    // `openConditions` shows the conditions of the method beside the account.
+    explicit DetailsWindow(std::function<void()> openConditions);
 
     // Shows the account of a calculation; the report prints the same texts.
     void fill(const presentation::DetailsTexts& account);
@@ -36,7 +35,7 @@ protected:
     QWidget* firstFocus() const override;
 
 private:
-    platform::SingleWindow<ConditionsWindow>& conditions_;
+    std::function<void()> openConditions_;
     presentation::DetailsTexts account_;
     std::function<QString()> engineerName_;
     std::function<void()> openSiteSheet_;

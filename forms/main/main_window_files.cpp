@@ -5,7 +5,8 @@
 #include <QMenu>
 #include <QSettings>
 
-#include "forms/details/report_printing.h"
+#include "documents/design_loading.h"
+#include "documents/page_printing.h"
 #include "main_window.h"
 #include "main_window_layout.h"
 #include "platform/controls.h"
@@ -112,24 +113,16 @@ bool MainWindow::openDesign() {
 }
 
 bool MainWindow::openDesignFile(const QString& path) {
-    const auto bytes = platform::ReadFileOfAtMost(path, presentation::kLargestDesignBytes);
-    if (const auto* failure = std::get_if<platform::ReadFailure>(&bytes)) {
-        platform::ShowMessage(this, *failure == platform::ReadFailure::TooLarge
-                                        ? FromUtf8(f::kTooLarge)
-                                        : FromUtf8(f::kCannotOpen) + QFileInfo(path).fileName());
+    const auto loaded = documents::LoadDesignFile(path);
+    if (const QString* refusal = std::get_if<QString>(&loaded)) {
+        platform::ShowMessage(this, *refusal);
         return false;
     }
-    const QByteArray& text = std::get<QByteArray>(bytes);
-    const presentation::DesignReading reading =
-        presentation::ReadDesign(std::string_view(text.constData(), text.size()));
-    if (!reading.Read) {
-        platform::ShowMessage(this, FromUtf8(reading.Message));
-        return false;
-    }
+    const presentation::Design& design = std::get<presentation::Design>(loaded);
     startNewDesign();
-    fillBoxes(*reading.Read);
+    fillBoxes(design);
     designPath_ = QFileInfo(path).absoluteFilePath();
-    savedDesign_ = *reading.Read;
+    savedDesign_ = design;
     rememberRecent(designPath_);
     updateTitle();
     calculate();
@@ -165,7 +158,8 @@ void MainWindow::saveReportAsPdf() {
     const QString engineer = control<platform::FormTextBox>(m::kEngineerBox)->text();
     const presentation::DetailsTexts account =
         presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_);
-    SaveReportAsPdf(this, presentation::ReportLines(account, engineer.toStdString()), engineer);
+    documents::SavePageAsPdf(this, presentation::ReportLines(account, engineer.toStdString()),
+                             engineer);
 }
 
 bool MainWindow::mayLeaveDesign() {

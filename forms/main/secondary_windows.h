@@ -13,7 +13,8 @@ namespace krv1::forms {
 struct SecondaryWindows {
     platform::SingleWindow<ConditionsWindow> conditions;
     platform::SingleWindow<AboutWindow> about;
-    platform::SingleWindow<DetailsWindow> details{[this] { return new DetailsWindow(conditions); }};
+    platform::SingleWindow<DetailsWindow> details{
+        [this] { return new DetailsWindow([this] { conditions.show(); }); }};
     platform::SingleWindow<SiteSheetWindow> siteSheet;
 
     SecondaryWindows() = default;

@@ -5,13 +5,11 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "forms/details/report_printing.h"
+#include "documents/page_printing.h"
 #include "platform/artwork.h"
 #include "platform/controls.h"
-#include "platform/message_box.h"
 #include "platform/utf8_text.h"
 #include "site_sheet_window_layout.h"
-#include "text/report_texts.h"
 
 namespace krv1::forms {
 
@@ -81,19 +79,13 @@ std::string SiteSheetWindow::plainText() const {
 }
 
 void SiteSheetWindow::printSheet() {
-    std::unique_ptr<platform::Printer> printer = printers_ ? printers_() : nullptr;
-    if (!printer) {
-        platform::ShowMessage(this, FromUtf8(text::report::kNoDefaultPrinter));
-        return;
-    }
-    const auto page =
-        presentation::SiteSheetPage(sheet_, source_.Basis, source_.DesignLines, source_.Locale);
-    if (!PrintReport(*printer, page))
-        platform::ShowMessage(this, FromUtf8(text::report::kPrinterRefused));
+    documents::PrintPageOrSay(
+        this, printers_ ? printers_() : nullptr,
+        presentation::SiteSheetPage(sheet_, source_.Basis, source_.DesignLines, source_.Locale));
 }
 
 void SiteSheetWindow::saveSheetAsPdf() {
-    SaveReportAsPdf(
+    documents::SavePageAsPdf(
         this,
         presentation::SiteSheetPage(sheet_, source_.Basis, source_.DesignLines, source_.Locale),
         QString());

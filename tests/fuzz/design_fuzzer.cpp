@@ -11,11 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     using namespace krv1::presentation;
     const DesignReading reading =
         ReadDesign(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (reading.Read.has_value() == !reading.Message.empty()) std::abort();
-    if (reading.Read) {
-        const DesignReading again = ReadDesign(WriteDesign(*reading.Read));
-        // Texts that are not UTF-8 come back replaced; anything else exactly.
-        if (!again.Read) std::abort();
+    if (const auto* refusal = std::get_if<DesignRefusal>(&reading)) {
+        if (refusal->Message.empty()) std::abort();
+        return 0;
     }
+    const DesignReading again = ReadDesign(WriteDesign(std::get<Design>(reading)));
+    // Texts that are not UTF-8 come back replaced; anything else exactly.
+    if (!std::holds_alternative<Design>(again)) std::abort();
     return 0;
 }

@@ -2,12 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "text/design_file_texts.h"
 
 namespace krv1::presentation {
 namespace {
 
 namespace f = text::design_file;
+
+// The design a text holds; a refusal fails the test with its message.
+Design Read(std::string_view text) {
+    const DesignReading reading = ReadDesign(text);
+    if (const auto* refusal = std::get_if<DesignRefusal>(&reading))
+        ADD_FAILURE() << refusal->Message;
+    const Design* design = std::get_if<Design>(&reading);
+    return design ? *design : Design{};
+}
 
 Design DesignWith(SpecimenShape shape, AdmixtureChoice admixture, SlumpChoice slump,
                   StoneChoice stone) {
@@ -27,28 +38,44 @@ TEST(DesignFile, EveryChoiceCombinationComesBackAsSaved) {
                 for (auto stone :
                      {StoneChoice::None, StoneChoice::OneInch, StoneChoice::ThreeQuarterInch}) {
                     const Design design = DesignWith(shape, admixture, slump, stone);
-                    const DesignReading reading = ReadDesign(WriteDesign(design));
-                    ASSERT_TRUE(reading.Read) << reading.Message;
-                    EXPECT_EQ(*reading.Read, design);
+                    EXPECT_EQ(Read(WriteDesign(design)), design);
                     ++designs;
                 }
     EXPECT_EQ(designs, 3 * 3 * 4 * 3);
 }
 
 TEST(DesignFile, ACommaDecimalFileKeepsItsSeparators) {
-    const DesignReading reading = ReadDesign(R"({"format": "krv1-design", "version": 1,
+    const Design read = Read(R"({"format": "krv1-design", "version": 1,
         "decimal": ",", "group": ".", "engineer": "",
         "inputs": {"strength": "210,4", "shape": "cylinder", "admixture": "without",
                    "dosage": "", "slump": "10.0", "stone": "3/4", "moisture": "5,5",
                    "site": {"volume": "3"}}, "later": true})");
-    ASSERT_TRUE(reading.Read) << reading.Message;
-    EXPECT_EQ(reading.Read->Locale, (NumberLocale{",", "."}));
-    EXPECT_EQ(reading.Read->Input.RequiredStrength, "210,4");
-    EXPECT_EQ(reading.Read->Input.Slump, SlumpChoice::Slump10_0);
-    EXPECT_EQ(ReadDesign(WriteDesign(*reading.Read)).Read, reading.Read);
+    EXPECT_EQ(read.Locale, (NumberLocale{",", "."}));
+    EXPECT_EQ(read.Input.RequiredStrength, "210,4");
+    EXPECT_EQ(read.Input.Slump, SlumpChoice::Slump10_0);
+    EXPECT_EQ(Read(WriteDesign(read)), read);
 }
 
-TEST(DesignFile, RefusalsSayWhatIsWrong) {
+// Every site box keeps its own text, and an empty one stays empty rather
+// than taking its default.
+TEST(DesignFile, EverySiteBoxComesBackAsTyped) {
+    Design design = DesignWith(SpecimenShape::Cube, AdmixtureChoice::WithAdmixture,
+                               SlumpChoice::Slump7_5, StoneChoice::OneInch);
+    design.Site = {"8", "5", "", "1450", "1550", "18", "125", "450", "520", "95"};
+    const Design read = Read(WriteDesign(design));
+    for (std::size_t i = 0; i < kSiteSettings; ++i) {
+        SCOPED_TRACE(BoxOf(static_cast<SiteSetting>(i)).key);
+        EXPECT_EQ(read.Site[i], design.Site[i]);
+    }
+}
+
+struct RefusalRow {
+    const char* name;
+    std::string text;
+    std::string message;
+};
+
+std::vector<RefusalRow> RefusalRows() {
     const std::string good =
         WriteDesign(DesignWith(SpecimenShape::Cube, AdmixtureChoice::WithAdmixture,
                                SlumpChoice::Slump7_5, StoneChoice::OneInch));
@@ -57,33 +84,41 @@ TEST(DesignFile, RefusalsSayWhatIsWrong) {
         return text.replace(text.find(from), from.size(), to);
     };
     const std::string incomplete(f::kIncomplete);
-    const struct {
-        std::string text;
-        std::string message;
-    } rows[] = {
-        {"", std::string(f::kNotADesign)},
-        {"[1, 2]", std::string(f::kNotADesign)},
-        {good.substr(0, good.size() / 2), std::string(f::kNotADesign)},
-        {replaced("krv1-design", "krv2-design"), std::string(f::kNotADesign)},
-        {replaced("\"version\": 1", "\"version\": 2"), std::string(f::kNewerVersion)},
-        {replaced("\"version\": 1", "\"version\": \"1\""), incomplete + "version"},
-        {replaced("\"engineer\"", "\"engineers\""), incomplete + "engineer"},
-        {replaced("\"strength\": \" 2,400 \"", "\"strength\": 2400"), incomplete + "strength"},
-        {replaced("\"cube\"", "\"sphere\""), incomplete + "shape"},
-        {replaced("\"7.5\"", "\"7.50\""), incomplete + "slump"},
-        {replaced("\"1\"", "1"), incomplete + "stone"},
-        {replaced("\"with\"", "true"), incomplete + "admixture"},
-        {replaced("\"decimal\": \".\"", "\"decimal\": 46"), incomplete + "decimal"},
-        {std::string(kLargestDesignBytes + 1, ' '), std::string(f::kTooLarge)},
-        {std::string(kLargestDesignBytes, '['), std::string(f::kNotADesign)},
+    return {
+        {"Empty", "", std::string(f::kNotADesign)},
+        {"NotAnObject", "[1, 2]", std::string(f::kNotADesign)},
+        {"CutInHalf", good.substr(0, good.size() / 2), std::string(f::kNotADesign)},
+        {"OtherFormat", replaced("krv1-design", "krv2-design"), std::string(f::kNotADesign)},
+        {"NewerVersion", replaced("\"version\": 1", "\"version\": 2"),
+         std::string(f::kNewerVersion)},
+        {"VersionZero", replaced("\"version\": 1", "\"version\": 0"), incomplete + "version"},
+        {"VersionAsText", replaced("\"version\": 1", "\"version\": \"1\""), incomplete + "version"},
+        {"EngineerMissing", replaced("\"engineer\"", "\"engineers\""), incomplete + "engineer"},
+        {"StrengthAsNumber", replaced("\"strength\": \" 2,400 \"", "\"strength\": 2400"),
+         incomplete + "strength"},
+        {"UnknownShape", replaced("\"cube\"", "\"sphere\""), incomplete + "shape"},
+        {"UnknownSlump", replaced("\"7.5\"", "\"7.50\""), incomplete + "slump"},
+        {"StoneAsNumber", replaced("\"1\"", "1"), incomplete + "stone"},
+        {"AdmixtureAsBoolean", replaced("\"with\"", "true"), incomplete + "admixture"},
+        {"DecimalAsNumber", replaced("\"decimal\": \".\"", "\"decimal\": 46"),
+         incomplete + "decimal"},
+        {"SiteBoxAsNumber", replaced("\"volume\": \"1\"", "\"volume\": 1"), incomplete + "volume"},
+        {"TooLarge", std::string(kLargestDesignBytes + 1, ' '), std::string(f::kTooLarge)},
+        {"LargestThatIsNoJson", std::string(kLargestDesignBytes, '['), std::string(f::kNotADesign)},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.text.substr(0, 80));
-        const DesignReading reading = ReadDesign(row.text);
-        EXPECT_FALSE(reading.Read);
-        EXPECT_EQ(reading.Message, row.message);
-    }
 }
+
+class DesignFileRefusal : public ::testing::TestWithParam<RefusalRow> {};
+
+TEST_P(DesignFileRefusal, SaysWhatIsWrong) {
+    const DesignReading reading = ReadDesign(GetParam().text);
+    const auto* refusal = std::get_if<DesignRefusal>(&reading);
+    ASSERT_NE(refusal, nullptr);
+    EXPECT_EQ(refusal->Message, GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachFault, DesignFileRefusal, ::testing::ValuesIn(RefusalRows()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace krv1::presentation

@@ -1,4 +1,4 @@
-#include "report_printing.h"
+#include "page_printing.h"
 
 #include <QDate>
 
@@ -7,16 +7,17 @@
 #include "platform/utf8_text.h"
 #include "presentation/design_report.h"
 #include "text/design_file_texts.h"
+#include "text/report_texts.h"
 
-namespace krv1::forms {
+namespace krv1::documents {
 
-bool PrintReport(platform::Printer& printer, const std::vector<presentation::ReportLine>& lines) {
+bool PrintPage(platform::Printer& printer, const std::vector<presentation::ReportLine>& lines) {
     // The whole set-up at every job: nothing depends on an earlier one.
     printer.setPaperA4();
     printer.setPortrait();
-    printer.setFontName(QString::fromLatin1(kReportFont));
+    printer.setFontName(QString::fromLatin1(kPageFont));
     printer.setFontBold(true);
-    printer.setFontSize(kReportPointSize);
+    printer.setFontSize(kPagePointSize);
     bool bold = true;
     for (const presentation::ReportLine& line : lines) {
         if (line.Bold && !bold) {
@@ -34,15 +35,25 @@ bool PrintReport(platform::Printer& printer, const std::vector<presentation::Rep
     return printer.endDoc();
 }
 
-void SaveReportAsPdf(QWidget* parent, const std::vector<presentation::ReportLine>& lines,
-                     const QString& engineer) {
+void PrintPageOrSay(QWidget* parent, std::unique_ptr<platform::Printer> printer,
+                    const std::vector<presentation::ReportLine>& lines) {
+    if (!printer) {
+        platform::ShowMessage(parent, platform::FromUtf8(text::report::kNoDefaultPrinter));
+        return;
+    }
+    if (!PrintPage(*printer, lines))
+        platform::ShowMessage(parent, platform::FromUtf8(text::report::kPrinterRefused));
+}
+
+void SavePageAsPdf(QWidget* parent, const std::vector<presentation::ReportLine>& lines,
+                   const QString& engineer) {
     const QString proposed = platform::FromUtf8(presentation::ReportFileName(
         engineer.toStdString(), QDate::currentDate().toString(Qt::ISODate).toStdString()));
     const QString path = platform::ChooseFileToSave(
         parent, platform::FromUtf8(text::design_file::kPdfFilter), proposed);
     if (path.isEmpty()) return;
-    if (!PrintReport(*platform::OpenPdfFile(path), lines))
+    if (!PrintPage(*platform::OpenPdfFile(path), lines))
         platform::ShowMessage(parent, platform::FromUtf8(text::design_file::kWriteFailed));
 }
 
-}  // namespace krv1::forms
+}  // namespace krv1::documents

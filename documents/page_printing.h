@@ -1,0 +1,33 @@
+// The program's printed pages, the report and the site batch sheet, sent to
+// a printer or kept as a PDF: page set-up, font, then each line at its place.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "platform/printer.h"
+#include "presentation/report_lines.h"
+
+namespace krv1::documents {
+
+// The pages' face and size; a substitute is chosen by the printer when the
+// face is not installed.
+inline constexpr const char* kPageFont = "CordiaUPC";
+inline constexpr double kPagePointSize = 16;
+
+// Returns false when the printer did not take the job.
+bool PrintPage(platform::Printer& printer, const std::vector<presentation::ReportLine>& lines);
+
+// Prints on `printer` (null: there is no default printer) and tells the
+// engineer, over `parent`, when it cannot.
+void PrintPageOrSay(QWidget* parent, std::unique_ptr<platform::Printer> printer,
+                    const std::vector<presentation::ReportLine>& lines);
+
+// Asks where to keep the page, proposing a name from the engineer's name
+// and today's date, and writes it there as a PDF; says so when it cannot.
+void SavePageAsPdf(QWidget* parent, const std::vector<presentation::ReportLine>& lines,
+                   const QString& engineer);
+
+}  // namespace krv1::documents
