@@ -76,25 +76,22 @@ Read ReadSetting(Setting setting, const std::string& text, const NumberLocale& l
 
 // A figure from the settings it needs: waiting when one is out of range,
 // empty when one is left empty.
-template <typename Compute>
-Figure FigureOf(std::initializer_list<const Read*> needs, Compute compute) {
-    for (const Read* need : needs)
-        if (need->outOfRange) return Figure{std::nullopt, true};
-    for (const Read* need : needs)
-        if (!need->value) return Figure{};
+Figure FigureOf(const SiteFigureRow& row, const std::array<Read, kSiteSettings>& read,
+                const SiteBasis& basis) {
+    const auto needed = [&row](std::size_t setting) { return (row.needs >> setting) & 1u; };
+    for (std::size_t i = 0; i < kSiteSettings; ++i)
+        if (needed(i) && read[i].outOfRange) return Figure{std::nullopt, true};
+    SiteTerms terms{basis, {}};
+    for (std::size_t i = 0; i < kSiteSettings; ++i) {
+        if (!needed(i)) continue;
+        if (!read[i].value) return Figure{};
+        terms.Settings[i] = *read[i].value;
+    }
     // A price too large for a double gives no figure, as a setting out of
     // range does.
-    const double value = compute();
+    const double value = row.formula(terms);
     if (!std::isfinite(value)) return Figure{std::nullopt, true};
     return Figure{value, false};
-}
-
-// Whole bags to order: a quotient within one part in 10^9 of a whole number
-// is that number, so that rounding in the products orders no extra bag.
-double WholeBags(double quotient) {
-    const double nearest = std::round(quotient);
-    if (std::fabs(quotient - nearest) <= 1e-9 * std::max(1.0, std::fabs(nearest))) return nearest;
-    return std::ceil(quotient);
 }
 
 std::string Line(std::string_view caption, const std::string& figure, std::string_view unit) {
@@ -133,59 +130,40 @@ Parts PartLines(const SiteSheet& sheet, const SiteBasis& basis, const NumberLoca
                    Line(s::kSand, whole(basis.Sand), s::kKg),
                    Line(s::kStone, whole(basis.Stone), s::kKg),
                    Line(s::kDosage, whole(basis.Dosage), s::kCcPer100Kg)};
-    const auto& b = sheet.PerBag;
-    parts.perBag = {Line(s::kCement, Shown(b[0], 1, locale), s::kKg),
-                    Line(s::kWater, Shown(b[1], 1, locale), s::kLitre),
-                    Line(s::kSand, Shown(b[2], 1, locale), s::kKg),
-                    Line(s::kStone, Shown(b[3], 1, locale), s::kKg),
-                    Line(s::kAdmixture, Shown(b[4], 1, locale), s::kCc),
-                    Line(s::kConcrete, Shown(b[5], 2, locale), s::kCubicMetre),
-                    Line(s::kLooseSand, Shown(b[6], 1, locale), s::kLitre),
-                    Line(s::kLooseStone, Shown(b[7], 1, locale), s::kLitre),
-                    Line(s::kLooseSand, Shown(b[8], 1, locale), s::kBuckets),
-                    Line(s::kLooseStone, Shown(b[9], 1, locale), s::kBuckets)};
-    const auto& p = sheet.Pour;
-    parts.pour = {Line(s::kOrderVolume, Shown(p[0], 2, locale), s::kCubicMetre),
-                  Line(s::kCement, Shown(p[1], 1, locale), s::kKg),
-                  Line(s::kCement, Shown(p[2], 0, locale), s::kBags),
-                  Line(s::kWater, Shown(p[3], 1, locale), s::kLitre),
-                  Line(s::kSand, Shown(p[4], 1, locale), s::kKg),
-                  Line(s::kLooseSand, Shown(p[5], 2, locale), s::kCubicMetre),
-                  Line(s::kStone, Shown(p[6], 1, locale), s::kKg),
-                  Line(s::kLooseStone, Shown(p[7], 2, locale), s::kCubicMetre),
-                  Line(s::kAdmixture, Shown(p[8], 1, locale), s::kLitre)};
-    const auto& c = sheet.Cost;
-    std::string total(s::kTotal);
-    if (!sheet.PricesLeftOut.empty() && c[4].Value) {
-        total.append(s::kLeftOut);
-        for (std::size_t i = 0; i < sheet.PricesLeftOut.size(); ++i) {
-            if (i) total.append(", ");
-            static constexpr std::string_view kNames[] = {s::kCement, s::kSand, s::kStone,
-                                                          s::kAdmixture};
-            total.append(kNames[static_cast<std::size_t>(sheet.PricesLeftOut[i]) -
-                                static_cast<std::size_t>(Setting::PriceCement)]);
+    const auto leftOut = [&sheet] {
+        std::string names;
+        for (SiteSetting price : sheet.PricesLeftOut) {
+            if (!names.empty()) names.append(", ");
+            const auto cost = static_cast<std::size_t>(SiteFigure::CostCement) +
+                              static_cast<std::size_t>(price) -
+                              static_cast<std::size_t>(Setting::PriceCement);
+            names.append(RowOf(static_cast<SiteFigure>(cost)).caption);
         }
-        total.append(s::kLeftOutClose);
+        return names;
+    };
+    for (const SiteFigureRow& row : SiteFigureRows()) {
+        std::string caption(row.caption);
+        if (row.figure == SiteFigure::CostTotal && !sheet.PricesLeftOut.empty() &&
+            sheet[row.figure].Value)
+            caption.append(s::kLeftOut).append(leftOut()).append(s::kLeftOutClose);
+        const std::string line =
+            Line(caption, Shown(sheet[row.figure], row.decimals, locale, row.grouped), row.unit);
+        switch (row.part) {
+            case SitePart::PerBag:
+                parts.perBag.push_back(line);
+                break;
+            case SitePart::Pour:
+                parts.pour.push_back(line);
+                break;
+            case SitePart::Cost:
+                parts.cost.push_back(line);
+                break;
+        }
     }
-    parts.cost = {Line(s::kCement, Shown(c[0], 2, locale, true), s::kBaht),
-                  Line(s::kSand, Shown(c[1], 2, locale, true), s::kBaht),
-                  Line(s::kStone, Shown(c[2], 2, locale, true), s::kBaht),
-                  Line(s::kAdmixture, Shown(c[3], 2, locale, true), s::kBaht),
-                  Line(total, Shown(c[4], 2, locale, true), s::kBaht),
-                  Line(s::kPerCubicMetre, Shown(c[5], 2, locale, true), s::kBaht)};
     return parts;
 }
 
 }  // namespace
-
-const std::array<std::string_view, 10> kPerBagNames{
-    "cement_kg",   "water_l",      "sand_kg",       "stone_kg",     "admixture_cc",
-    "concrete_m3", "sand_loose_l", "stone_loose_l", "sand_buckets", "stone_buckets"};
-const std::array<std::string_view, 9> kPourNames{
-    "order_volume_m3", "cement_kg", "cement_bags",    "water_l",    "sand_kg",
-    "sand_loose_m3",   "stone_kg",  "stone_loose_m3", "admixture_l"};
-const std::array<std::string_view, 6> kCostNames{"cement",    "sand",  "stone",
-                                                 "admixture", "total", "per_m3"};
 
 const SiteSettingBox& BoxOf(SiteSetting setting) {
     return kBoxes[static_cast<std::size_t>(setting)];
@@ -211,75 +189,33 @@ SiteSheet ComputeSiteSheet(const SiteBasis& basis, const SiteSettings& settings,
         read[i] = ReadSetting(static_cast<Setting>(i), settings[i], locale);
         if (read[i].outOfRange) sheet.OutOfRange.push_back(static_cast<Setting>(i));
     }
-    // Named as the method writes them (clang 14 cannot capture structured
-    // bindings, so each is a reference of its own).
-    const auto at = [&read](Setting setting) -> const Read& {
-        return read[static_cast<std::size_t>(setting)];
-    };
-    const Read& V = at(Setting::Volume);
-    const Read& w = at(Setting::Waste);
-    const Read& B = at(Setting::Bag);
-    const Read& ds = at(Setting::SandDensity);
-    const Read& dg = at(Setting::StoneDensity);
-    const Read& b = at(Setting::Bucket);
-    const Read& pc = at(Setting::PriceCement);
-    const Read& ps = at(Setting::PriceSand);
-    const Read& pg = at(Setting::PriceStone);
-    const Read& pa = at(Setting::PriceAdmixture);
-    const double C = basis.Cement, Wt = basis.Water, S = basis.Sand, G = basis.Stone;
-    const double M = basis.Dosage;
-    const auto k = [&] { return *B.value / C; };
-    sheet.PerBag = {
-        FigureOf({&B}, [&] { return *B.value; }),
-        FigureOf({&B}, [&] { return Wt * k(); }),
-        FigureOf({&B}, [&] { return S * k(); }),
-        FigureOf({&B}, [&] { return G * k(); }),
-        FigureOf({&B}, [&] { return M * *B.value / 100; }),
-        FigureOf({&B}, [&] { return k(); }),
-        FigureOf({&B, &ds}, [&] { return S * k() / *ds.value * 1000; }),
-        FigureOf({&B, &dg}, [&] { return G * k() / *dg.value * 1000; }),
-        FigureOf({&B, &ds, &b}, [&] { return S * k() / *ds.value * 1000 / *b.value; }),
-        FigureOf({&B, &dg, &b}, [&] { return G * k() / *dg.value * 1000 / *b.value; }),
-    };
-    const auto Vt = [&] { return *V.value * (1 + *w.value / 100); };
-    const auto bags = [&] { return WholeBags(C * Vt() / *B.value); };
-    const auto sandLoose = [&] { return S * Vt() / *ds.value; };
-    const auto stoneLoose = [&] { return G * Vt() / *dg.value; };
-    const auto admixtureLitres = [&] { return M * C * Vt() / 100 / 1000; };
-    sheet.Pour = {
-        FigureOf({&V, &w}, Vt),
-        FigureOf({&V, &w}, [&] { return C * Vt(); }),
-        FigureOf({&V, &w, &B}, bags),
-        FigureOf({&V, &w}, [&] { return Wt * Vt(); }),
-        FigureOf({&V, &w}, [&] { return S * Vt(); }),
-        FigureOf({&V, &w, &ds}, sandLoose),
-        FigureOf({&V, &w}, [&] { return G * Vt(); }),
-        FigureOf({&V, &w, &dg}, stoneLoose),
-        FigureOf({&V, &w}, admixtureLitres),
-    };
-    const std::array<Figure, 4> costs{
-        FigureOf({&V, &w, &B, &pc}, [&] { return bags() * *pc.value; }),
-        FigureOf({&V, &w, &ds, &ps}, [&] { return sandLoose() * *ps.value; }),
-        FigureOf({&V, &w, &dg, &pg}, [&] { return stoneLoose() * *pg.value; }),
-        FigureOf({&V, &w, &pa}, [&] { return admixtureLitres() * *pa.value; }),
-    };
+    for (const SiteFigureRow& row : SiteFigureRows())
+        if (row.formula)
+            sheet.Figures[static_cast<std::size_t>(row.figure)] = FigureOf(row, read, basis);
+    // The total of the priced materials: waiting when one of them waits,
+    // none when no price is given; the prices left empty are named.
     Figure total;
     bool anyPrice = false;
-    for (std::size_t i = 0; i < costs.size(); ++i) {
-        const Read& price = read[static_cast<std::size_t>(Setting::PriceCement) + i];
-        if (costs[i].Waiting) total.Waiting = true;
-        if (!price.value && !price.outOfRange)
-            sheet.PricesLeftOut.push_back(
-                static_cast<Setting>(static_cast<std::size_t>(Setting::PriceCement) + i));
-        if (costs[i].Value) {
-            total.Value = total.Value.value_or(0) + *costs[i].Value;
+    constexpr std::size_t kPrices = 4;
+    for (std::size_t i = 0; i < kPrices; ++i) {
+        const auto priceSetting =
+            static_cast<Setting>(static_cast<std::size_t>(Setting::PriceCement) + i);
+        const Read& price = read[static_cast<std::size_t>(priceSetting)];
+        const Figure& cost =
+            sheet[static_cast<SiteFigure>(static_cast<std::size_t>(SiteFigure::CostCement) + i)];
+        if (cost.Waiting) total.Waiting = true;
+        if (!price.value && !price.outOfRange) sheet.PricesLeftOut.push_back(priceSetting);
+        if (cost.Value) {
+            total.Value = total.Value.value_or(0) + *cost.Value;
             anyPrice = true;
         }
     }
     if (total.Waiting || !anyPrice) total.Value.reset();
     Figure perCubicMetre = total;
-    if (total.Value) perCubicMetre.Value = *total.Value / *V.value;
-    sheet.Cost = {costs[0], costs[1], costs[2], costs[3], total, perCubicMetre};
+    if (total.Value)
+        perCubicMetre.Value = *total.Value / *read[static_cast<std::size_t>(Setting::Volume)].value;
+    sheet.Figures[static_cast<std::size_t>(SiteFigure::CostTotal)] = total;
+    sheet.Figures[static_cast<std::size_t>(SiteFigure::CostPerCubicMetre)] = perCubicMetre;
     return sheet;
 }
 
@@ -364,19 +300,12 @@ std::vector<ReportLine> SiteSheetPage(const SiteSheet& sheet, const SiteBasis& b
 }
 
 std::string SiteSheetJson(const SiteSheet& sheet) {
-    const auto object = [](const auto& figures, const auto& names) {
-        nlohmann::ordered_json part = nlohmann::ordered_json::object();
-        for (std::size_t i = 0; i < figures.size(); ++i) {
-            const Figure& figure = figures[i];
-            part[std::string(names[i])] =
-                figure.Value ? nlohmann::ordered_json(*figure.Value) : nlohmann::ordered_json();
-        }
-        return part;
-    };
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
-    json["per_bag"] = object(sheet.PerBag, kPerBagNames);
-    json["pour"] = object(sheet.Pour, kPourNames);
-    json["cost"] = object(sheet.Cost, kCostNames);
+    for (const SiteFigureRow& row : SiteFigureRows()) {
+        const Figure& figure = sheet[row.figure];
+        json[std::string(PartKey(row.part))][std::string(row.key)] =
+            figure.Value ? nlohmann::ordered_json(*figure.Value) : nlohmann::ordered_json();
+    }
     return json.dump(2) + "\n";
 }
 

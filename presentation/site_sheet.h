@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,17 +63,85 @@ struct Figure {
     bool Waiting = false;
 };
 
+// The sheet's three parts, each a heading and a line a figure.
+enum class SitePart { PerBag, Pour, Cost };
+
+// Every figure of the sheet, in the order its parts show them.
+enum class SiteFigure : std::size_t {
+    BagCement,
+    BagWater,
+    BagSand,
+    BagStone,
+    BagAdmixture,
+    BagConcrete,
+    BagLooseSand,
+    BagLooseStone,
+    BagSandBuckets,
+    BagStoneBuckets,
+    OrderVolume,
+    PourCement,
+    PourBags,
+    PourWater,
+    PourSand,
+    PourLooseSand,
+    PourStone,
+    PourLooseStone,
+    PourAdmixture,
+    CostCement,
+    CostSand,
+    CostStone,
+    CostAdmixture,
+    CostTotal,
+    CostPerCubicMetre,
+};
+inline constexpr std::size_t kSiteFigures = 25;
+
+// What a figure's formula works from: the corrected metre and the values of
+// the settings it needs (only those are read, and they are in range).
+struct SiteTerms {
+    SiteBasis Basis;
+    std::array<double, kSiteSettings> Settings{};
+    double operator[](SiteSetting setting) const {
+        return Settings[static_cast<std::size_t>(setting)];
+    }
+};
+
+// The settings a figure needs, one bit each.
+using SiteNeeds = unsigned;
+constexpr SiteNeeds NeedsOf(std::initializer_list<SiteSetting> settings) {
+    SiteNeeds needs = 0;
+    for (SiteSetting setting : settings) needs |= 1u << static_cast<unsigned>(setting);
+    return needs;
+}
+
+// One figure of the sheet: how the JSON names it, how a line shows it, what
+// it needs and how it is worked out. The text, the JSON, the window, the
+// printed page and the web page all walk these rows.
+struct SiteFigureRow {
+    SiteFigure figure;
+    SitePart part;
+    std::string_view key;  // in the part's JSON object
+    std::string_view caption;
+    std::string_view unit;
+    int decimals;
+    bool grouped;  // thousands grouped: the baht
+    SiteNeeds needs;
+    // Null for the total and the cost per cubic metre, which are summed from
+    // the priced materials.
+    double (*formula)(const SiteTerms&);
+};
+const std::array<SiteFigureRow, kSiteFigures>& SiteFigureRows();
+const SiteFigureRow& RowOf(SiteFigure figure);
+// The part's name in the sheet's JSON: "per_bag", "pour", "cost".
+std::string_view PartKey(SitePart part);
+
 struct SiteSheet {
-    // Per bag: cement_kg, water_l, sand_kg, stone_kg, admixture_cc, concrete_m3,
-    // sand_loose_l, stone_loose_l, sand_buckets, stone_buckets.
-    std::array<Figure, 10> PerBag;
-    // The pour: order_volume_m3, cement_kg, cement_bags, water_l, sand_kg,
-    // sand_loose_m3, stone_kg, stone_loose_m3, admixture_l.
-    std::array<Figure, 9> Pour;
-    // Cost: cement, sand, stone, admixture, total, per_m3.
-    std::array<Figure, 6> Cost;
+    std::array<Figure, kSiteFigures> Figures;
     std::vector<SiteSetting> OutOfRange;  // in the window's order
     std::vector<SiteSetting> PricesLeftOut;
+    const Figure& operator[](SiteFigure figure) const {
+        return Figures[static_cast<std::size_t>(figure)];
+    }
 };
 
 SiteSheet ComputeSiteSheet(const SiteBasis& basis, const SiteSettings& settings,
@@ -80,11 +149,6 @@ SiteSheet ComputeSiteSheet(const SiteBasis& basis, const SiteSettings& settings,
 
 // The foot line for a setting out of its range: its caption and its range.
 std::string RangeMessage(SiteSetting setting);
-
-// The JSON names of the three parts' figures, in their order.
-extern const std::array<std::string_view, 10> kPerBagNames;
-extern const std::array<std::string_view, 9> kPourNames;
-extern const std::array<std::string_view, 6> kCostNames;
 
 // The three parts as the window shows them, one text each, a line a figure.
 struct SiteSheetTexts {

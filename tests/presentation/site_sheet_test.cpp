@@ -9,6 +9,7 @@ namespace krv1::presentation {
 namespace {
 
 using S = SiteSetting;
+using F = SiteFigure;
 
 SiteBasis BasisOfInput(const MixInput& input) {
     const CalculationResult result = CalculateMix(input, {});
@@ -22,9 +23,12 @@ SiteSettings With(std::initializer_list<std::pair<SiteSetting, const char*>> cha
     return settings;
 }
 
-std::string Shown(const Figure& figure, int decimals) {
-    if (figure.Waiting) return "–";
-    return figure.Value ? FixedText(*figure.Value, decimals, {}, true) : "";
+// A figure as its row shows it.
+std::string Shown(const SiteSheet& sheet, SiteFigure figure) {
+    const SiteFigureRow& row = RowOf(figure);
+    if (sheet[figure].Waiting) return "–";
+    return sheet[figure].Value ? FixedText(*sheet[figure].Value, row.decimals, {}, row.grouped)
+                               : "";
 }
 
 // Worked by hand from the corrected metres: without admixture 310 kg cement,
@@ -68,12 +72,70 @@ TEST(SiteSheet, WorkedDesignsByHand) {
         SCOPED_TRACE(row.name);
         const SiteSheet sheet = ComputeSiteSheet(BasisOfInput(row.input), row.settings, {});
         EXPECT_TRUE(sheet.OutOfRange.empty());
-        const std::array<std::string, 9> shown{
-            Shown(sheet.PerBag[1], 1), Shown(sheet.PerBag[2], 1), Shown(sheet.PerBag[3], 1),
-            Shown(sheet.PerBag[4], 1), Shown(sheet.PerBag[8], 1), Shown(sheet.Pour[2], 0),
-            Shown(sheet.Pour[8], 1),   Shown(sheet.Cost[4], 2),   Shown(sheet.Cost[5], 2)};
+        std::array<std::string, 9> shown;
+        std::size_t i = 0;
+        for (SiteFigure figure :
+             {F::BagWater, F::BagSand, F::BagStone, F::BagAdmixture, F::BagSandBuckets, F::PourBags,
+              F::PourAdmixture, F::CostTotal, F::CostPerCubicMetre})
+            shown[i++] = Shown(sheet, figure);
         EXPECT_EQ(shown, row.expected);
     }
+}
+
+// Every per-bag and pour figure of one worked pour: 8 m3 with 5 % waste and
+// 18-litre buckets, from the metre with admixture (295 kg cement, 145 l
+// water, 845 kg sand, 1135 kg stone, 250 cc per 100 kg). k = 50 / 295 and
+// Vt = 8.4 m3.
+TEST(SiteSheet, EveryFigureOfAWorkedPour) {
+    const SiteSheet sheet =
+        ComputeSiteSheet(BasisOfInput(testing::WorkedDesignWithAdmixture()),
+                         With({{S::Volume, "8"}, {S::Waste, "5"}, {S::Bucket, "18"}}), {});
+    const struct {
+        SiteFigure figure;
+        const char* shown;
+    } rows[] = {
+        {F::BagCement, "50.0"},      {F::BagWater, "24.6"},       {F::BagSand, "143.2"},
+        {F::BagStone, "192.4"},      {F::BagAdmixture, "125.0"},  {F::BagConcrete, "0.17"},
+        {F::BagLooseSand, "102.3"},  {F::BagLooseStone, "128.2"}, {F::BagSandBuckets, "5.7"},
+        {F::BagStoneBuckets, "7.1"}, {F::OrderVolume, "8.40"},    {F::PourCement, "2478.0"},
+        {F::PourBags, "50"},         {F::PourWater, "1218.0"},    {F::PourSand, "7098.0"},
+        {F::PourLooseSand, "5.07"},  {F::PourStone, "9534.0"},    {F::PourLooseStone, "6.36"},
+        {F::PourAdmixture, "6.2"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Shown(sheet, row.figure), row.shown) << RowOf(row.figure).key;
+}
+
+// The rows stand in the order the parts show them, and each part's JSON keys
+// are those the command line has always written.
+TEST(SiteSheet, JsonKeysOfEveryPart) {
+    const std::string json = SiteSheetJson(
+        ComputeSiteSheet(BasisOfInput(testing::WorkedDesign()), DefaultSiteSettings(), {}));
+    std::string keys;
+    for (std::size_t at = json.find('"'); at != std::string::npos;
+         at = json.find('"', json.find('"', at + 1) + 1)) {
+        const std::size_t end = json.find('"', at + 1);
+        keys.append(json, at + 1, end - at - 1).append(" ");
+    }
+    EXPECT_EQ(keys,
+              "per_bag cement_kg water_l sand_kg stone_kg admixture_cc concrete_m3 sand_loose_l "
+              "stone_loose_l sand_buckets stone_buckets pour order_volume_m3 cement_kg "
+              "cement_bags water_l sand_kg sand_loose_m3 stone_kg stone_loose_m3 admixture_l cost "
+              "cement sand stone admixture total per_m3 ");
+}
+
+// The sheet is headed by what the engineer asked for, not the strength the
+// method aims at: a 200 ksc cylinder is produced at 300 ksc.
+TEST(SiteSheet, HeadedByTheRequiredStrength) {
+    MixInput input = testing::WorkedDesign();
+    input.RequiredStrength = "200";
+    input.Shape = SpecimenShape::Cylinder;
+    const CalculationResult result = CalculateMix(input, {});
+    ASSERT_NE(DesignOf(result), nullptr);
+    const std::vector<std::string> lines =
+        SiteDesignLines(DetailsValueTexts(input, *DesignOf(result), {}), "", "5");
+    ASSERT_GE(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "กำลังอัดที่ต้องการ=200  กก./ตร.ซม.");
 }
 
 // A setting out of its range names itself and its range, and holds back only
@@ -112,10 +174,10 @@ TEST(SiteSheet, EveryOutOfRangeSetting) {
         ASSERT_EQ(sheet.OutOfRange, std::vector<SiteSetting>{row.setting});
         EXPECT_EQ(RangeMessage(row.setting), row.message);
         EXPECT_EQ(SiteSheetPartTexts(sheet, basis, {}).Foot, row.message);
-        EXPECT_EQ(sheet.PerBag[1].Waiting, row.perBagWaits);
-        EXPECT_EQ(sheet.Pour[2].Waiting, row.bagsWait);
-        EXPECT_EQ(sheet.Cost[4].Waiting, row.costWaits);
-        EXPECT_EQ(sheet.PerBag[8].Waiting,
+        EXPECT_EQ(sheet[F::BagWater].Waiting, row.perBagWaits);
+        EXPECT_EQ(sheet[F::PourBags].Waiting, row.bagsWait);
+        EXPECT_EQ(sheet[F::CostTotal].Waiting, row.costWaits);
+        EXPECT_EQ(sheet[F::BagSandBuckets].Waiting,
                   row.perBagWaits || row.setting == S::SandDensity || row.setting == S::Bucket);
     }
 }
@@ -136,10 +198,10 @@ TEST(SiteSheet, RoundsHalfAwayFromZeroOfTheBinaryValue) {
 TEST(SiteSheet, MissingPricesAreLeftOutOfTheTotal) {
     const SiteBasis basis = BasisOfInput(testing::WorkedDesign());
     const SiteSheet none = ComputeSiteSheet(basis, DefaultSiteSettings(), {});
-    EXPECT_FALSE(none.Cost[4].Value || none.Cost[4].Waiting);
+    EXPECT_FALSE(none[F::CostTotal].Value || none[F::CostTotal].Waiting);
     // A price beyond any total a double holds gives "–", never a crash.
     const SiteSheet huge = ComputeSiteSheet(basis, With({{S::PriceCement, "1e308"}}), {});
-    EXPECT_TRUE(huge.Cost[0].Waiting);
+    EXPECT_TRUE(huge[F::CostCement].Waiting);
     EXPECT_NE(SiteSheetPlainText(huge, basis, {}, {}).find("ปูนซีเมนต์  –"), std::string::npos);
     const SiteSheet some = ComputeSiteSheet(basis, With({{S::PriceStone, "500"}}), {});
     EXPECT_EQ(some.PricesLeftOut,
