@@ -1,12 +1,26 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the whole suite again
-# under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzzers for a
-# bounded time, the web page's module under Node and the page in headless
-# Chromium, then the suite through CTest, whose summary ends the run.
+# under AddressSanitizer and UndefinedBehaviorSanitizer (with assertions on),
+# the fuzzers for a bounded time, the web page's module under Node and the
+# page in headless Chromium, then the suite through CTest, whose summary ends
+# the run.
+# Usage: ./test.sh [--quick]
+#   --quick  the engine, presentation and offscreen window tests alone, for
+#            use while working; no sanitizers, fuzzing, web page, real window,
+#            real print, package or format check.
 set -euo pipefail
 cd "$(dirname "$0")"
+quick=false
+case "${1:-}" in
+  "") ;;
+  --quick) quick=true ;;
+  *) echo "Usage: ./test.sh [--quick]" >&2; exit 1 ;;
+esac
 scripts/setup.sh test
 scripts/build.sh
+if $quick; then
+  exec ctest --preset default --parallel "$(nproc)" -E '^(RealWindow|RealPrint|Package|Style)\.'
+fi
 echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer"
 scripts/sanitize.sh
 echo "== fuzzing"

@@ -1,7 +1,6 @@
 #include "form_window.h"
 
 #include <QApplication>
-#include <QResizeEvent>
 
 #include "twips.h"
 #include "utf8_text.h"
@@ -10,7 +9,7 @@ namespace krv1::platform {
 
 FormWindow::FormWindow(const WindowLayout& window, std::span<const ControlRow> controls,
                        const QIcon& icon)
-    : QWidget(nullptr), layout_(window) {
+    : QMainWindow(nullptr), layout_(window) {
     const double dpi = ScreenDpi();
     setObjectName(FromUtf8(window.name));
     setWindowTitle(FromUtf8(window.title));
@@ -24,36 +23,21 @@ FormWindow::FormWindow(const WindowLayout& window, std::span<const ControlRow> c
         move(TwipsToPixels(window.clientTopLeft->x(), dpi),
              TwipsToPixels(window.clientTopLeft->y(), dpi));
     }
-    // The controls live in a client area of their own, so that a menu bar
-    // docked above it moves none of their places.
+    // The controls live in the central client area, so that a menu bar
+    // above it moves none of their places.
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setGeometry(rect());
     controls_ = BuildControls(client_, controls, window.back, dpi);
-}
-
-QMenuBar* FormWindow::menuBar() {
-    if (!menuBar_) {
-        menuBar_ = new QMenuBar(this);
-        // The system's menu colours, not the window's.
-        menuBar_->setPalette(QApplication::palette());
-        menuBar_->setAutoFillBackground(true);
-    }
-    return menuBar_;
+    setCentralWidget(client_);
 }
 
 void FormWindow::dockMenuBar() {
-    const int height = menuBar()->sizeHint().height();
-    menuBar_->setGeometry(0, 0, width(), height);
-    resize(width(), this->height() + height);
-    client_->setGeometry(0, height, width(), this->height() - height);
-}
-
-void FormWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    const int top = menuBar_ ? menuBar_->height() : 0;
-    if (menuBar_) menuBar_->resize(width(), top);
-    client_->setGeometry(0, top, width(), height() - top);
+    QMenuBar* bar = menuBar();
+    // The system's menu colours, not the window's.
+    bar->setPalette(QApplication::palette());
+    bar->setAutoFillBackground(true);
+    resize(width(), height() + bar->sizeHint().height());
 }
 
 void FormWindow::load() {

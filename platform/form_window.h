@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QPoint>
 #include <QWidget>
@@ -24,7 +25,7 @@ struct WindowLayout {
     std::optional<QPoint> clientTopLeft = std::nullopt;  // twips from the screen's corner
 };
 
-class FormWindow : public QWidget {
+class FormWindow : public QMainWindow {
     Q_OBJECT
 public:
     FormWindow(const WindowLayout& window, std::span<const ControlRow> controls, const QIcon& icon);
@@ -36,9 +37,8 @@ public:
     // position), or brings it back and to the front.
     void showForm();
 
-    // A menu bar above the client area, filled by the window and then
-    // docked: the controls keep their places in twips below it.
-    QMenuBar* menuBar();
+    // A window with a menu bar grows by the bar's height once it is filled,
+    // so that the controls keep their places in twips below it.
     void dockMenuBar();
 
     const Controls& controls() const { return controls_; }
@@ -51,13 +51,11 @@ protected:
     virtual void fillOnLoad() {}
     // The control that holds the focus when the window first opens.
     virtual QWidget* firstFocus() const { return nullptr; }
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     WindowLayout layout_;
     QWidget* client_ = nullptr;
     Controls controls_;
-    QMenuBar* menuBar_ = nullptr;
     bool loaded_ = false;
     bool shownOnce_ = false;
 };

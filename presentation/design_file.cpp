@@ -146,6 +146,18 @@ std::string WriteDesign(const Design& design) {
     return file.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
+std::string_view SpellingOf(SlumpChoice slump) {
+    for (const auto& [choice, spelling] : kSlumps)
+        if (choice == slump) return spelling;
+    return {};
+}
+
+std::string_view SpellingOf(StoneChoice stone) {
+    for (const auto& [choice, spelling] : kStones)
+        if (choice == stone) return spelling;
+    return {};
+}
+
 std::string_view FieldOf(FaultyInput input) {
     switch (input) {
         case FaultyInput::Strength:

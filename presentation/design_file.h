@@ -52,6 +52,11 @@ DesignReading ReadDesign(std::string_view fileText);
 // The design as a file's text, pretty-printed, ending in a newline.
 std::string WriteDesign(const Design& design);
 
+// How a file spells a list's choice: "7.5", "10.0", "12.5"; "1", "3/4".
+// Empty for no choice.
+std::string_view SpellingOf(SlumpChoice slump);
+std::string_view SpellingOf(StoneChoice stone);
+
 // The design-file key of the input at fault: "strength", "shape", ...
 std::string_view FieldOf(FaultyInput input);
 

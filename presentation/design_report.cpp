@@ -18,16 +18,35 @@ DesignReport ReportOfDesign(const Design& design) {
     return report;
 }
 
-std::string ReportFileName(std::string_view engineer, std::string_view isoDate) {
-    std::string name = "KRV1 ";
-    for (const char c : engineer) {
+namespace {
+
+// The name without the characters that Windows, macOS or Linux refuse in a
+// file name, and without control characters.
+std::string FileNameSafe(std::string_view name) {
+    std::string safe;
+    for (const char c : name) {
         const bool refused = c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' ||
                              c == '"' || c == '<' || c == '>' || c == '|' ||
                              static_cast<unsigned char>(c) < 0x20;
-        if (!refused) name += c;
+        if (!refused) safe += c;
     }
+    return safe;
+}
+
+}  // namespace
+
+std::string ReportFileName(std::string_view engineer, std::string_view isoDate) {
+    std::string name = "KRV1 " + FileNameSafe(engineer);
     while (!name.empty() && name.back() == ' ') name.pop_back();
     return name.append(" ").append(isoDate).append(".pdf");
+}
+
+std::string DesignFileName(std::string_view engineer) {
+    std::string name = FileNameSafe(engineer);
+    const std::size_t first = name.find_first_not_of(' ');
+    name = first == std::string::npos ? std::string() : name.substr(first);
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return (name.empty() ? std::string("KRV1") : name) + ".krv1";
 }
 
 }  // namespace krv1::presentation

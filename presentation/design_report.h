@@ -30,4 +30,8 @@ DesignReport ReportOfDesign(const Design& design);
 // without the characters file systems refuse.
 std::string ReportFileName(std::string_view engineer, std::string_view isoDate);
 
+// A design file's name from the engineer's name, "KRV1" without one, with
+// the same characters left out.
+std::string DesignFileName(std::string_view engineer);
+
 }  // namespace krv1::presentation

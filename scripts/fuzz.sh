@@ -15,10 +15,19 @@ for target in calculation conversion design; do
   corpus=build-fuzz/corpus/$target
   mkdir -p "$corpus"
   echo "fuzzing $target for ${seconds}s"
+  log=build-fuzz/$target.log
+  status=0
   build-fuzz/tests/fuzz/${target}_fuzzer -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix=build-fuzz/findings/ "$@" "$corpus" "tests/fuzz/corpus/$target" \
-    2>&1 | grep -E '^(Done|stat::number_of_executed_units|==.*ERROR|SUMMARY)' || true
+    >"$log" 2>&1 || status=$?
   if compgen -G "build-fuzz/findings/*" >/dev/null; then
+    tail -40 "$log"
     echo "FAIL: $target fuzzer found an input that fails: $(ls build-fuzz/findings)"; exit 1
+  fi
+  # A run that ends well says how many inputs it tried; anything else (a
+  # fuzzer that did not start, or stopped) fails the check.
+  if [[ $status -ne 0 ]] || ! grep -E '^(Done|stat::number_of_executed_units)' "$log"; then
+    tail -40 "$log"
+    echo "FAIL: the $target fuzzer did not run to its end (status $status)"; exit 1
   fi
 done

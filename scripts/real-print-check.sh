@@ -22,9 +22,14 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 cupsd_pid=""
 previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p' || true)
+previous_preserve=""
 cleanup() {
   "${as_root[@]}" lpadmin -x "$queue" 2>/dev/null || true
   if [[ -n $previous_default ]]; then "${as_root[@]}" lpadmin -d "$previous_default" 2>/dev/null || true; fi
+  # CUPS keeps job files for a day unless its configuration says otherwise.
+  if [[ -n $previous_preserve ]]; then
+    "${as_root[@]}" cupsctl "PreserveJobFiles=$previous_preserve" 2>/dev/null || true
+  fi
   if [[ -n $cupsd_pid ]]; then "${as_root[@]}" kill "$cupsd_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
@@ -42,7 +47,10 @@ if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
   cupsd_pid=$!
 fi
 wait_for_scheduler
-# Keep the document of each job as the program sent it, for reading back.
+# Keep the document of each job as the program sent it, for reading back; the
+# scheduler's own setting comes back at the end.
+previous_preserve=$("${as_root[@]}" cupsctl 2>/dev/null | sed -n 's/^PreserveJobFiles=//p')
+previous_preserve=${previous_preserve:-86400}
 "${as_root[@]}" cupsctl PreserveJobFiles=Yes
 sleep 1
 wait_for_scheduler

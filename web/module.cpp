@@ -107,6 +107,10 @@ val ReportLayout() {
     return lines;
 }
 
+std::string DesignFileNameOf(const std::string& engineer) {
+    return presentation::DesignFileName(engineer);
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(krv1) {
@@ -114,4 +118,5 @@ EMSCRIPTEN_BINDINGS(krv1) {
     emscripten::function("readDesignText", &ReadDesignText);
     emscripten::function("reportLayout", &ReportLayout);
     emscripten::function("pageTexts", &krv1::web::PageTexts);
+    emscripten::function("designFileName", &DesignFileNameOf);
 }

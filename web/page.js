@@ -5,9 +5,6 @@
 
 const FIELDS = ['strength', 'shape', 'admixture', 'dosage', 'slump', 'stone', 'moisture'];
 const ROWS = ['cement', 'water', 'sand', 'stone', 'admixture'];
-// The list entries in order, as a design file spells them.
-const SLUMPS = ['7.5', '10.0', '12.5'];
-const STONES = ['1', '3/4'];
 const STORAGE_KEY = 'krv1-last-design';
 const REPORT_FIRST_ACCOUNT_LINE = 2;  // lines 1 and 2 are the title and the engineer
 
@@ -40,8 +37,8 @@ function designFromForm() {
       shape: radioValue('shape'),
       admixture: radioValue('admixture'),
       dosage: $('dosage').value,
-      slump: entry('slump', SLUMPS),
-      stone: entry('stone', STONES),
+      slump: entry('slump', texts.slumpSpellings),
+      stone: entry('stone', texts.stoneSpellings),
       moisture: $('moisture').value,
     },
     site: Object.fromEntries(texts.siteSettings.map((setting) => {
@@ -58,8 +55,8 @@ function fillForm(design) {
   setRadio('shape', inputs.shape);
   setRadio('admixture', inputs.admixture);
   $('dosage').value = inputs.dosage;
-  $('slump').selectedIndex = SLUMPS.indexOf(inputs.slump) + 1;
-  $('stone').selectedIndex = STONES.indexOf(inputs.stone) + 1;
+  $('slump').selectedIndex = texts.slumpSpellings.indexOf(inputs.slump) + 1;
+  $('stone').selectedIndex = texts.stoneSpellings.indexOf(inputs.stone) + 1;
   $('moisture').value = inputs.moisture;
   for (const setting of texts.siteSettings) {
     const text = design.site ? design.site[setting.key] : setting.default;
@@ -157,8 +154,7 @@ function saveDesign() {
   const text = krv1.writeDesign(designFromForm());
   const link = document.createElement('a');
   link.href = URL.createObjectURL(new Blob([text], { type: 'application/json' }));
-  const name = $('engineer').value.trim().replace(/[\\/:*?"<>|]/g, '');
-  link.download = `${name || 'KRV1'}.krv1`;
+  link.download = krv1.designFileName($('engineer').value);
   document.body.append(link);
   link.click();
   link.remove();

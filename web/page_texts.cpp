@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "presentation/choice_texts.h"
+#include "presentation/design_file.h"
 #include "presentation/site_sheet.h"
 #include "text/conditions_texts.h"
 #include "text/details_texts.h"
@@ -67,6 +69,15 @@ val PageTexts() {
                   t::kCementRow, t::kWaterRow, t::kSandRow, t::kStoneRow, t::kAdmixtureRow}));
     texts.set("slumpEntries", ArrayOf(text::kSlumpEntries));
     texts.set("stoneEntries", ArrayOf(text::kStoneEntries));
+    // How a design file spells each entry, in the lists' order.
+    val slumps = val::array();
+    for (SlumpChoice slump : presentation::kSlumpChoices)
+        slumps.call<void>("push", std::string(presentation::SpellingOf(slump)));
+    texts.set("slumpSpellings", slumps);
+    val stones = val::array();
+    for (StoneChoice stone : presentation::kStoneChoices)
+        stones.call<void>("push", std::string(presentation::SpellingOf(stone)));
+    texts.set("stoneSpellings", stones);
     val hints = val::object();
     hints.set("strength", Joined({h::kStrength}));
     hints.set("slump", Joined({h::kSlumpPiece1, h::kSlumpPiece2, h::kSlumpPumpPiece}));

@@ -50,6 +50,11 @@ test('refusals name the input as the design file does', () => {
   assert.deepEqual([broken.ok, broken.field], [false, 'design']);
 });
 
+test('a design is saved under the engineer\'s name, as the desktop names it', () => {
+  assert.equal(krv1.designFileName('  สมชาย/ใจดี '), 'สมชายใจดี.krv1');
+  assert.equal(krv1.designFileName(' :?| '), 'KRV1.krv1');
+});
+
 test('a design file goes through the module unchanged', () => {
   const design = designOf({ strength: ' 2,400 ', shape: 'cylinder', admixture: null, dosage: '',
     slump: '12.5', stone: '1', moisture: '3.5' }, 'วิภา');

@@ -88,4 +88,12 @@ test('the last design comes back, and the page works offline', async () => {
   await page.waitForSelector('body.ready');
   assert.equal(await page.$eval('#strength', (box) => box.value), '240');
   assert.equal((await textsOf('#after td'))[2], '835      กิโลกรัม');
+  // The report's own stylesheet came from the cache too: printed, the page
+  // is the A4 report alone.
+  const display = (selector) => page.$eval(selector, (e) => getComputedStyle(e).display);
+  assert.equal(await display('#report'), 'none');
+  await page.emulateMediaType('print');
+  assert.equal(await display('#screen'), 'none');
+  assert.equal(await display('#report'), 'block');
+  await page.emulateMediaType(null);
 });
