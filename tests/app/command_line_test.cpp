@@ -89,6 +89,8 @@ TEST_F(CommandLineTest, EachExitStatus) {
     const QString notJson = folder.filePath("notes.krv1");
     QFile(notJson).open(QIODevice::WriteOnly);
     const QString pdf = folder.filePath("report.pdf");
+    // Never written: each command that names it is refused.
+    const QString refusedPdf = folder.filePath("refused.pdf");
     const struct {
         QStringList arguments;
         int status;
@@ -108,6 +110,10 @@ TEST_F(CommandLineTest, EachExitStatus) {
         {{"--report", design("refused.krv1", refused)},
          3,
          std::string(text::kStrengthNotNumber) + "\n"},
+        {{"--report", folder.filePath("refused.krv1"), "-o", refusedPdf},
+         3,
+         std::string(text::kStrengthNotNumber) + "\n"},
+        {{"--sheet", worked, "--json", "-o", refusedPdf}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
         {{"--report", worked, "-o", folder.filePath("no-folder/report.pdf")},
          4,
          std::string(text::design_file::kWriteFailed) + "\n"},
@@ -118,8 +124,11 @@ TEST_F(CommandLineTest, EachExitStatus) {
         EXPECT_EQ(result.status, row.status);
         const std::string& said = row.status == 0 ? result.out : result.err;
         EXPECT_EQ(said.substr(0, row.message.size()), row.message);
-        if (row.status >= 2) EXPECT_EQ(result.err, row.message);  // nothing else
+        if (row.status >= 2) {
+            EXPECT_EQ(result.err, row.message);  // nothing else
+        }
     }
+    EXPECT_FALSE(QFile::exists(refusedPdf));
     QFile written(pdf);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.read(5) == "%PDF-");

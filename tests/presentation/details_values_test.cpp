@@ -19,6 +19,7 @@ DetailsTexts AccountOf(const MixInput& input) {
 
 TEST(DetailsValues, WorkedExampleAllThirtyNineInOrder) {
     const DetailsTexts values = AccountOf(WorkedDesign());
+    const auto& kPanels = krv1::testing::kWorkedDesignPanelTexts;
     const char* const expected[] = {
         "240  กก./ตร.ซม.",
         "300  กก./ตร.ซม.",
@@ -42,16 +43,17 @@ TEST(DetailsValues, WorkedExampleAllThirtyNineInOrder) {
         "798  กิโลกรัม",
         "1107  กิโลกรัม",
         "0  ซีซี",
-        "310      กิโลกรัม",
-        "190     ลิตร",
-        "800       กิโลกรัม",
-        "1110       กิโลกรัม",
-        "0     ซีซี",
-        "310      กิโลกรัม",
-        "155     ลิตร",
-        "835      กิโลกรัม",
-        "1110       กิโลกรัม",
-        "0     ซีซี",
+        // 23 to 32: the two result panels
+        kPanels[0],
+        kPanels[1],
+        kPanels[2],
+        kPanels[3],
+        kPanels[4],
+        kPanels[5],
+        kPanels[6],
+        kPanels[7],
+        kPanels[8],
+        kPanels[9],
         "5%",
         "0.7 %",
         "4.3%",

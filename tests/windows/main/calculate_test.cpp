@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "main_window_fixture.h"
+#include "tests/support/worked_designs.h"
 
 namespace krv1::testing {
 namespace {
@@ -11,20 +12,11 @@ QStringList Texts(std::initializer_list<const char*> texts) {
     return list;
 }
 
-// Units carry their own blanks: six before กิโลกรัม for cement, seven for
-// stone, seven for sand before the correction and six after it.
-const QStringList kWorkedDesignTexts = Texts({
-    "310      กิโลกรัม",
-    "190     ลิตร",
-    "800       กิโลกรัม",
-    "1110       กิโลกรัม",
-    "0     ซีซี",
-    "310      กิโลกรัม",
-    "155     ลิตร",
-    "835      กิโลกรัม",
-    "1110       กิโลกรัม",
-    "0     ซีซี",
-});
+const QStringList kWorkedDesignTexts = [] {
+    QStringList list;
+    for (const char* text : kWorkedDesignPanelTexts) list << QString::fromUtf8(text);
+    return list;
+}();
 
 TEST_F(MainWindowTest, WorkedDesignFillsBothPanels) {
     enterWorkedDesign();

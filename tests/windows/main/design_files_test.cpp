@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "forms/details/details_window.h"
 #include "forms/details/details_window_layout.h"
@@ -16,6 +17,8 @@
 #include "presentation/details_values.h"
 #include "presentation/report_lines.h"
 #include "text/design_file_texts.h"
+#include "text/menu_texts.h"
+#include "text/site_sheet_texts.h"
 
 namespace krv1::testing {
 namespace {
@@ -32,7 +35,9 @@ public:
     }
     void TearDown() override {
         platform::SetFileDialogSink(previousDialogs);
-        platform::SetQuestionSink(previousQuestions);
+        // The guard against an unexpected question comes back only if a
+        // test put an answer in its place.
+        if (previousQuestions) platform::SetQuestionSink(*previousQuestions);
         MainWindowTest::TearDown();
     }
     QString path(const QString& name) const { return folder.filePath(name); }
@@ -42,10 +47,12 @@ public:
         file.write(bytes);
     }
     void answer(SaveAnswer reply) {
-        previousQuestions = platform::SetQuestionSink([this, reply](const QString& question) {
-            questions << question;
-            return reply;
-        });
+        platform::QuestionSink previous =
+            platform::SetQuestionSink([this, reply](const QString& question) {
+                questions << question;
+                return reply;
+            });
+        if (!previousQuestions) previousQuestions = std::move(previous);
     }
     // Everything an engineer sees of the design.
     QStringList visibleState() const {
@@ -58,7 +65,7 @@ public:
     QString chosenPath;
     QStringList questions;
     platform::FileDialogSink previousDialogs;
-    platform::QuestionSink previousQuestions;
+    std::optional<platform::QuestionSink> previousQuestions;
 };
 
 TEST_F(DesignFilesTest, ASavedDesignOpensAsItWasAndIsCalculated) {
@@ -164,6 +171,42 @@ TEST_F(DesignFilesTest, ClosingWithUnsavedChangesAsks) {
 TEST_F(DesignFilesTest, ClosingUnchangedOrWithNoFileAsksNothing) {
     enterWorkedDesign();
     EXPECT_TRUE(form->close());  // no file open: the question sink would fail the test
+}
+
+TEST_F(DesignFilesTest, TheNewestDesignHeadsTheRecentList) {
+    enterWorkedDesign();
+    QStringList saved;
+    for (const char* name : {"a.krv1", "b.krv1", "c.krv1", "d.krv1", "e.krv1", "f.krv1"}) {
+        chosenPath = path(QString::fromLatin1(name));
+        ASSERT_TRUE(form->saveDesignAs());
+        saved.prepend(chosenPath);
+    }
+    chosenPath = path(QStringLiteral("c.krv1"));
+    ASSERT_TRUE(form->saveDesignAs());
+    saved.removeAll(chosenPath);
+    saved.prepend(chosenPath);
+    EXPECT_EQ(QSettings().value(QStringLiteral("recentDesigns")).toStringList(), saved.mid(0, 5));
+}
+
+// While results show, what belongs to them stays at hand after a refusal.
+TEST_F(DesignFilesTest, ARefusalLeavesTheResultsMenuItemsOn) {
+    const auto item = [this](std::string_view text) -> QAction* {
+        for (QAction* action : form->menuBar()->findChildren<QAction*>())
+            if (action->text() == platform::FromUtf8(text)) return action;
+        return nullptr;
+    };
+    QAction* reportPdf = item(text::menu::kSaveReportPdf);
+    QAction* sheet = item(text::site_sheet::kMenuItem);
+    ASSERT_TRUE(reportPdf && sheet);
+    EXPECT_FALSE(reportPdf->isEnabled() || sheet->isEnabled());
+    enterWorkedDesign();
+    calculate();
+    type(m::kStrengthBox, QStringLiteral("มาก"));
+    MessageRecorder messages;
+    calculate();
+    EXPECT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(reportPdf->isEnabled());
+    EXPECT_TRUE(sheet->isEnabled());
 }
 
 TEST_F(DesignFilesTest, AGoneRecentDesignIsTakenOffTheList) {

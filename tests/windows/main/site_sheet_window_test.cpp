@@ -91,6 +91,13 @@ TEST_F(SiteSheetTest, SettingsAreRememberedWithNoFileAndTakenFromAFileWhenOpen) 
     EXPECT_EQ(form->siteSettings(), expected);
     forms::SiteSheetWindow* sheet = openSheet();
     EXPECT_EQ(sheet->settings(), expected);
+
+    // An edit to the open file's sheet outlives the next calculation, and is
+    // what a save would keep.
+    typeInto(S::Volume, QStringLiteral("8"));
+    calculate();
+    EXPECT_EQ(box(S::Volume)->text(), QStringLiteral("8"));
+    EXPECT_EQ(form->designInBoxes().Site[static_cast<std::size_t>(S::Volume)], "8");
 }
 
 TEST_F(SiteSheetTest, TheSameTextInTheWindowTheClipboardAndOnTheCommandLine) {
