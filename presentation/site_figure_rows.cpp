@@ -105,7 +105,7 @@ constexpr std::array<SiteFigureRow, kSiteFigures> kRows{{
 
 constexpr bool InFigureOrder() {
     for (std::size_t i = 0; i < kRows.size(); ++i)
-        if (static_cast<std::size_t>(kRows[i].figure) != i) return false;
+        if (static_cast<std::size_t>(kRows[i].Figure) != i) return false;
     return true;
 }
 static_assert(InFigureOrder(), "a row stands at its figure's place");

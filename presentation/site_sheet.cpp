@@ -78,7 +78,7 @@ Read ReadSetting(Setting setting, const std::string& text, const NumberLocale& l
 // empty when one is left empty.
 Figure FigureOf(const SiteFigureRow& row, const std::array<Read, kSiteSettings>& read,
                 const SiteBasis& basis) {
-    const auto needed = [&row](std::size_t setting) { return (row.needs >> setting) & 1u; };
+    const auto needed = [&row](std::size_t setting) { return (row.Needs >> setting) & 1u; };
     for (std::size_t i = 0; i < kSiteSettings; ++i)
         if (needed(i) && read[i].outOfRange) return Figure{std::nullopt, true};
     SiteTerms terms{basis, {}};
@@ -89,7 +89,7 @@ Figure FigureOf(const SiteFigureRow& row, const std::array<Read, kSiteSettings>&
     }
     // A price too large for a double gives no figure, as a setting out of
     // range does.
-    const double value = row.formula(terms);
+    const double value = row.Formula(terms);
     if (!std::isfinite(value)) return Figure{std::nullopt, true};
     return Figure{value, false};
 }
@@ -137,18 +137,18 @@ Parts PartLines(const SiteSheet& sheet, const SiteBasis& basis, const NumberLoca
             const auto cost = static_cast<std::size_t>(SiteFigure::CostCement) +
                               static_cast<std::size_t>(price) -
                               static_cast<std::size_t>(Setting::PriceCement);
-            names.append(RowOf(static_cast<SiteFigure>(cost)).caption);
+            names.append(RowOf(static_cast<SiteFigure>(cost)).Caption);
         }
         return names;
     };
     for (const SiteFigureRow& row : SiteFigureRows()) {
-        std::string caption(row.caption);
-        if (row.figure == SiteFigure::CostTotal && !sheet.PricesLeftOut.empty() &&
-            sheet[row.figure].Value)
+        std::string caption(row.Caption);
+        if (row.Figure == SiteFigure::CostTotal && !sheet.PricesLeftOut.empty() &&
+            sheet[row.Figure].Value)
             caption.append(s::kLeftOut).append(leftOut()).append(s::kLeftOutClose);
         const std::string line =
-            Line(caption, Shown(sheet[row.figure], row.decimals, locale, row.grouped), row.unit);
-        switch (row.part) {
+            Line(caption, Shown(sheet[row.Figure], row.Decimals, locale, row.Grouped), row.Unit);
+        switch (row.Part) {
             case SitePart::PerBag:
                 parts.perBag.push_back(line);
                 break;
@@ -190,8 +190,8 @@ SiteSheet ComputeSiteSheet(const SiteBasis& basis, const SiteSettings& settings,
         if (read[i].outOfRange) sheet.OutOfRange.push_back(static_cast<Setting>(i));
     }
     for (const SiteFigureRow& row : SiteFigureRows())
-        if (row.formula)
-            sheet.Figures[static_cast<std::size_t>(row.figure)] = FigureOf(row, read, basis);
+        if (row.Formula)
+            sheet.Figures[static_cast<std::size_t>(row.Figure)] = FigureOf(row, read, basis);
     // The total of the priced materials: waiting when one of them waits,
     // none when no price is given; the prices left empty are named.
     Figure total;
@@ -302,8 +302,8 @@ std::vector<ReportLine> SiteSheetPage(const SiteSheet& sheet, const SiteBasis& b
 std::string SiteSheetJson(const SiteSheet& sheet) {
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
     for (const SiteFigureRow& row : SiteFigureRows()) {
-        const Figure& figure = sheet[row.figure];
-        json[std::string(PartKey(row.part))][std::string(row.key)] =
+        const Figure& figure = sheet[row.Figure];
+        json[std::string(PartKey(row.Part))][std::string(row.Key)] =
             figure.Value ? nlohmann::ordered_json(*figure.Value) : nlohmann::ordered_json();
     }
     return json.dump(2) + "\n";

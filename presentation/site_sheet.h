@@ -118,17 +118,17 @@ constexpr SiteNeeds NeedsOf(std::initializer_list<SiteSetting> settings) {
 // it needs and how it is worked out. The text, the JSON, the window, the
 // printed page and the web page all walk these rows.
 struct SiteFigureRow {
-    SiteFigure figure;
-    SitePart part;
-    std::string_view key;  // in the part's JSON object
-    std::string_view caption;
-    std::string_view unit;
-    int decimals;
-    bool grouped;  // thousands grouped: the baht
-    SiteNeeds needs;
+    SiteFigure Figure;
+    SitePart Part;
+    std::string_view Key;  // in the part's JSON object
+    std::string_view Caption;
+    std::string_view Unit;
+    int Decimals;
+    bool Grouped;  // thousands grouped: the baht
+    SiteNeeds Needs;
     // Null for the total and the cost per cubic metre, which are summed from
     // the priced materials.
-    double (*formula)(const SiteTerms&);
+    double (*Formula)(const SiteTerms&);
 };
 const std::array<SiteFigureRow, kSiteFigures>& SiteFigureRows();
 const SiteFigureRow& RowOf(SiteFigure figure);

@@ -27,7 +27,7 @@ SiteSettings With(std::initializer_list<std::pair<SiteSetting, const char*>> cha
 std::string Shown(const SiteSheet& sheet, SiteFigure figure) {
     const SiteFigureRow& row = RowOf(figure);
     if (sheet[figure].Waiting) return "–";
-    return sheet[figure].Value ? FixedText(*sheet[figure].Value, row.decimals, {}, row.grouped)
+    return sheet[figure].Value ? FixedText(*sheet[figure].Value, row.Decimals, {}, row.Grouped)
                                : "";
 }
 
@@ -103,7 +103,7 @@ TEST(SiteSheet, EveryFigureOfAWorkedPour) {
         {F::PourAdmixture, "6.2"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(Shown(sheet, row.figure), row.shown) << RowOf(row.figure).key;
+        EXPECT_EQ(Shown(sheet, row.figure), row.shown) << RowOf(row.figure).Key;
 }
 
 // The rows stand in the order the parts show them, and each part's JSON keys
