@@ -1,17 +1,14 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <cstdio>
 
 #include "documents/design_loading.h"
-#include "documents/page_printing.h"
-#include "platform/printer.h"
+#include "documents/file_writing.h"
 #include "platform/utf8_text.h"
 #include "presentation/design_report.h"
 #include "presentation/site_sheet.h"
 #include "text/command_line_texts.h"
-#include "text/design_file_texts.h"
 
 namespace krv1::app {
 namespace {
@@ -67,6 +64,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.action =
             parser.isSet(report) ? CommandLine::Action::Report : CommandLine::Action::Sheet;
         line.pdfFile = parser.value(output);
+        // "-o -" is standard output; an empty name is no file at all.
+        if (parser.isSet(output) && line.pdfFile.isEmpty())
+            return WrongUsage(FromUtf8(c::kMissingOutputFile));
         line.json = parser.isSet(json);
         if (line.json && (line.action != CommandLine::Action::Sheet || !line.pdfFile.isEmpty()))
             return WrongUsage(FromUtf8(c::kJsonWithSheet));
@@ -79,7 +79,6 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 }
 
 int WriteReport(const CommandLine& line) {
-    namespace f = text::design_file;
     const auto loaded = documents::LoadDesignFile(line.designFile);
     if (const QString* refusal = std::get_if<QString>(&loaded))
         return Refuse(kFileRefused, *refusal);
@@ -107,8 +106,8 @@ int WriteReport(const CommandLine& line) {
         page = presentation::SiteSheetPage(sheet, report.Basis, lines, design.Locale);
     }
     if (!line.pdfFile.isEmpty()) {
-        if (!documents::PrintPage(*platform::OpenPdfFile(line.pdfFile), page))
-            return Refuse(kOutputFailed, FromUtf8(f::kWriteFailed));
+        if (const auto failure = documents::WritePdf(line.pdfFile, page))
+            return Refuse(kOutputFailed, *failure);
         return kDone;
     }
     // One report line per output line, exactly as printed.

@@ -26,7 +26,7 @@ struct CommandLine {
         WrongUsage
     } action = Action::Windows;
     QString designFile;  // the design to open or report on; may be empty for the windows
-    QString pdfFile;     // with Report or Sheet: write a PDF here instead of the text
+    QString pdfFile;     // with Report or Sheet: write a PDF here ("-": standard output)
     bool json = false;   // with Sheet: the unrounded figures as JSON
     QString problem;     // with WrongUsage: what is wrong, in Thai
 };

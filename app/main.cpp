@@ -1,5 +1,6 @@
 // KRV1: concrete mix design for one cubic metre.
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 
 #include "command_line.h"
@@ -20,20 +21,36 @@ void Print(std::FILE* stream, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
+// Help and version are output like any other: a full disk is a failure.
+int Printed(int status) {
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? status : krv1::app::kWrongUsage;
+}
+
+// The windows need a screen; Qt would abort with an English message.
+bool ScreenAvailable() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A file larger than the process may write fails that write, which is
+    // reported and leaves the earlier file whole, instead of ending the
+    // program with a core dump.
+    std::signal(SIGXFSZ, SIG_IGN);
     using krv1::app::CommandLine;
     namespace c = krv1::text::command_line;
     const CommandLine line = krv1::app::ParseCommandLine(ArgumentsOf(argc, argv));
     switch (line.action) {
         case CommandLine::Action::Help:
             Print(stdout, c::kUsage);
-            return krv1::app::kDone;
+            return Printed(krv1::app::kDone);
         case CommandLine::Action::Version:
             Print(stdout, c::kVersion);
             Print(stdout, KRV1_VERSION "\n");
-            return krv1::app::kDone;
+            return Printed(krv1::app::kDone);
         case CommandLine::Action::WrongUsage:
             Print(stderr, c::kWrongUsage);
             Print(stderr, line.problem.toStdString());
@@ -55,6 +72,11 @@ int main(int argc, char* argv[]) {
             return krv1::app::WriteReport(line);
         }
         case CommandLine::Action::Windows:
+            if (!ScreenAvailable()) {
+                Print(stderr, c::kNoDisplay);
+                Print(stderr, "\n");
+                return krv1::app::kWrongUsage;
+            }
             break;
     }
     QApplication application(argc, argv);

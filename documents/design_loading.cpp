@@ -1,7 +1,5 @@
 #include "design_loading.h"
 
-#include <QFileInfo>
-
 #include "platform/files.h"
 #include "platform/utf8_text.h"
 #include "text/design_file_texts.h"
@@ -13,9 +11,8 @@ std::variant<presentation::Design, QString> LoadDesignFile(const QString& path) 
     using platform::FromUtf8;
     const auto bytes = platform::ReadFileOfAtMost(path, presentation::kLargestDesignBytes);
     if (const auto* failure = std::get_if<platform::ReadFailure>(&bytes)) {
-        return *failure == platform::ReadFailure::TooLarge
-                   ? FromUtf8(f::kTooLarge)
-                   : FromUtf8(f::kCannotOpen) + QFileInfo(path).fileName();
+        return *failure == platform::ReadFailure::TooLarge ? FromUtf8(f::kTooLarge)
+                                                           : FromUtf8(f::kCannotOpen) + path;
     }
     const QByteArray& text = std::get<QByteArray>(bytes);
     presentation::DesignReading reading =

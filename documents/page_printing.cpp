@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include "file_writing.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/utf8_text.h"
@@ -52,8 +53,7 @@ void SavePageAsPdf(QWidget* parent, const std::vector<presentation::ReportLine>&
     const QString path = platform::ChooseFileToSave(
         parent, platform::FromUtf8(text::design_file::kPdfFilter), proposed);
     if (path.isEmpty()) return;
-    if (!PrintPage(*platform::OpenPdfFile(path), lines))
-        platform::ShowMessage(parent, platform::FromUtf8(text::design_file::kWriteFailed));
+    if (const auto failure = WritePdf(path, lines)) platform::ShowMessage(parent, *failure);
 }
 
 }  // namespace krv1::documents

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QValidator>
 
 namespace krv1::platform {
 
@@ -78,6 +79,26 @@ void FormTextBox::setFlagged(bool flagged) {
     flagged_ = flagged;
     setStyleSheet(flagged ? QStringLiteral("QLineEdit { border: 2px solid rgb(255, 0, 0); }")
                           : QString());
+}
+
+namespace {
+
+class RuleValidator : public QValidator {
+public:
+    RuleValidator(std::function<bool(const QString&)> rule, QObject* parent)
+        : QValidator(parent), rule_(std::move(rule)) {}
+    State validate(QString& text, int& /*position*/) const override {
+        return rule_(text) ? Acceptable : Invalid;
+    }
+
+private:
+    std::function<bool(const QString&)> rule_;
+};
+
+}  // namespace
+
+void FormTextBox::acceptOnly(std::function<bool(const QString&)> rule) {
+    setValidator(new RuleValidator(std::move(rule), this));
 }
 
 void FormTextBox::mouseMoveEvent(QMouseEvent* event) {

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
 
 namespace krv1::platform {
 
@@ -52,6 +53,9 @@ public:
     explicit FormTextBox(QWidget* parent);
     // A red frame round a box whose text cannot be used.
     void setFlagged(bool flagged);
+    // What the engineer types or pastes is taken only when the whole text
+    // keeps to `rule`; anything else is refused as it is typed.
+    void acceptOnly(std::function<bool(const QString&)> rule);
     bool isFlagged() const { return flagged_; }
 signals:
     void mouseMoved();

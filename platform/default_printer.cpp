@@ -4,8 +4,8 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
+#include "files.h"
 #include "fonts.h"
 #include "print_queue.h"
 #include "printer.h"
@@ -104,10 +104,11 @@ private:
 };
 
 // A PDF written whole or not at all: the page goes to a temporary file that
-// replaces the target only once it is complete.
+// replaces the target only once it is complete, or straight into a device,
+// a FIFO or standard output.
 class PdfPrinter : public PagePrinter {
 public:
-    explicit PdfPrinter(const QString& path) : file_(path), writer_(&file_) {
+    explicit PdfPrinter(const QString& path) : file_(FileToWrite(path)), writer_(file_.get()) {
         writer_.setCreator(QStringLiteral("KRV1"));
         writer_.setTitle(QStringLiteral("KRV1"));
         writer_.setResolution(kPdfDotsPerInch);
@@ -116,12 +117,13 @@ public:
 protected:
     QPagedPaintDevice& device() override { return writer_; }
     double dotsPerInch() override { return writer_.resolution(); }
-    bool mayStart() override { return file_.open(QIODevice::WriteOnly); }
-    bool finish() override { return file_.commit(); }
+    bool mayStart() override { return file_->open(QIODevice::WriteOnly); }
+    // The writer has handed every byte to the file by the painter's end.
+    bool finish() override { return FinishWriting(*file_); }
 
 private:
     static constexpr int kPdfDotsPerInch = 1200;
-    QSaveFile file_;
+    std::unique_ptr<QFileDevice> file_;
     QPdfWriter writer_;
 };
 

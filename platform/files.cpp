@@ -1,7 +1,12 @@
 #include "files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <utility>
@@ -42,22 +47,77 @@ QString AskForPath(QWidget* parent, FileDialogKind kind, const QString& filter,
 }  // namespace
 
 std::variant<QByteArray, ReadFailure> ReadFileOfAtMost(const QString& path, qint64 largest) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return ReadFailure::CannotRead;
+    // Opened without blocking and then asked what it is: a FIFO named as a
+    // design would otherwise wait for a writer for ever.
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) return ReadFailure::CannotRead;
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return ReadFailure::CannotRead;
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return ReadFailure::CannotRead;
+    }
     QByteArray bytes = file.read(largest + 1);
     if (file.error() != QFileDevice::NoError) return ReadFailure::CannotRead;
     if (bytes.size() > largest) return ReadFailure::TooLarge;
     return bytes;
 }
 
+bool RegularFileAt(const QString& path) { return QFileInfo(path).isFile(); }
+
+namespace {
+
+// Standard output, or a device or FIFO, written straight into.
+class StreamFile : public QFile {
+public:
+    explicit StreamFile(const QString& path) : QFile(path), standardOutput_(path == u"-") {}
+    bool open(OpenMode mode) override {
+        if (standardOutput_) return QFile::open(STDOUT_FILENO, mode, DontCloseHandle);
+        // No truncation: a device or a FIFO has nothing to cut.
+        return QFile::open(mode | QIODevice::Append);
+    }
+
+private:
+    bool standardOutput_;
+};
+
+}  // namespace
+
+std::unique_ptr<QFileDevice> FileToWrite(const QString& path) {
+    const QFileInfo target(path);
+    if (path == u"-" || (target.exists() && !target.isFile() && !target.isDir()))
+        return std::make_unique<StreamFile>(path);
+    return std::make_unique<QSaveFile>(path);
+}
+
+bool FinishWriting(QFileDevice& file) {
+    // QSaveFile::commit() can report success after its own last write has
+    // failed: everything is flushed and checked here first.
+    const bool written = file.isOpen() && file.flush() && file.error() == QFileDevice::NoError;
+    if (auto* saved = qobject_cast<QSaveFile*>(&file)) {
+        if (!written) {
+            saved->cancelWriting();
+            return false;
+        }
+        return saved->commit();
+    }
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
 bool WriteFileWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    const std::unique_ptr<QFileDevice> file = FileToWrite(path);
+    if (!file->open(QIODevice::WriteOnly)) return false;
+    if (file->write(bytes) != bytes.size()) {
+        if (auto* saved = qobject_cast<QSaveFile*>(file.get())) saved->cancelWriting();
         return false;
     }
-    return file.commit();
+    return FinishWriting(*file);
 }
 
 QString ChooseFileToOpen(QWidget* parent, const QString& filter) {

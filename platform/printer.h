@@ -25,8 +25,9 @@ public:
 
 // The system's default printer, or null when there is none.
 std::unique_ptr<Printer> OpenDefaultPrinter();
-// A PDF file of one A4 page, with its fonts embedded, written atomically at
-// endDoc(): false there, and an existing file left whole, when it cannot be.
+// A PDF file of one A4 page, with its fonts embedded, written as FileToWrite
+// says (atomically over a regular file) at endDoc(): false there, and an
+// existing file left whole, when it cannot be.
 std::unique_ptr<Printer> OpenPdfFile(const QString& path);
 
 }  // namespace krv1::platform

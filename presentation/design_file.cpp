@@ -1,6 +1,7 @@
 #include "design_file.h"
 
 #include <array>
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <utility>
 
@@ -68,6 +69,27 @@ DesignReading Refused(std::string_view message, std::string_view detail = {}) {
 
 }  // namespace
 
+bool HarmlessEngineerName(std::string_view name) {
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < name.size(); ++characters) {
+        const auto lead = static_cast<unsigned char>(name[at]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || at + length > name.size()) return false;
+        char32_t character = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t i = 1; i < length; ++i) {
+            const auto next = static_cast<unsigned char>(name[at + i]);
+            if ((next & 0xC0) != 0x80) return false;
+            character = (character << 6) | (next & 0x3F);
+        }
+        at += length;
+        const bool control = character < 0x20 || (character >= 0x7F && character <= 0x9F);
+        const bool bidi = (character >= 0x202A && character <= 0x202E) ||
+                          (character >= 0x2066 && character <= 0x2069);
+        if (control || bidi) return false;
+    }
+    return characters <= kLongestEngineerName;
+}
+
 DesignReading ReadDesign(std::string_view fileText) {
     if (fileText.size() > kLargestDesignBytes) return Refused(f::kTooLarge);
     // No exceptions from the parser: a text that is not JSON is simply
@@ -78,15 +100,19 @@ DesignReading ReadDesign(std::string_view fileText) {
     if (format == file.end() || !format->is_string() || *format != kDesignFormat)
         return Refused(f::kNotADesign);
     const auto version = file.find("version");
-    if (version == file.end() || !version->is_number_integer() || *version < 1)
-        return Refused(f::kIncomplete, "version");
-    if (*version > kDesignVersion) return Refused(f::kNewerVersion);
+    if (version == file.end() || !version->is_number()) return Refused(f::kIncomplete, "version");
+    // A whole number too large for an integer is read as a double; it is
+    // still a version, only a newer one.
+    const double number = version->get<double>();
+    if (number != std::floor(number) || number < 1) return Refused(f::kIncomplete, "version");
+    if (number > kDesignVersion) return Refused(f::kNewerVersion);
     try {
         Design design;
         design.Locale.DecimalSeparator = OptionalTextAt(file, "decimal", ".");
         design.Locale.GroupSeparator = OptionalTextAt(file, "group", ",");
         if (design.Locale.DecimalSeparator.empty()) throw BadKey{"decimal"};
         design.Engineer = TextAt(file, "engineer");
+        if (!HarmlessEngineerName(design.Engineer)) throw BadKey{"engineer"};
         const auto inputs = file.find("inputs");
         if (inputs == file.end() || !inputs->is_object()) throw BadKey{"inputs"};
         MixInput& input = design.Input;

@@ -28,6 +28,16 @@ inline constexpr int kDesignVersion = 1;
 // No design comes near this; anything larger is not one.
 inline constexpr std::size_t kLargestDesignBytes = 1024 * 1024;
 
+// The longest engineer's name, in characters (Unicode code points).
+inline constexpr std::size_t kLongestEngineerName = 60;
+
+// Whether a name can stand as it is on the report, the sheet and a terminal:
+// valid UTF-8, at most kLongestEngineerName characters, with no control
+// character (U+0000 to U+001F, U+007F to U+009F) and no bidirectional
+// override or isolate (U+202A to U+202E, U+2066 to U+2069), which would
+// break a report line, retitle a terminal or turn the Thai around.
+bool HarmlessEngineerName(std::string_view name);
+
 struct Design {
     std::string Engineer;
     MixInput Input;
@@ -46,7 +56,8 @@ struct DesignRefusal {
 using DesignReading = std::variant<Design, DesignRefusal>;
 
 // Refuses, with its Thai message, a text that is too large, is not JSON, has
-// another format or a newer version, or misses or mistypes a key.
+// another format or a newer version, or misses or mistypes a key; an
+// engineer's name that is not harmless is a mistyped key.
 DesignReading ReadDesign(std::string_view fileText);
 
 // The design as a file's text, pretty-printed, ending in a newline.

@@ -33,5 +33,8 @@ inline constexpr std::string_view kJsonWithSheet = "ใช้ --json ได้�
 inline constexpr std::string_view kReportOrSheet = "เลือก --report หรือ --sheet อย่างใดอย่างหนึ่ง";
 inline constexpr std::string_view kTooManyFiles = "ระบุแฟ้มแบบส่วนผสมได้เพียงแฟ้มเดียว";
 inline constexpr std::string_view kVersion = "KRV1 ";
+// Asked for the windows where there is no screen to open them on.
+inline constexpr std::string_view kNoDisplay =
+    "ไม่พบหน้าจอสำหรับเปิดหน้าต่างโปรแกรม ใช้ --report หรือ --sheet เพื่อทำงานโดยไม่มีหน้าจอ";
 
 }  // namespace krv1::text::command_line

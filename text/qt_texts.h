@@ -79,6 +79,8 @@ inline constexpr QtText kQtTexts[] = {
     {"QPlatformTheme", "Open", ui::kOpen},
     {"QPlatformTheme", "Save", ui::kSave},
     {"QPlatformTheme", "Discard", ui::kDontSave},
+    {"QPlatformTheme", "&Yes", ui::kYes},
+    {"QPlatformTheme", "&No", ui::kNo},
 };
 
 }  // namespace krv1::text::qt

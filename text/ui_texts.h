@@ -11,6 +11,9 @@ inline constexpr std::string_view kSave = "บันทึก";
 inline constexpr std::string_view kDontSave = "ไม่บันทึก";
 inline constexpr std::string_view kCancel = "ยกเลิก";
 inline constexpr std::string_view kOpen = "เปิด";
+// The answers of a yes-or-no question, such as the file dialog's "replace it?".
+inline constexpr std::string_view kYes = "ใช่";
+inline constexpr std::string_view kNo = "ไม่ใช่";
 // The file dialogs' own labels.
 inline constexpr std::string_view kLookIn = "มองหาใน:";
 inline constexpr std::string_view kFileName = "ชื่อแฟ้ม:";

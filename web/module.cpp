@@ -3,7 +3,9 @@
 // JavaScript objects, and the program's own texts for the page.
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "page_texts.h"
 #include "presentation/design_file.h"
@@ -93,6 +95,18 @@ val ReadDesignText(const std::string& fileText) {
     return answer;
 }
 
+// A design file's bytes, exactly as they were read from the disk: checked by
+// the codec as the desktop checks them (size, UTF-8, keys). No more than one
+// byte past the largest design is copied; that byte is enough to refuse it.
+val ReadDesignBytes(const val& bytes) {
+    const std::size_t length = bytes["length"].as<std::size_t>();
+    const std::size_t kept = std::min(length, presentation::kLargestDesignBytes + 1);
+    const std::vector<unsigned char> copied =
+        emscripten::convertJSArrayToNumberVector<unsigned char>(
+            bytes.call<val>("subarray", 0, static_cast<double>(kept)));
+    return ReadDesignText(std::string(copied.begin(), copied.end()));
+}
+
 // The page's layout of the printed report: where each line stands.
 val ReportLayout() {
     val lines = val::array();
@@ -116,6 +130,9 @@ std::string DesignFileNameOf(const std::string& engineer) {
 EMSCRIPTEN_BINDINGS(krv1) {
     emscripten::function("calculateDesign", &CalculateDesign);
     emscripten::function("readDesignText", &ReadDesignText);
+    emscripten::function("readDesignBytes", &ReadDesignBytes);
+    emscripten::constant("largestDesignBytes",
+                         static_cast<double>(presentation::kLargestDesignBytes));
     emscripten::function("reportLayout", &ReportLayout);
     emscripten::function("pageTexts", &krv1::web::PageTexts);
     emscripten::function("designFileName", &DesignFileNameOf);

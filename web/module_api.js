@@ -13,6 +13,12 @@ Module['readDesign'] = function (fileText) {
   return answer.ok ? { ok: true, design: JSON.parse(answer.designText) }
                    : { ok: false, message: answer.message };
 };
+// A file's bytes (a Uint8Array) checked as the desktop checks a file.
+Module['readDesignFile'] = function (bytes) {
+  const answer = Module['readDesignBytes'](bytes);
+  return answer.ok ? { ok: true, design: JSON.parse(answer.designText) }
+                   : { ok: false, message: answer.message };
+};
 // The design as the text of a .krv1 file, exactly as the desktop writes it.
 Module['writeDesign'] = function (design) {
   const answer = Module['readDesignText'](JSON.stringify(design));

@@ -140,8 +140,12 @@ function recalled() {
   }
 }
 
+// The file's bytes go to the module's codec as they are, so the page refuses
+// what the desktop refuses (invalid UTF-8, more than the largest design); a
+// byte past that largest size is enough to refuse a huge file unread.
 async function openDesign(file) {
-  const reading = krv1.readDesign(await file.text());
+  const head = file.slice(0, krv1.largestDesignBytes + 1);
+  const reading = krv1.readDesignFile(new Uint8Array(await head.arrayBuffer()));
   if (!reading.ok) {
     showText('status', reading.message);
     return;

@@ -56,6 +56,12 @@ void MainWindow::connectHandlers() {
     for (const char* box : {m::kStrengthBox, m::kDosageBox, m::kMoistureBox, m::kEngineerBox})
         connect(control<FormTextBox>(box), &FormTextBox::returnPressed, this,
                 [this] { calculate(); });
+    // The name is one a design file keeps: at most 60 characters, none of
+    // them a control or direction mark.
+    auto* engineer = control<FormTextBox>(m::kEngineerBox);
+    engineer->setMaxLength(static_cast<int>(presentation::kLongestEngineerName));
+    engineer->acceptOnly(
+        [](const QString& name) { return presentation::HarmlessEngineerName(name.toStdString()); });
 
     // The dosage is asked for only with admixture.
     connect(control<FormOptionButton>(m::kWithAdmixtureOption), &FormOptionButton::selected, this,
@@ -98,7 +104,11 @@ void MainWindow::fillOnLoad() {
     for (std::string_view entry : text::kStoneEntries)
         stone->appendEntry(platform::FromUtf8(entry));
     control<QLabel>(m::kPicture)->setPixmap(platform::RoadWorksSign(40));
-    control<FormTextBox>(m::kEngineerBox)->setText(QSettings().value(kEngineerKey).toString());
+    // A name that could not be saved in a design is not taken from the
+    // settings either.
+    const QString engineer = QSettings().value(kEngineerKey).toString();
+    if (presentation::HarmlessEngineerName(engineer.toStdString()))
+        control<FormTextBox>(m::kEngineerBox)->setText(engineer);
     // With no design file open, the sheet's settings are the last ones typed.
     const QStringList remembered = QSettings().value(kSiteSettingsKey).toStringList();
     if (remembered.size() == static_cast<qsizetype>(siteSettings_.size()))

@@ -6,6 +6,7 @@
 #include <QSettings>
 
 #include "documents/design_loading.h"
+#include "documents/file_writing.h"
 #include "documents/page_printing.h"
 #include "main_window.h"
 #include "main_window_layout.h"
@@ -141,9 +142,9 @@ bool MainWindow::saveDesignAs() {
 
 bool MainWindow::writeDesignTo(const QString& path) {
     const presentation::Design design = designInBoxes();
-    if (!platform::WriteFileWhole(path,
-                                  QByteArray::fromStdString(presentation::WriteDesign(design)))) {
-        platform::ShowMessage(this, FromUtf8(f::kWriteFailed));
+    if (const auto failure = documents::WriteWholeFile(
+            path, QByteArray::fromStdString(presentation::WriteDesign(design)))) {
+        platform::ShowMessage(this, *failure);
         return false;
     }
     designPath_ = QFileInfo(path).absoluteFilePath();
@@ -177,7 +178,7 @@ bool MainWindow::mayLeaveDesign() {
 
 void MainWindow::rememberRecent(const QString& path) {
     QSettings settings;
-    QStringList recent = settings.value(kRecentKey).toStringList();
+    QStringList recent = settings.value(kRecentKey).toStringList().mid(0, kRecentDesigns);
     recent.removeAll(path);
     recent.prepend(path);
     settings.setValue(kRecentKey, recent.mid(0, kRecentDesigns));
@@ -186,7 +187,8 @@ void MainWindow::rememberRecent(const QString& path) {
 
 void MainWindow::refreshRecentMenu() {
     recentMenu_->clear();
-    const QStringList recent = QSettings().value(kRecentKey).toStringList();
+    // Capped as read too: a settings file is input like any other.
+    const QStringList recent = QSettings().value(kRecentKey).toStringList().mid(0, kRecentDesigns);
     for (const QString& path : recent)
         recentMenu_->addAction(QFileInfo(path).fileName(), this, [this, path] { openRecent(path); })
             ->setToolTip(path);

@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
+#include "command_line_fixture.h"
 #include "presentation/design_file.h"
 #include "presentation/design_report.h"
 #include "presentation/site_sheet.h"
@@ -15,37 +14,6 @@
 
 namespace krv1 {
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-class CommandLineTest : public ::testing::Test {
-public:
-    Outcome run(const QStringList& arguments) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(KRV1_PROGRAM), arguments);
-        EXPECT_TRUE(program.waitForFinished(30000));
-        return Outcome{program.exitCode(), program.readAllStandardOutput().toStdString(),
-                       program.readAllStandardError().toStdString()};
-    }
-    QString design(const QString& name, const MixInput& input) {
-        const QString path = folder.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(
-            presentation::WriteDesign(presentation::Design{"สมชาย ใจดี", input, {}})));
-        return path;
-    }
-    QTemporaryDir folder;
-};
 
 TEST_F(CommandLineTest, TheReportIsTheFortyFourPrintedLines) {
     for (const MixInput& input : {testing::WorkedDesign(), testing::WorkedDesignWithAdmixture()}) {
@@ -105,7 +73,10 @@ TEST_F(CommandLineTest, EachExitStatus) {
         {{worked, worked}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
         {{"--report", folder.filePath("gone.krv1")},
          2,
-         std::string(text::design_file::kCannotOpen) + "gone.krv1\n"},
+         std::string(text::design_file::kCannotOpen) + folder.filePath("gone.krv1").toStdString() +
+             "\n"},
+        {{"--report", "/"}, 2, std::string(text::design_file::kCannotOpen) + "/\n"},
+        {{"--report", worked, "-o", ""}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
         {{"--report", notJson}, 2, std::string(text::design_file::kNotADesign) + "\n"},
         {{"--report", design("refused.krv1", refused)},
          3,
@@ -114,9 +85,11 @@ TEST_F(CommandLineTest, EachExitStatus) {
          3,
          std::string(text::kStrengthNotNumber) + "\n"},
         {{"--sheet", worked, "--json", "-o", refusedPdf}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
+        // Nothing was there before: nothing is said to be kept.
         {{"--report", worked, "-o", folder.filePath("no-folder/report.pdf")},
          4,
-         std::string(text::design_file::kWriteFailed) + "\n"},
+         std::string(text::design_file::kWriteFailed) +
+             folder.filePath("no-folder/report.pdf").toStdString() + "\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());

@@ -56,6 +56,18 @@ TEST(DesignFile, ACommaDecimalFileKeepsItsSeparators) {
     EXPECT_EQ(Read(WriteDesign(read)), read);
 }
 
+// Sixty characters of Thai, and every mark a Thai name may carry, stand.
+TEST(DesignFile, ALongThaiNameIsKept) {
+    Design design = DesignWith(SpecimenShape::Cube, AdmixtureChoice::WithAdmixture,
+                               SlumpChoice::Slump7_5, StoneChoice::OneInch);
+    design.Engineer.clear();
+    for (int i = 0; i < 6; ++i) design.Engineer += "ผู้ใหญ่ลี่";  // 10 characters
+    EXPECT_TRUE(HarmlessEngineerName(design.Engineer));
+    EXPECT_EQ(Read(WriteDesign(design)).Engineer, design.Engineer);
+    EXPECT_FALSE(HarmlessEngineerName(design.Engineer + "ก"));
+    EXPECT_FALSE(HarmlessEngineerName("\xe0\xb8"));  // cut inside a character
+}
+
 // Every site box keeps its own text, and an empty one stays empty rather
 // than taking its default.
 TEST(DesignFile, EverySiteBoxComesBackAsTyped) {
@@ -84,6 +96,9 @@ std::vector<RefusalRow> RefusalRows() {
         return text.replace(text.find(from), from.size(), to);
     };
     const std::string incomplete(f::kIncomplete);
+    const auto engineer = [&](const std::string& name) {
+        return replaced("\"engineer\": \"สมชาย ใจดี\"", "\"engineer\": \"" + name + "\"");
+    };
     return {
         {"Empty", "", std::string(f::kNotADesign)},
         {"NotAnObject", "[1, 2]", std::string(f::kNotADesign)},
@@ -91,9 +106,21 @@ std::vector<RefusalRow> RefusalRows() {
         {"OtherFormat", replaced("krv1-design", "krv2-design"), std::string(f::kNotADesign)},
         {"NewerVersion", replaced("\"version\": 1", "\"version\": 2"),
          std::string(f::kNewerVersion)},
+        {"VersionBeyondAnInteger",
+         replaced("\"version\": 1", "\"version\": 99999999999999999999999"),
+         std::string(f::kNewerVersion)},
+        {"VersionFraction", replaced("\"version\": 1", "\"version\": 1.5"), incomplete + "version"},
         {"VersionZero", replaced("\"version\": 1", "\"version\": 0"), incomplete + "version"},
         {"VersionAsText", replaced("\"version\": 1", "\"version\": \"1\""), incomplete + "version"},
         {"EngineerMissing", replaced("\"engineer\"", "\"engineers\""), incomplete + "engineer"},
+        {"EngineerRetitlingATerminal", engineer("\\u001b]0;PWNED\\u0007\\u001b[2J"),
+         incomplete + "engineer"},
+        {"EngineerOnTwoLines", engineer("สมชาย\\nใจดี"), incomplete + "engineer"},
+        {"EngineerWithDelete", engineer("สมชาย\\u007f"), incomplete + "engineer"},
+        {"EngineerWithAC1Control", engineer("สมชาย\\u0085"), incomplete + "engineer"},
+        {"EngineerTurnedRightToLeft", engineer("\\u202eสมชาย"), incomplete + "engineer"},
+        {"EngineerInAnIsolate", engineer("\\u2066สมชาย\\u2069"), incomplete + "engineer"},
+        {"EngineerOfSixtyOneCharacters", engineer(std::string(61, 'a')), incomplete + "engineer"},
         {"StrengthAsNumber", replaced("\"strength\": \" 2,400 \"", "\"strength\": 2400"),
          incomplete + "strength"},
         {"UnknownShape", replaced("\"cube\"", "\"sphere\""), incomplete + "shape"},

@@ -55,6 +55,19 @@ test('a design is saved under the engineer\'s name, as the desktop names it', ()
   assert.equal(krv1.designFileName(' :?| '), 'KRV1.krv1');
 });
 
+test('a file\'s bytes are refused as the desktop refuses them', () => {
+  const good = new TextEncoder().encode(krv1.writeDesign(designOf(designs[0].inputs)));
+  assert.equal(krv1.readDesignFile(good).ok, true);
+  const invalidUtf8 = Uint8Array.from([...good.slice(0, 60), 0xff, ...good.slice(60)]);
+  const tooLarge = new Uint8Array(krv1.largestDesignBytes + 1).fill(0x20);
+  const largestBlank = new Uint8Array(krv1.largestDesignBytes).fill(0x20);
+  for (const [bytes, message] of [[invalidUtf8, 'แฟ้มนี้ไม่ใช่แบบส่วนผสม KRV1'],
+                                  [tooLarge, 'แฟ้มมีขนาดใหญ่เกินกว่าที่เป็นแบบส่วนผสมได้'],
+                                  [largestBlank, 'แฟ้มนี้ไม่ใช่แบบส่วนผสม KRV1']]) {
+    assert.deepEqual(krv1.readDesignFile(bytes), { ok: false, message });
+  }
+});
+
 test('a design file goes through the module unchanged', () => {
   const design = designOf({ strength: ' 2,400 ', shape: 'cylinder', admixture: null, dosage: '',
     slump: '12.5', stone: '1', moisture: '3.5' }, 'วิภา');

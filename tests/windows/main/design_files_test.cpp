@@ -1,6 +1,12 @@
 // Design files through the main window: save and open, refusals, the
 // unsaved-changes question, recent designs and the report as PDF.
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
@@ -8,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <optional>
 
 #include "forms/details/details_window.h"
@@ -127,27 +134,93 @@ TEST_F(DesignFilesTest, ARefusedFileLeavesEverythingAsItWas) {
         EXPECT_EQ(messages.texts(), QStringList{row.message});
         EXPECT_EQ(visibleState(), before);
     }
-    MessageRecorder messages;
-    EXPECT_FALSE(form->openDesignFile(path(QStringLiteral("gone.krv1"))));
-    EXPECT_EQ(messages.texts(), QStringList{Q(f::kCannotOpen) + QStringLiteral("gone.krv1")});
-    EXPECT_EQ(visibleState(), before);
+    // Gone, a folder, a FIFO that no one writes to: refused at once, by path.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.krv1"))).constData(), 0600), 0);
+    for (const QString& gone :
+         {path(QStringLiteral("gone.krv1")), folder.path(), path(QStringLiteral("pipe.krv1"))}) {
+        SCOPED_TRACE(gone.toStdString());
+        MessageRecorder messages;
+        EXPECT_FALSE(form->openDesignFile(gone));
+        EXPECT_EQ(messages.texts(), QStringList{Q(f::kCannotOpen) + gone});
+        EXPECT_EQ(visibleState(), before);
+    }
 }
 
 TEST_F(DesignFilesTest, AFailedSaveSaysSoAndChangesNothing) {
     enterWorkedDesign();
     QDir(folder.path()).mkdir(QStringLiteral("taken.krv1"));
     writeFile(QStringLiteral("taken.krv1/inside"), "kept");
+    // Nothing was there, or no file: nothing is said to be kept.
     for (const QString& target :
          {path(QStringLiteral("no-such-folder/a.krv1")), path(QStringLiteral("taken.krv1"))}) {
         SCOPED_TRACE(target.toStdString());
         chosenPath = target;
         MessageRecorder messages;
         EXPECT_FALSE(form->saveDesignAs());
-        EXPECT_EQ(messages.texts(), QStringList{Q(f::kWriteFailed)});
+        EXPECT_EQ(messages.texts(), QStringList{Q(f::kWriteFailed) + target});
         EXPECT_EQ(form->windowTitle(), QStringLiteral("KRV1"));
         EXPECT_TRUE(form->designPath().isEmpty());
     }
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("taken.krv1/inside"))));
+}
+
+// The disk fills while a changed design is saved over its file: the file is
+// as it was, no temporary file is left, and the engineer is told.
+TEST_F(DesignFilesTest, AFullDiskLeavesTheSavedDesignWhole) {
+    enterWorkedDesign();
+    chosenPath = path(QStringLiteral("slab.krv1"));
+    ASSERT_TRUE(form->saveDesignAs());
+    QFile saved(chosenPath);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray earlier = saved.readAll();
+    saved.close();
+    type(m::kMoistureBox, QStringLiteral("3"));
+
+    rlimit unlimited{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+    const auto previousSignal = ::signal(SIGXFSZ, SIG_IGN);
+    // Every write of the file fits the buffer; only the last one, at the
+    // save's end, reaches the limit.
+    const rlimit limit{static_cast<rlim_t>(earlier.size() / 2), unlimited.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    MessageRecorder messages;
+    const bool savedAgain = form->saveDesign();
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    ::signal(SIGXFSZ, previousSignal);
+
+    EXPECT_FALSE(savedAgain);
+    EXPECT_EQ(messages.texts(),
+              QStringList{Q(f::kWriteFailed) + chosenPath + u'\n' + Q(f::kEarlierFileKept)});
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), earlier);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"slab.krv1"});
+}
+
+TEST_F(DesignFilesTest, ARecentListOfAnyLengthShowsFive) {
+    QStringList many;
+    for (int i = 0; i < 20000; ++i) many << path(QStringLiteral("d%1.krv1").arg(i));
+    QSettings().setValue(QStringLiteral("recentDesigns"), many);
+    form.reset();
+    windows.reset();
+    openWindows();
+    int recentItems = 0;
+    for (QAction* action : form->menuBar()->findChildren<QAction*>())
+        recentItems += action->text().endsWith(QStringLiteral(".krv1"));
+    EXPECT_EQ(recentItems, 5);
+}
+
+// The engineer's box takes no more than a design file keeps.
+TEST_F(DesignFilesTest, TheEngineersBoxTakesOnlyAHarmlessName) {
+    auto* box = control<platform::FormTextBox>(m::kEngineerBox);
+    // insert() is what typing and pasting do: the box's rules apply.
+    box->insert(QString(61, QChar(0x0E01)));  // ก
+    EXPECT_EQ(box->text(), QString(60, QChar(0x0E01)));
+    box->setText(QString::fromUtf8("สม"));
+    box->insert(QStringLiteral("\u202Eabc"));
+    box->insert(QStringLiteral("\x1b]0;x\x07"));
+    EXPECT_EQ(box->text(), QString::fromUtf8("สม"));
+    box->insert(QString::fromUtf8(" ใจดี"));
+    EXPECT_EQ(box->text(), QString::fromUtf8("สม ใจดี"));
 }
 
 TEST_F(DesignFilesTest, ClosingWithUnsavedChangesAsks) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTreeView>
 #include <memory>
@@ -49,6 +50,14 @@ TEST(ThaiQtTexts, TheFileDialogIsThai) {
     seen.removeAll(QString());
     EXPECT_GE(seen.size(), 10);
     for (const QString& text : seen) EXPECT_FALSE(HasLatinWord(text)) << text.toStdString();
+}
+
+// The file dialog asks before it replaces a file; its answers are Thai too.
+TEST(ThaiQtTexts, AYesOrNoQuestionIsThai) {
+    QMessageBox question(QMessageBox::Question, QStringLiteral("KRV1"), QString(),
+                         QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(question.button(QMessageBox::Yes)->text(), QString::fromUtf8("ใช่"));
+    EXPECT_EQ(question.button(QMessageBox::No)->text(), QString::fromUtf8("ไม่ใช่"));
 }
 
 }  // namespace

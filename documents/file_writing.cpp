@@ -1,0 +1,35 @@
+#include "file_writing.h"
+
+#include "page_printing.h"
+#include "platform/files.h"
+#include "platform/printer.h"
+#include "platform/utf8_text.h"
+#include "text/design_file_texts.h"
+
+namespace krv1::documents {
+namespace {
+
+// Asked before the write: afterwards a failed first save leaves nothing.
+QString WriteFailedMessage(const QString& path, bool earlierFileKept) {
+    namespace f = text::design_file;
+    QString message = platform::FromUtf8(f::kWriteFailed) + path;
+    if (earlierFileKept) message += u'\n' + platform::FromUtf8(f::kEarlierFileKept);
+    return message;
+}
+
+}  // namespace
+
+std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
+    const bool earlierFile = platform::RegularFileAt(path);
+    if (platform::WriteFileWhole(path, bytes)) return std::nullopt;
+    return WriteFailedMessage(path, earlierFile);
+}
+
+std::optional<QString> WritePdf(const QString& path,
+                                const std::vector<presentation::ReportLine>& lines) {
+    const bool earlierFile = platform::RegularFileAt(path);
+    if (PrintPage(*platform::OpenPdfFile(path), lines)) return std::nullopt;
+    return WriteFailedMessage(path, earlierFile);
+}
+
+}  // namespace krv1::documents

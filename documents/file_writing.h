@@ -1,0 +1,21 @@
+// Every file the program writes, a design or a PDF page: written whole or
+// not at all, and a failure told in Thai with the path, saying that an
+// earlier file is whole only when there was one.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "presentation/report_lines.h"
+
+namespace krv1::documents {
+
+// Nothing when the bytes are written; otherwise the message to show.
+std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes);
+// The page as a PDF at `path` ("-" for standard output); the same answer.
+std::optional<QString> WritePdf(const QString& path,
+                                const std::vector<presentation::ReportLine>& lines);
+
+}  // namespace krv1::documents

@@ -1,0 +1,180 @@
+// What the command line reads and writes when the disk, the path or the file
+// is not what it should be: nothing earlier is lost, nothing that is not a
+// file is replaced, nothing hangs, no name reaches the terminal raw.
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QRegularExpression>
+#include <thread>
+
+#include "command_line_fixture.h"
+#include "tests/support/worked_designs.h"
+#include "text/command_line_texts.h"
+#include "text/design_file_texts.h"
+
+namespace krv1 {
+namespace {
+
+namespace f = text::design_file;
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The child may write no file beyond `bytes`; past it a write fails with
+// EFBIG, as on a full disk, instead of killing the process.
+std::function<void()> FileSizeLimit(rlim_t bytes) {
+    return [bytes] {
+        const rlimit limit{bytes, bytes};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, SIG_IGN);
+    };
+}
+
+std::string WriteFailed(const QString& path, bool earlierKept) {
+    std::string message = std::string(f::kWriteFailed) + path.toStdString();
+    if (earlierKept) message += "\n" + std::string(f::kEarlierFileKept);
+    return message + "\n";
+}
+
+TEST_F(CommandLineTest, AFailedWriteKeepsTheEarlierPdfWhole) {
+    const QString worked = design("worked.krv1", testing::WorkedDesign());
+    const QString pdf = folder.filePath("report.pdf");
+    ASSERT_EQ(run({"--report", worked, "-o", pdf}).status, 0);
+    const QByteArray earlier = Contents(pdf);
+    ASSERT_TRUE(earlier.startsWith("%PDF-"));
+    // The limit stops the first block, or only the last bytes, which a
+    // temporary file's own commit would not report.
+    const rlim_t lastBytes = static_cast<rlim_t>(earlier.size()) - 16;
+    for (const auto& [mode, limit] :
+         {std::pair{"--report", rlim_t{4096}}, std::pair{"--report", lastBytes},
+          std::pair{"--sheet", rlim_t{4096}}}) {
+        SCOPED_TRACE(std::string(mode) + " limited to " + std::to_string(limit));
+        const Outcome full = run({mode, worked, "-o", pdf}, FileSizeLimit(limit));
+        EXPECT_EQ(full.status, 4);
+        EXPECT_EQ(full.err, WriteFailed(pdf, true));
+        EXPECT_EQ(Contents(pdf), earlier);
+        // The temporary file went with the failure.
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+                  QStringList({"report.pdf", "worked.krv1"}));
+    }
+}
+
+// A real full disk where the test may mount one (as root, outside a
+// container that forbids it).
+TEST_F(CommandLineTest, AFullTmpfsKeepsTheEarlierPdfWhole) {
+    const QString mount = folder.filePath("full");
+    QDir().mkpath(mount);
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mount}) != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const QString worked = design("worked.krv1", testing::WorkedDesign());
+    const QString pdf = mount + "/report.pdf";
+    EXPECT_EQ(run({"--report", worked, "-o", pdf}).status, 0);
+    const QByteArray earlier = Contents(pdf);
+    {
+        QFile filler(mount + "/filler");
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(1024, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    const Outcome full = run({"--report", worked, "-o", pdf});
+    const QByteArray after = Contents(pdf);
+    const QStringList left = QDir(mount).entryList(QDir::Files);
+    QProcess::execute("umount", {mount});
+    EXPECT_EQ(full.status, 4);
+    EXPECT_EQ(full.err, WriteFailed(pdf, true));
+    EXPECT_TRUE(earlier.startsWith("%PDF-"));
+    EXPECT_EQ(after, earlier);
+    EXPECT_EQ(left, QStringList({"filler", "report.pdf"}));
+}
+
+TEST_F(CommandLineTest, OutputIntoWhatIsNotAFileGoesStraightIn) {
+    const QString worked = design("worked.krv1", testing::WorkedDesign());
+    const Outcome null = run({"--report", worked, "-o", "/dev/null"});
+    EXPECT_EQ(null.status, 0) << null.err;
+    const Outcome full = run({"--sheet", worked, "-o", "/dev/full"});
+    EXPECT_EQ(full.status, 4);
+    EXPECT_EQ(full.err, WriteFailed("/dev/full", false));
+    for (const char* device : {"/dev/null", "/dev/full"}) {
+        struct stat status {};
+        ASSERT_EQ(::stat(device, &status), 0);
+        EXPECT_TRUE(S_ISCHR(status.st_mode)) << device << " is no longer a device";
+    }
+
+    const Outcome standardOutput = run({"--report", worked, "-o", "-"});
+    EXPECT_EQ(standardOutput.status, 0) << standardOutput.err;
+    EXPECT_EQ(standardOutput.out.substr(0, 5), "%PDF-");
+
+    const QString fifo = folder.filePath("pipe");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    QByteArray received;
+    std::thread reader([&] { received = Contents(fifo); });
+    const Outcome piped = run({"--report", worked, "-o", fifo});
+    reader.join();
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_TRUE(received.startsWith("%PDF-"));
+    struct stat status {};
+    ASSERT_EQ(::stat(fifo.toLocal8Bit().constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
+// A FIFO, a folder or a device named as the design is refused at once.
+TEST_F(CommandLineTest, ADesignThatIsNotARegularFileIsRefused) {
+    const QString fifo = folder.filePath("design.krv1");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString& path : {fifo, folder.path(), QStringLiteral("/dev/zero")}) {
+        SCOPED_TRACE(path.toStdString());
+        const Outcome refused = run({"--report", path});
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_EQ(refused.err, std::string(f::kCannotOpen) + path.toStdString() + "\n");
+    }
+}
+
+TEST_F(CommandLineTest, WithoutAScreenTheWindowsAreNotStarted) {
+    const Outcome windows = run({design("worked.krv1", testing::WorkedDesign())});
+    EXPECT_EQ(windows.status, 1);
+    EXPECT_EQ(windows.err, std::string(text::command_line::kNoDisplay) + "\n");
+    EXPECT_EQ(run({"--help"}, {}, "/dev/full").status, 1);
+    EXPECT_EQ(run({"--version"}, {}, "/dev/full").status, 1);
+}
+
+// The longest name a design may hold, in Thai, lies inside A4 on the report
+// and on the sheet, as pdftotext reads the words' boxes back.
+TEST_F(CommandLineTest, TheLongestThaiNameLiesOnThePage) {
+    std::string name;
+    for (int i = 0; i < 6; ++i) name += "วิศวกรสมชา";  // 10 characters each
+    ASSERT_EQ(QString::fromStdString(name).size(), 60);
+    const QString worked = design("long.krv1", testing::WorkedDesign(), name);
+    for (const char* mode : {"--report", "--sheet"}) {
+        SCOPED_TRACE(mode);
+        const QString pdf = folder.filePath(QString::fromLatin1(mode + 2) + ".pdf");
+        ASSERT_EQ(run({mode, worked, "-o", pdf}).status, 0);
+        QProcess boxes;
+        boxes.start("pdftotext", {"-bbox", pdf, "-"});
+        if (!boxes.waitForFinished() || boxes.exitCode() != 0)
+            GTEST_SKIP() << "pdftotext is not installed";
+        const QString html = QString::fromUtf8(boxes.readAllStandardOutput());
+        const QRegularExpression word(
+            "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\"");
+        int words = 0;
+        bool nameSeen = false;
+        for (auto match = word.globalMatch(html); match.hasNext(); ++words) {
+            const auto box = match.next();
+            EXPECT_GE(box.captured(1).toDouble(), 0);
+            EXPECT_GE(box.captured(2).toDouble(), 0);
+            EXPECT_LE(box.captured(3).toDouble(), 595.3) << box.captured(0).toStdString();
+            EXPECT_LE(box.captured(4).toDouble(), 841.9) << box.captured(0).toStdString();
+        }
+        nameSeen = html.contains(QString::fromUtf8("กรสมชา"));
+        EXPECT_GT(words, 20);
+        EXPECT_TRUE(nameSeen);
+    }
+}
+
+}  // namespace
+}  // namespace krv1
