@@ -9,6 +9,7 @@
 #include "presentation/design_report.h"
 #include "presentation/site_sheet.h"
 #include "text/command_line_texts.h"
+#include "text/design_file_texts.h"
 
 namespace krv1::app {
 namespace {
@@ -31,6 +32,12 @@ int Refuse(int status, const QString& message) {
     WriteTo(stderr, message.toStdString());
     WriteTo(stderr, "\n");
     return status;
+}
+
+// Standard output, like any file, is written whole or said to have failed.
+int StandardOutputWritten() {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return kDone;
+    return Refuse(kOutputFailed, FromUtf8(text::design_file::kWriteFailed) + QStringLiteral("-"));
 }
 
 }  // namespace
@@ -101,7 +108,7 @@ int WriteReport(const CommandLine& line) {
             WriteTo(stdout, line.json ? presentation::SiteSheetJson(sheet)
                                       : presentation::SiteSheetPlainText(sheet, report.Basis, lines,
                                                                          design.Locale));
-            return std::fflush(stdout) == 0 ? kDone : kOutputFailed;
+            return StandardOutputWritten();
         }
         page = presentation::SiteSheetPage(sheet, report.Basis, lines, design.Locale);
     }
@@ -115,7 +122,7 @@ int WriteReport(const CommandLine& line) {
         WriteTo(stdout, reportLine.Text);
         WriteTo(stdout, "\n");
     }
-    return std::fflush(stdout) == 0 ? kDone : kOutputFailed;
+    return StandardOutputWritten();
 }
 
 }  // namespace krv1::app

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -93,18 +94,34 @@ TEST_F(CommandLineTest, AFullTmpfsKeepsTheEarlierPdfWhole) {
     EXPECT_EQ(left, QStringList({"filler", "report.pdf"}));
 }
 
+// The null and full devices. As root, where a fault could replace the
+// system's own, the test makes private ones of the same kind in its folder;
+// anyone else cannot replace /dev's.
+QString Device(const QTemporaryDir& folder, const char* name, unsigned minor) {
+    if (::getuid() != 0) return QStringLiteral("/dev/") + QString::fromLatin1(name);
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    EXPECT_EQ(::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, minor)), 0);
+    return path;
+}
+
 TEST_F(CommandLineTest, OutputIntoWhatIsNotAFileGoesStraightIn) {
     const QString worked = design("worked.krv1", testing::WorkedDesign());
-    const Outcome null = run({"--report", worked, "-o", "/dev/null"});
+    const QString nullDevice = Device(folder, "null", 3);
+    const QString fullDevice = Device(folder, "full", 7);
+    const Outcome null = run({"--report", worked, "-o", nullDevice});
     EXPECT_EQ(null.status, 0) << null.err;
-    const Outcome full = run({"--sheet", worked, "-o", "/dev/full"});
+    const Outcome full = run({"--sheet", worked, "-o", fullDevice});
     EXPECT_EQ(full.status, 4);
-    EXPECT_EQ(full.err, WriteFailed("/dev/full", false));
-    for (const char* device : {"/dev/null", "/dev/full"}) {
+    EXPECT_EQ(full.err, WriteFailed(fullDevice, false));
+    for (const QString& device : {nullDevice, fullDevice}) {
         struct stat status {};
-        ASSERT_EQ(::stat(device, &status), 0);
-        EXPECT_TRUE(S_ISCHR(status.st_mode)) << device << " is no longer a device";
+        ASSERT_EQ(::stat(QFile::encodeName(device).constData(), &status), 0);
+        EXPECT_TRUE(S_ISCHR(status.st_mode)) << device.toStdString() << " is no longer a device";
     }
+
+    const Outcome text = run({"--sheet", worked}, {}, fullDevice);
+    EXPECT_EQ(text.status, 4);
+    EXPECT_EQ(text.err, WriteFailed("-", false));
 
     const Outcome standardOutput = run({"--report", worked, "-o", "-"});
     EXPECT_EQ(standardOutput.status, 0) << standardOutput.err;

@@ -74,6 +74,41 @@ test('a refusal stands beside its input and leaves the results', async () => {
   assert.deepEqual(await textsOf('#after td'), before);
 });
 
+test('a design file is read as the desktop reads it, bytes and all', async () => {
+  const { mkdtempSync, writeFileSync } = await import('node:fs');
+  const { tmpdir } = await import('node:os');
+  const { join } = await import('node:path');
+  const folder = mkdtempSync(join(tmpdir(), 'krv1-page-'));
+  const good = JSON.stringify({
+    format: 'krv1-design', version: 1, engineer: 'วิภา',
+    inputs: { ...WORKED, admixture: 'with', dosage: '250' } });
+  const files = {
+    'good.krv1': Buffer.from(good),
+    'latin1.krv1': Buffer.concat([Buffer.from(good.slice(0, 40)), Buffer.from([0xe9]),
+                                  Buffer.from(good.slice(40))]),
+    'huge.krv1': Buffer.alloc(1024 * 1024 + 1, 0x20),
+  };
+  for (const [name, bytes] of Object.entries(files)) writeFileSync(join(folder, name), bytes);
+  const open = async (name) => {
+    const input = await page.$('#open-file');
+    await input.uploadFile(join(folder, name));
+    await page.waitForFunction(() => document.querySelector('#status').textContent !== '' ||
+                                     document.querySelector('#engineer').value === 'วิภา');
+  };
+  await page.$eval('#engineer', (box) => { box.value = ''; });
+  for (const [name, message] of [['latin1.krv1', 'แฟ้มนี้ไม่ใช่แบบส่วนผสม KRV1'],
+                                 ['huge.krv1', 'แฟ้มมีขนาดใหญ่เกินกว่าที่เป็นแบบส่วนผสมได้']]) {
+    await page.$eval('#status', (status) => { status.textContent = ''; });
+    await open(name);
+    assert.equal(await page.$eval('#status', (status) => status.textContent), message, name);
+    assert.equal(await page.$eval('#engineer', (box) => box.value), '');
+  }
+  await page.$eval('#status', (status) => { status.textContent = ''; });
+  await open('good.krv1');
+  assert.equal(await page.$eval('#engineer', (box) => box.value), 'วิภา');
+  assert.equal((await textsOf('#after td'))[4], '750     ซีซี');
+});
+
 test('the last design comes back, and the page works offline', async () => {
   await enterDesign(page, WORKED);
   await page.keyboard.press('Enter');
