@@ -1,7 +1,7 @@
 #include "site_sheet.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <nlohmann/json.hpp>
 
 #include "engine/conversion_error.h"
@@ -312,11 +312,14 @@ std::string SiteSheetJson(const SiteSheet& sheet) {
 std::string FixedText(double value, int decimals, const NumberLocale& locale, bool groupThousands) {
     // printf rounds ties to even; the sheet rounds them away from zero. The
     // exact binary value is written out far enough to see a true tie, and the
-    // rounding is done on those digits.
+    // rounding is done on those digits. std::to_chars, unlike printf, writes
+    // the same digits in every C locale: under de_DE printf's point is a
+    // comma, which this routine would not find.
     if (!std::isfinite(value)) return std::string(s::kWaiting);
     char exact[512];
-    std::snprintf(exact, sizeof exact, "%.80f", std::fabs(value));
-    std::string digits(exact);
+    const auto written = std::to_chars(exact, exact + sizeof exact, std::fabs(value),
+                                       std::chars_format::fixed, 80);
+    std::string digits(exact, written.ptr);
     const std::size_t point = digits.find('.');
     std::string whole = digits.substr(0, point);
     std::string fraction = digits.substr(point + 1, decimals);
@@ -333,8 +336,10 @@ std::string FixedText(double value, int decimals, const NumberLocale& locale, bo
     }
     whole = kept.substr(0, kept.size() - decimals);
     fraction = kept.substr(kept.size() - decimals);
+    // The design's own group separator: a comma design groups with its ".".
     if (groupThousands)
-        for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3) whole.insert(i, ",");
+        for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3)
+            whole.insert(i, locale.GroupSeparator);
     const bool zero = kept.find_first_not_of('0') == std::string::npos;
     std::string text = (value < 0 && !zero) ? "-" : "";
     text += whole;

@@ -178,7 +178,8 @@ std::vector<ReportLine> SiteSheetPage(const SiteSheet& sheet, const SiteBasis& b
 std::string SiteSheetJson(const SiteSheet& sheet);
 
 // Rounded half away from zero, of the exact binary value, to `decimals`
-// places; thousands grouped with "," when asked.
+// places, with the locale's decimal separator; thousands grouped with its
+// group separator when asked. The C library's locale plays no part.
 std::string FixedText(double value, int decimals, const NumberLocale& locale,
                       bool groupThousands = false);
 

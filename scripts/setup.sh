@@ -10,7 +10,7 @@ test_packages=(libgtest-dev libbenchmark-dev clang-format
                xvfb xauth x11-utils xdotool openbox imagemagick
                cups printer-driver-cups-pdf poppler-utils
                python3 clang libclang-rt-14-dev desktop-file-utils appstream shared-mime-info dpkg-dev
-               file)
+               file locales)
 
 bench_packages=(libbenchmark-dev hyperfine time python3 xvfb xauth x11-utils openbox)
 
@@ -33,11 +33,27 @@ for package in "${wanted[@]}"; do
     missing+=("$package")
   fi
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-echo "Installing: ${missing[*]}"
 as_root=()
 [[ $(id -u) -ne 0 ]] && as_root=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The tests run the program under a comma-decimal and a Thai locale, to show
+# that a design's own separators decide its figures, never the environment.
+if [[ ${1:-run} == test ]]; then
+  wanted_locales=(de_DE th_TH)
+  generate=false
+  for name in "${wanted_locales[@]}"; do
+    if ! locale -a 2>/dev/null | grep -qx "$name.utf8"; then
+      "${as_root[@]}" sed -i "s/^# *\($name.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+      grep -qx "$name.UTF-8 UTF-8" /etc/locale.gen ||
+        echo "$name.UTF-8 UTF-8" | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+      generate=true
+    fi
+  done
+  if $generate; then "${as_root[@]}" locale-gen >/dev/null; fi
+fi

@@ -33,6 +33,7 @@ public:
         environment.remove(QStringLiteral("DISPLAY"));
         environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (!locale.isEmpty()) environment.insert(QStringLiteral("LC_ALL"), locale);
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(KRV1_PROGRAM), arguments);
         if (!program.waitForFinished(30000)) {
@@ -55,6 +56,7 @@ public:
         return path;
     }
     QTemporaryDir folder;
+    QString locale;  // LC_ALL for the program, when set
 };
 
 }  // namespace krv1

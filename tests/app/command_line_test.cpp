@@ -50,6 +50,40 @@ TEST_F(CommandLineTest, TheSheetAsJsonHasItsKeysAndASettingOutOfRangeIsRefused) 
     EXPECT_EQ(refused.err, presentation::RangeMessage(presentation::SiteSetting::Bucket) + "\n");
 }
 
+// One file gives the same bytes under any locale: its separators decide.
+// ./test.sh generates the two locales.
+TEST_F(CommandLineTest, TheFileNotTheEnvironmentDecidesTheFigures) {
+    QProcess installed;
+    installed.start("locale", {"-a"});
+    ASSERT_TRUE(installed.waitForFinished());
+    const QString locales = QString::fromLocal8Bit(installed.readAllStandardOutput());
+    for (const char* name : {"de_DE.utf8", "th_TH.utf8"})
+        ASSERT_TRUE(locales.contains(QString::fromLatin1(name))) << name << " is not generated";
+    for (const NumberLocale& separators : {NumberLocale{}, NumberLocale{",", "."}}) {
+        presentation::Design design{"", testing::WorkedDesignWithAdmixture(), separators};
+        design.Site = {"12", "5", "50", "1400", "1500", "18", "125", "450", "520", "95"};
+        const QString path = folder.filePath("priced.krv1");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QByteArray::fromStdString(presentation::WriteDesign(design)));
+        file.close();
+        for (const char* mode : {"--report", "--sheet"}) {
+            SCOPED_TRACE(std::string(mode) + " with decimal " + separators.DecimalSeparator);
+            locale = "C";
+            const Outcome plain = run({mode, path});
+            ASSERT_EQ(plain.status, 0) << plain.err;
+            for (const char* other : {"th_TH.UTF-8", "de_DE.UTF-8"}) {
+                locale = QString::fromLatin1(other);
+                EXPECT_EQ(run({mode, path}).out, plain.out) << other;
+            }
+        }
+    }
+    // A comma design groups its baht with its own point.
+    locale = "de_DE.UTF-8";
+    EXPECT_NE(run({"--sheet", folder.filePath("priced.krv1")}).out.find("ปูนซีเมนต์  9.375,00 บาท"),
+              std::string::npos);
+}
+
 TEST_F(CommandLineTest, EachExitStatus) {
     MixInput refused = testing::WorkedDesign();
     refused.RequiredStrength = "มาก";

@@ -193,6 +193,8 @@ TEST(SiteSheet, RoundsHalfAwayFromZeroOfTheBinaryValue) {
     for (const auto& row : rows)
         EXPECT_EQ(FixedText(row.value, row.decimals, {}, true), row.text) << row.value;
     EXPECT_EQ(FixedText(1234.5, 1, {",", "."}), "1234,5");
+    // A comma design groups with its own point.
+    EXPECT_EQ(FixedText(11310, 2, {",", "."}, true), "11.310,00");
 }
 
 TEST(SiteSheet, MissingPricesAreLeftOutOfTheTotal) {
