@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <thread>
 
@@ -118,6 +119,16 @@ TEST_F(CommandLineTest, OutputIntoWhatIsNotAFileGoesStraightIn) {
         ASSERT_EQ(::stat(QFile::encodeName(device).constData(), &status), 0);
         EXPECT_TRUE(S_ISCHR(status.st_mode)) << device.toStdString() << " is no longer a device";
     }
+
+    // A link is followed: to a device, and to a file that it keeps naming.
+    const QString deviceLink = folder.filePath("device-link.pdf");
+    ASSERT_TRUE(QFile::link(fullDevice, deviceLink));
+    EXPECT_EQ(run({"--report", worked, "-o", deviceLink}).err, WriteFailed(deviceLink, false));
+    const QString fileLink = folder.filePath("file-link.pdf");
+    ASSERT_TRUE(QFile::link(folder.filePath("target.pdf"), fileLink));
+    EXPECT_EQ(run({"--report", worked, "-o", fileLink}).status, 0);
+    EXPECT_EQ(QFileInfo(fileLink).symLinkTarget(), folder.filePath("target.pdf"));
+    EXPECT_TRUE(Contents(folder.filePath("target.pdf")).startsWith("%PDF-"));
 
     const Outcome text = run({"--sheet", worked}, {}, fullDevice);
     EXPECT_EQ(text.status, 4);
