@@ -9,7 +9,8 @@
 namespace krv1::documents {
 namespace {
 
-// Asked before the write: afterwards a failed first save leaves nothing.
+// Whether there was an earlier file is asked before the write: only then
+// can the message say that it is still whole.
 QString WriteFailedMessage(const QString& path, bool earlierFileKept) {
     namespace f = text::design_file;
     QString message = platform::FromUtf8(f::kWriteFailed) + path;
