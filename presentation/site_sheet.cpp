@@ -1,7 +1,8 @@
 #include "site_sheet.h"
 
 #include <cmath>
-#include <charconv>
+#include <cstdio>
+#include <string_view>
 #include <nlohmann/json.hpp>
 
 #include "engine/conversion_error.h"
@@ -312,18 +313,19 @@ std::string SiteSheetJson(const SiteSheet& sheet) {
 std::string FixedText(double value, int decimals, const NumberLocale& locale, bool groupThousands) {
     // printf rounds ties to even; the sheet rounds them away from zero. The
     // exact binary value is written out far enough to see a true tie, and the
-    // rounding is done on those digits. std::to_chars, unlike printf, writes
-    // the same digits in every C locale: under de_DE printf's point is a
-    // comma, which this routine would not find.
+    // rounding is done on those digits. printf writes its C locale's point
+    // (a comma under de_DE), so the digits are taken from either end of what
+    // it wrote, never by looking for ".". (std::to_chars would not depend on
+    // the locale, but the web module's C++ library has none for doubles.)
     if (!std::isfinite(value)) return std::string(s::kWaiting);
+    constexpr int kExactDecimals = 80;
     char exact[512];
-    const auto written = std::to_chars(exact, exact + sizeof exact, std::fabs(value),
-                                       std::chars_format::fixed, 80);
-    std::string digits(exact, written.ptr);
-    const std::size_t point = digits.find('.');
-    std::string whole = digits.substr(0, point);
-    std::string fraction = digits.substr(point + 1, decimals);
-    const bool roundUp = digits[point + 1 + decimals] >= '5';
+    std::snprintf(exact, sizeof exact, "%.*f", kExactDecimals, std::fabs(value));
+    const std::string_view printed(exact);
+    std::string whole(printed.substr(0, printed.find_first_not_of("0123456789")));
+    const std::string_view allDecimals = printed.substr(printed.size() - kExactDecimals);
+    std::string fraction(allDecimals.substr(0, decimals));
+    const bool roundUp = allDecimals[decimals] >= '5';
     std::string kept = whole + fraction;
     if (roundUp) {
         int i = static_cast<int>(kept.size()) - 1;

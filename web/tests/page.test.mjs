@@ -48,6 +48,9 @@ test('the worked designs fill both panels, the account and the report', async ()
   const account = await textsOf('#account li');
   assert.equal(account.length, 42);
   assert.equal(account[0], 'กำลังอัดที่ต้องการ=240  กก./ตร.ซม.');
+  // Each line keeps its own number only: the list adds none.
+  assert.equal(await page.$eval('#account li', (line) => getComputedStyle(line).listStyleType),
+               'none');
   const report = await textsOf('#report .line');
   assert.equal(report.length, 44);
   assert.equal(report[1], ' วิศวกร : สมชาย ใจดี');
