@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <string_view>
 #include <nlohmann/json.hpp>
+#include <string_view>
 
 #include "engine/conversion_error.h"
 #include "engine/number_conversion.h"
