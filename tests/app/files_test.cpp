@@ -98,10 +98,12 @@ TEST_F(CommandLineTest, AFullTmpfsKeepsTheEarlierPdfWhole) {
 // The null and full devices. As root, where a fault could replace the
 // system's own, the test makes private ones of the same kind in its folder;
 // anyone else cannot replace /dev's.
+// Empty where root may not make devices (a container without CAP_MKNOD).
 QString Device(const QTemporaryDir& folder, const char* name, unsigned minor) {
     if (::getuid() != 0) return QStringLiteral("/dev/") + QString::fromLatin1(name);
     const QString path = folder.filePath(QString::fromLatin1(name));
-    EXPECT_EQ(::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, minor)), 0);
+    if (::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, minor)) != 0)
+        return {};
     return path;
 }
 
@@ -109,6 +111,8 @@ TEST_F(CommandLineTest, OutputIntoWhatIsNotAFileGoesStraightIn) {
     const QString worked = design("worked.krv1", testing::WorkedDesign());
     const QString nullDevice = Device(folder, "null", 3);
     const QString fullDevice = Device(folder, "full", 7);
+    if (nullDevice.isEmpty() || fullDevice.isEmpty())
+        GTEST_SKIP() << "no device can be made here, and /dev's own are not put at risk";
     const Outcome null = run({"--report", worked, "-o", nullDevice});
     EXPECT_EQ(null.status, 0) << null.err;
     const Outcome full = run({"--sheet", worked, "-o", fullDevice});
