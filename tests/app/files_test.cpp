@@ -1,6 +1,7 @@
 // What the command line reads and writes when the disk, the path or the file
 // is not what it should be: nothing earlier is lost, nothing that is not a
 // file is replaced, nothing hangs, no name reaches the terminal raw.
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -107,7 +108,7 @@ QString Device(const QTemporaryDir& folder, const char* name, unsigned minor) {
     return path;
 }
 
-TEST_F(CommandLineTest, OutputIntoWhatIsNotAFileGoesStraightIn) {
+TEST_F(CommandLineTest, OutputIntoADeviceGoesStraightIn) {
     const QString worked = design("worked.krv1", testing::WorkedDesign());
     const QString nullDevice = Device(folder, "null", 3);
     const QString fullDevice = Device(folder, "full", 7);
@@ -124,19 +125,24 @@ TEST_F(CommandLineTest, OutputIntoWhatIsNotAFileGoesStraightIn) {
         EXPECT_TRUE(S_ISCHR(status.st_mode)) << device.toStdString() << " is no longer a device";
     }
 
-    // A link is followed: to a device, and to a file that it keeps naming.
+    // A link to a device is followed to it.
     const QString deviceLink = folder.filePath("device-link.pdf");
     ASSERT_TRUE(QFile::link(fullDevice, deviceLink));
     EXPECT_EQ(run({"--report", worked, "-o", deviceLink}).err, WriteFailed(deviceLink, false));
+
+    const Outcome text = run({"--sheet", worked}, {}, fullDevice);
+    EXPECT_EQ(text.status, 4);
+    EXPECT_EQ(text.err, WriteFailed("-", false));
+}
+
+TEST_F(CommandLineTest, OutputThroughALinkAFifoOrStandardOutput) {
+    const QString worked = design("worked.krv1", testing::WorkedDesign());
+    // A link to a file is followed, and keeps naming it.
     const QString fileLink = folder.filePath("file-link.pdf");
     ASSERT_TRUE(QFile::link(folder.filePath("target.pdf"), fileLink));
     EXPECT_EQ(run({"--report", worked, "-o", fileLink}).status, 0);
     EXPECT_EQ(QFileInfo(fileLink).symLinkTarget(), folder.filePath("target.pdf"));
     EXPECT_TRUE(Contents(folder.filePath("target.pdf")).startsWith("%PDF-"));
-
-    const Outcome text = run({"--sheet", worked}, {}, fullDevice);
-    EXPECT_EQ(text.status, 4);
-    EXPECT_EQ(text.err, WriteFailed("-", false));
 
     const Outcome standardOutput = run({"--report", worked, "-o", "-"});
     EXPECT_EQ(standardOutput.status, 0) << standardOutput.err;
@@ -144,9 +150,15 @@ TEST_F(CommandLineTest, OutputIntoWhatIsNotAFileGoesStraightIn) {
 
     const QString fifo = folder.filePath("pipe");
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    // The test holds the FIFO's write end too, so that the reader opens it at
+    // once and sees its end only when the test lets go, whether the program
+    // wrote into it or, wrongly, replaced it.
+    const int held = ::open(fifo.toLocal8Bit().constData(), O_RDWR);
+    ASSERT_GE(held, 0);
     QByteArray received;
     std::thread reader([&] { received = Contents(fifo); });
     const Outcome piped = run({"--report", worked, "-o", fifo});
+    ::close(held);
     reader.join();
     EXPECT_EQ(piped.status, 0) << piped.err;
     EXPECT_TRUE(received.startsWith("%PDF-"));
