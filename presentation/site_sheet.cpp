@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string_view>
+#include <utility>
 
 #include "engine/conversion_error.h"
 #include "engine/number_conversion.h"
@@ -99,7 +100,7 @@ std::string Line(std::string_view caption, const std::string& figure, std::strin
     std::string line(caption);
     if (figure.empty()) return line;
     line.append("  ").append(figure);
-    if (!figure.empty() && figure != s::kWaiting) line.append(" ").append(unit);
+    if (figure != s::kWaiting) line.append(" ").append(unit);
     return line;
 }
 
@@ -119,8 +120,20 @@ std::string Joined(const std::vector<std::string>& lines) {
     return text;
 }
 
+// Each price and the cost it makes, in the window's order.
+constexpr std::array<std::pair<SiteSetting, SiteFigure>, 4> kPricedCosts{{
+    {Setting::PriceCement, SiteFigure::CostCement},
+    {Setting::PriceSand, SiteFigure::CostSand},
+    {Setting::PriceStone, SiteFigure::CostStone},
+    {Setting::PriceAdmixture, SiteFigure::CostAdmixture},
+}};
+
 struct Parts {
-    std::vector<std::string> basis, perBag, pour, cost;
+    std::vector<std::string> basis;
+    std::array<std::vector<std::string>, 3> figures;  // by SitePart
+    const std::vector<std::string>& of(SitePart part) const {
+        return figures[static_cast<std::size_t>(part)];
+    }
 };
 
 Parts PartLines(const SiteSheet& sheet, const SiteBasis& basis, const NumberLocale& locale) {
@@ -133,13 +146,10 @@ Parts PartLines(const SiteSheet& sheet, const SiteBasis& basis, const NumberLoca
                    Line(s::kDosage, whole(basis.Dosage), s::kCcPer100Kg)};
     const auto leftOut = [&sheet] {
         std::string names;
-        for (SiteSetting price : sheet.PricesLeftOut) {
-            if (!names.empty()) names.append(", ");
-            const auto cost = static_cast<std::size_t>(SiteFigure::CostCement) +
-                              static_cast<std::size_t>(price) -
-                              static_cast<std::size_t>(Setting::PriceCement);
-            names.append(RowOf(static_cast<SiteFigure>(cost)).Caption);
-        }
+        for (SiteSetting leftOut : sheet.PricesLeftOut)
+            for (const auto& [price, cost] : kPricedCosts)
+                if (price == leftOut)
+                    names.append(names.empty() ? "" : ", ").append(RowOf(cost).Caption);
         return names;
     };
     for (const SiteFigureRow& row : SiteFigureRows()) {
@@ -147,19 +157,8 @@ Parts PartLines(const SiteSheet& sheet, const SiteBasis& basis, const NumberLoca
         if (row.Figure == SiteFigure::CostTotal && !sheet.PricesLeftOut.empty() &&
             sheet[row.Figure].Value)
             caption.append(s::kLeftOut).append(leftOut()).append(s::kLeftOutClose);
-        const std::string line =
-            Line(caption, Shown(sheet[row.Figure], row.Decimals, locale, row.Grouped), row.Unit);
-        switch (row.Part) {
-            case SitePart::PerBag:
-                parts.perBag.push_back(line);
-                break;
-            case SitePart::Pour:
-                parts.pour.push_back(line);
-                break;
-            case SitePart::Cost:
-                parts.cost.push_back(line);
-                break;
-        }
+        parts.figures[static_cast<std::size_t>(row.Part)].push_back(
+            Line(caption, Shown(sheet[row.Figure], row.Decimals, locale, row.Grouped), row.Unit));
     }
     return parts;
 }
@@ -197,13 +196,9 @@ SiteSheet ComputeSiteSheet(const SiteBasis& basis, const SiteSettings& settings,
     // none when no price is given; the prices left empty are named.
     Figure total;
     bool anyPrice = false;
-    constexpr std::size_t kPrices = 4;
-    for (std::size_t i = 0; i < kPrices; ++i) {
-        const auto priceSetting =
-            static_cast<Setting>(static_cast<std::size_t>(Setting::PriceCement) + i);
+    for (const auto& [priceSetting, costFigure] : kPricedCosts) {
         const Read& price = read[static_cast<std::size_t>(priceSetting)];
-        const Figure& cost =
-            sheet[static_cast<SiteFigure>(static_cast<std::size_t>(SiteFigure::CostCement) + i)];
+        const Figure& cost = sheet[costFigure];
         if (cost.Waiting) total.Waiting = true;
         if (!price.value && !price.outOfRange) sheet.PricesLeftOut.push_back(priceSetting);
         if (cost.Value) {
@@ -238,7 +233,8 @@ SiteSheetTexts SiteSheetPartTexts(const SiteSheet& sheet, const SiteBasis& basis
     std::string basisLine(s::kBasis);
     for (const std::string& line : parts.basis) basisLine.append("    ").append(line);
     return SiteSheetTexts{
-        basisLine, Joined(parts.perBag), Joined(parts.pour), Joined(parts.cost),
+        basisLine, Joined(parts.of(SitePart::PerBag)), Joined(parts.of(SitePart::Pour)),
+        Joined(parts.of(SitePart::Cost)),
         sheet.OutOfRange.empty() ? std::string() : RangeMessage(sheet.OutOfRange.front())};
 }
 
@@ -256,9 +252,9 @@ std::vector<std::pair<std::string, bool>> SheetLines(const SiteSheet& sheet, con
         for (const std::string& line : body) lines.emplace_back(line, false);
     };
     part(s::kBasis, parts.basis);
-    part(s::kPerBag, parts.perBag);
-    part(s::kPour, parts.pour);
-    part(s::kCost, parts.cost);
+    part(s::kPerBag, parts.of(SitePart::PerBag));
+    part(s::kPour, parts.of(SitePart::Pour));
+    part(s::kCost, parts.of(SitePart::Cost));
     return lines;
 }
 
