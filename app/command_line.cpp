@@ -1,10 +1,13 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+#include <QDate>
 #include <cstdio>
+#include <optional>
 
 #include "documents/design_loading.h"
 #include "documents/file_writing.h"
+#include "documents/page_printing.h"
 #include "platform/utf8_text.h"
 #include "presentation/design_report.h"
 #include "presentation/site_sheet.h"
@@ -40,6 +43,40 @@ int StandardOutputWritten() {
     return Refuse(kOutputFailed, FromUtf8(text::design_file::kWriteFailed) + QStringLiteral("-"));
 }
 
+// What the parser refused, named as it was typed: an unknown option, a
+// value given to an option that takes none, or an option left without its
+// value at the end.
+QString ParseFailure(const QStringList& arguments, const QCommandLineParser& parser,
+                     const QStringList& flags) {
+    const QStringList unknown = parser.unknownOptionNames();
+    for (const QString& argument : arguments) {
+        if (argument == QStringLiteral("--")) break;
+        if (!argument.startsWith(u'-') || argument == QStringLiteral("-")) continue;
+        const QString typed = argument.section(u'=', 0, 0);
+        const QString name = typed.mid(typed.startsWith(QStringLiteral("--")) ? 2 : 1);
+        if (unknown.contains(name)) return FromUtf8(c::kUnknownOption) + typed;
+        if (flags.contains(name) && argument.contains(u'='))
+            return FromUtf8(c::kTakesNoValue) + typed;
+    }
+    // Compacted short options ("-xq") are reported one by one.
+    if (!unknown.isEmpty()) return FromUtf8(c::kUnknownOption) + u'-' + unknown.first();
+    const QString last = arguments.value(arguments.size() - 1);
+    if (last == QStringLiteral("--date")) return FromUtf8(c::kMissingDate);
+    return FromUtf8(c::kMissingOutputFile);
+}
+
+// A day written YYYY-MM-DD, as ISO 8601 and the file names write it.
+std::optional<presentation::CalendarDate> DateOf(const QString& text) {
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid() || text.size() != 10) return std::nullopt;
+    return presentation::CalendarDate{date.year(), date.month(), date.day()};
+}
+
+presentation::CalendarDate Today() {
+    const QDate today = QDate::currentDate();
+    return {today.year(), today.month(), today.day()};
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -52,12 +89,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                     QString(), QStringLiteral("file"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({report, sheet, json, output, help, version});
+    const QCommandLineOption date(QStringLiteral("date"), QString(), QStringLiteral("day"));
+    parser.addOptions({report, sheet, json, output, help, version, date});
     parser.addPositionalArgument(QStringLiteral("file"), QString());
     if (!parser.parse(QStringList{QStringLiteral("krv1")} + arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        return WrongUsage(unknown.isEmpty() ? FromUtf8(c::kMissingOutputFile)
-                                            : FromUtf8(c::kUnknownOption) + unknown.join(u' '));
+        QStringList flags;
+        for (const QCommandLineOption* flag : {&report, &sheet, &json, &help, &version})
+            flags += flag->names();
+        return WrongUsage(ParseFailure(arguments, parser, flags));
     }
     if (parser.isSet(help)) return CommandLine{CommandLine::Action::Help, {}, {}, {}};
     if (parser.isSet(version)) return CommandLine{CommandLine::Action::Version, {}, {}, {}};
@@ -77,6 +116,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.json = parser.isSet(json);
         if (line.json && (line.action != CommandLine::Action::Sheet || !line.pdfFile.isEmpty()))
             return WrongUsage(FromUtf8(c::kJsonWithSheet));
+        if (parser.isSet(date)) {
+            if (line.action != CommandLine::Action::Sheet)
+                return WrongUsage(FromUtf8(c::kDateWithSheet));
+            const auto day = DateOf(parser.value(date));
+            if (!day) return WrongUsage(FromUtf8(c::kBadDate) + parser.value(date));
+            line.date = *day;
+        } else {
+            line.date = Today();
+        }
+    } else if (parser.isSet(date)) {
+        return WrongUsage(FromUtf8(c::kDateWithSheet));
     } else if (parser.isSet(output)) {
         return WrongUsage(FromUtf8(c::kOutputWithoutReport));
     } else if (parser.isSet(json)) {
@@ -93,7 +143,7 @@ int WriteReport(const CommandLine& line) {
     const presentation::DesignReport report = presentation::ReportOfDesign(design);
     if (report.Refusal) return Refuse(kCalculationRefused, FromUtf8(report.Refusal->Message));
 
-    std::vector<presentation::ReportLine> page = report.Lines;
+    presentation::PrintedPage page = documents::ReportPage(report.Lines);
     if (line.action == CommandLine::Action::Sheet) {
         // The file's settings, with the defaults for keys it lacks: one file
         // gives one sheet everywhere.
@@ -102,15 +152,16 @@ int WriteReport(const CommandLine& line) {
         if (!sheet.OutOfRange.empty())
             return Refuse(kFileRefused,
                           FromUtf8(presentation::RangeMessage(sheet.OutOfRange.front())));
-        const auto lines = presentation::SiteDesignLines(report.Account, design.Engineer,
-                                                         design.Input.SandMoistureText);
+        const presentation::SiteSheetSource source = presentation::SiteSheetSourceOf(
+            design.Input, report.Design, design.Engineer, design.Locale, line.date);
         if (line.pdfFile.isEmpty()) {
-            WriteTo(stdout, line.json ? presentation::SiteSheetJson(sheet)
-                                      : presentation::SiteSheetPlainText(sheet, report.Basis, lines,
-                                                                         design.Locale));
+            WriteTo(stdout, line.json
+                                ? presentation::SiteSheetJson(sheet)
+                                : presentation::SiteSheetPlainText(sheet, source, design.Site));
             return StandardOutputWritten();
         }
-        page = presentation::SiteSheetPage(sheet, report.Basis, lines, design.Locale);
+        page =
+            presentation::SiteSheetPage(sheet, source, design.Site, documents::PageFaceMetrics());
     }
     if (!line.pdfFile.isEmpty()) {
         if (const auto failure = documents::WritePdf(line.pdfFile, page))
@@ -118,7 +169,7 @@ int WriteReport(const CommandLine& line) {
         return kDone;
     }
     // One report line per output line, exactly as printed.
-    for (const presentation::ReportLine& reportLine : page) {
+    for (const presentation::ReportLine& reportLine : page.Lines) {
         WriteTo(stdout, reportLine.Text);
         WriteTo(stdout, "\n");
     }

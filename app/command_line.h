@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "presentation/site_sheet.h"
+
 namespace krv1::app {
 
 // Exit statuses of the command line.
@@ -28,7 +30,9 @@ struct CommandLine {
     QString designFile;  // the design to open or report on; may be empty for the windows
     QString pdfFile;     // with Report or Sheet: write a PDF here ("-": standard output)
     bool json = false;   // with Sheet: the unrounded figures as JSON
-    QString problem;     // with WrongUsage: what is wrong, in Thai
+    // With Sheet: the day printed on it, today unless --date names another.
+    presentation::CalendarDate date;
+    QString problem;  // with WrongUsage: what is wrong, in Thai
 };
 
 // `arguments` without the program's own name.

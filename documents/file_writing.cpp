@@ -26,10 +26,9 @@ std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& byt
     return WriteFailedMessage(path, earlierFile);
 }
 
-std::optional<QString> WritePdf(const QString& path,
-                                const std::vector<presentation::ReportLine>& lines) {
+std::optional<QString> WritePdf(const QString& path, const presentation::PrintedPage& page) {
     const bool earlierFile = platform::RegularFileAt(path);
-    if (PrintPage(*platform::OpenPdfFile(path), lines)) return std::nullopt;
+    if (PrintPage(*platform::OpenPdfFile(path), page)) return std::nullopt;
     return WriteFailedMessage(path, earlierFile);
 }
 

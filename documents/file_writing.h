@@ -15,7 +15,6 @@ namespace krv1::documents {
 // Nothing when the bytes are written; otherwise the message to show.
 std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes);
 // The page as a PDF at `path` ("-" for standard output); the same answer.
-std::optional<QString> WritePdf(const QString& path,
-                                const std::vector<presentation::ReportLine>& lines);
+std::optional<QString> WritePdf(const QString& path, const presentation::PrintedPage& page);
 
 }  // namespace krv1::documents

@@ -12,15 +12,33 @@
 
 namespace krv1::documents {
 
-bool PrintPage(platform::Printer& printer, const std::vector<presentation::ReportLine>& lines) {
+presentation::PrintedPage ReportPage(std::vector<presentation::ReportLine> lines) {
+    return presentation::PrintedPage{presentation::kReportPointSize, std::move(lines), {}};
+}
+
+presentation::PageFace PageFaceMetrics() {
+    const QString family = QString::fromLatin1(kPageFont);
+    return {[family](std::string_view text, bool bold, double points) {
+                return platform::PageTextWidth(
+                    family, QString::fromUtf8(text.data(), qsizetype(text.size())), bold, points);
+            },
+            [family](double points) { return platform::PageLineHeight(family, points); }};
+}
+
+bool PrintPage(platform::Printer& printer, const presentation::PrintedPage& page) {
     // The whole set-up at every job: nothing depends on an earlier one.
     printer.setPaperA4();
     printer.setPortrait();
     printer.setFontName(QString::fromLatin1(kPageFont));
     printer.setFontBold(true);
-    printer.setFontSize(kPagePointSize);
+    printer.setFontSize(page.PointSize);
     bool bold = true;
-    for (const presentation::ReportLine& line : lines) {
+    bool alignRight = false;
+    for (const presentation::ReportLine& line : page.Lines) {
+        if (line.AlignRight != alignRight) {
+            printer.setAlignRight(line.AlignRight);
+            alignRight = line.AlignRight;
+        }
         if (line.Bold && !bold) {
             printer.setFontBold(true);
             bold = true;
@@ -33,27 +51,29 @@ bool PrintPage(platform::Printer& printer, const std::vector<presentation::Repor
         }
         printer.print(platform::FromUtf8(line.Text));
     }
+    for (const presentation::PageRule& rule : page.Rules)
+        printer.drawRule(rule.X1, rule.Y1, rule.X2, rule.Y2);
     return printer.endDoc();
 }
 
 void PrintPageOrSay(QWidget* parent, std::unique_ptr<platform::Printer> printer,
-                    const std::vector<presentation::ReportLine>& lines) {
+                    const presentation::PrintedPage& page) {
     if (!printer) {
         platform::ShowMessage(parent, platform::FromUtf8(text::report::kNoDefaultPrinter));
         return;
     }
-    if (!PrintPage(*printer, lines))
+    if (!PrintPage(*printer, page))
         platform::ShowMessage(parent, platform::FromUtf8(text::report::kPrinterRefused));
 }
 
-void SavePageAsPdf(QWidget* parent, const std::vector<presentation::ReportLine>& lines,
+void SavePageAsPdf(QWidget* parent, const presentation::PrintedPage& page,
                    const QString& engineer) {
     const QString proposed = platform::FromUtf8(presentation::ReportFileName(
         engineer.toStdString(), QDate::currentDate().toString(Qt::ISODate).toStdString()));
     const QString path = platform::ChooseFileToSave(
         parent, platform::FromUtf8(text::design_file::kPdfFilter), proposed);
     if (path.isEmpty()) return;
-    if (const auto failure = WritePdf(path, lines)) platform::ShowMessage(parent, *failure);
+    if (const auto failure = WritePdf(path, page)) platform::ShowMessage(parent, *failure);
 }
 
 }  // namespace krv1::documents

@@ -9,25 +9,29 @@
 
 #include "platform/printer.h"
 #include "presentation/report_lines.h"
+#include "presentation/site_sheet.h"
 
 namespace krv1::documents {
 
 // The pages' face and size; a substitute is chosen by the printer when the
 // face is not installed.
 inline constexpr const char* kPageFont = "CordiaUPC";
-inline constexpr double kPagePointSize = 16;
+
+// The report of an account as its printed page.
+presentation::PrintedPage ReportPage(std::vector<presentation::ReportLine> lines);
+// The page face's measures, for laying out the site sheet.
+presentation::PageFace PageFaceMetrics();
 
 // Returns false when the printer did not take the job.
-bool PrintPage(platform::Printer& printer, const std::vector<presentation::ReportLine>& lines);
+bool PrintPage(platform::Printer& printer, const presentation::PrintedPage& page);
 
 // Prints on `printer` (null: there is no default printer) and tells the
 // engineer, over `parent`, when it cannot.
 void PrintPageOrSay(QWidget* parent, std::unique_ptr<platform::Printer> printer,
-                    const std::vector<presentation::ReportLine>& lines);
+                    const presentation::PrintedPage& page);
 
 // Asks where to keep the page, proposing a name from the engineer's name
 // and today's date, and writes it there as a PDF; says so when it cannot.
-void SavePageAsPdf(QWidget* parent, const std::vector<presentation::ReportLine>& lines,
-                   const QString& engineer);
+void SavePageAsPdf(QWidget* parent, const presentation::PrintedPage& page, const QString& engineer);
 
 }  // namespace krv1::documents

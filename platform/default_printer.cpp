@@ -1,9 +1,12 @@
+#include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QtMath>
 
 #include "files.h"
 #include "fonts.h"
@@ -17,34 +20,46 @@ namespace {
 // The one drawing routine of the report, on any paged device: the system's
 // printer or a PDF file. Each text is placed by its top-left corner in twips
 // from the printable area's corner.
+// The face a page is printed in. Without the named face, the substitute is
+// drawn larger and wider at the same size, so it is scaled to keep the lines
+// where they belong and narrowed to keep them on the page.
+QFont PageFont(const QString& family, bool bold, double points) {
+    QFont font;
+    const bool installed = FontInstalled(family);
+    font.setFamily(installed ? family : QString::fromLatin1(kReportSubstitute));
+    font.setStretch(installed ? 100 : kReportSubstituteStretch);
+    font.setPointSizeF(points * (installed ? 1.0 : kReportSubstituteScale));
+    font.setBold(bold);
+    return font;
+}
+
 class PagePrinter : public Printer {
 public:
     void setPaperA4() override { device().setPageSize(QPageSize(QPageSize::A4)); }
     void setPortrait() override { device().setPageOrientation(QPageLayout::Portrait); }
-    void setFontName(const QString& family) override {
-        // Without the named face, the substitute is drawn larger and wider at
-        // the same size, so it is scaled to keep the lines where they belong
-        // and narrowed to keep them on the page.
-        const bool installed = FontInstalled(family);
-        font_.setFamily(installed ? family : QString::fromLatin1(kReportSubstitute));
-        font_.setStretch(installed ? 100 : kReportSubstituteStretch);
-        scale_ = installed ? 1.0 : kReportSubstituteScale;
-        applySize();
-    }
-    void setFontBold(bool bold) override { font_.setBold(bold); }
-    void setFontSize(double points) override {
-        points_ = points;
-        applySize();
-    }
+    void setFontName(const QString& family) override { family_ = family; }
+    void setFontBold(bool bold) override { bold_ = bold; }
+    void setFontSize(double points) override { points_ = points; }
     void setCurrentX(int twips) override { x_ = twips; }
     void setCurrentY(int twips) override { y_ = twips; }
+    void setAlignRight(bool right) override { alignRight_ = right; }
 
     void print(const QString& text) override {
         if (!begin()) return;
-        painter_.setFont(font_);
+        painter_.setFont(PageFont(family_, bold_, points_));
         const double dotsPerTwip = dotsPerInch() / double(kTwipsPerInch);
-        const double ascent = painter_.fontMetrics().ascent();
-        painter_.drawText(QPointF(x_ * dotsPerTwip, y_ * dotsPerTwip + ascent), text);
+        const QFontMetricsF metrics = painter_.fontMetrics();
+        const double left = x_ * dotsPerTwip - (alignRight_ ? metrics.horizontalAdvance(text) : 0);
+        painter_.drawText(QPointF(left, y_ * dotsPerTwip + metrics.ascent()), text);
+    }
+
+    void drawRule(int x1, int y1, int x2, int y2) override {
+        if (!begin()) return;
+        const double dotsPerTwip = dotsPerInch() / double(kTwipsPerInch);
+        // Half a point: plain on paper, still there on a fax of the sheet.
+        painter_.setPen(QPen(Qt::black, dotsPerInch() / 144.0));
+        painter_.drawLine(QPointF(x1 * dotsPerTwip, y1 * dotsPerTwip),
+                          QPointF(x2 * dotsPerTwip, y2 * dotsPerTwip));
     }
 
     bool endDoc() override {
@@ -73,12 +88,11 @@ private:
         failed_ = !painter_.begin(&device());
         return !failed_;
     }
-    void applySize() { font_.setPointSizeF(points_ * scale_); }
-
     QPainter painter_;
-    QFont font_;
+    QString family_;
+    bool bold_ = false;
     double points_ = 12;
-    double scale_ = 1;
+    bool alignRight_ = false;
     int x_ = 0;
     int y_ = 0;
     bool failed_ = false;
@@ -128,6 +142,34 @@ private:
 };
 
 }  // namespace
+
+namespace {
+
+// Texts are measured at a PDF's resolution, where hinting moves nothing.
+constexpr int kMeasureDotsPerInch = 1200;
+
+QFontMetricsF PageMetrics(const QFont& font) {
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_Mono);
+        const int dotsPerMetre = qRound(kMeasureDotsPerInch / 0.0254);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        return image;
+    }();
+    return QFontMetricsF(font, &device);
+}
+
+}  // namespace
+
+int PageTextWidth(const QString& family, const QString& text, bool bold, double points) {
+    const QFontMetricsF metrics = PageMetrics(PageFont(family, bold, points));
+    return qCeil(metrics.horizontalAdvance(text) * kTwipsPerInch / kMeasureDotsPerInch);
+}
+
+int PageLineHeight(const QString& family, double points) {
+    const QFontMetricsF metrics = PageMetrics(PageFont(family, false, points));
+    return qCeil((metrics.ascent() + metrics.descent()) * kTwipsPerInch / kMeasureDotsPerInch);
+}
 
 std::unique_ptr<Printer> OpenDefaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();

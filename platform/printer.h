@@ -18,10 +18,20 @@ public:
     virtual void setFontSize(double points) = 0;
     virtual void setCurrentX(int twips) = 0;
     virtual void setCurrentY(int twips) = 0;
+    // Whether the current X is where the next texts end rather than start.
+    virtual void setAlignRight(bool right) = 0;
     virtual void print(const QString& text) = 0;
+    // A thin ruled line from one point to another, in twips.
+    virtual void drawRule(int x1, int y1, int x2, int y2) = 0;
     // Sends the page; false when the printer did not take the job.
     virtual bool endDoc() = 0;
 };
+
+// How wide a text is in twips when printed in `family` (or the substitute
+// the page printers choose for it), bold or not, at `points`.
+int PageTextWidth(const QString& family, const QString& text, bool bold, double points);
+// The height in twips of a line of that face, ascent and descent.
+int PageLineHeight(const QString& family, double points);
 
 // The system's default printer, or null when there is none.
 std::unique_ptr<Printer> OpenDefaultPrinter();

@@ -111,6 +111,9 @@ DesignReading ReadDesign(std::string_view fileText) {
         design.Locale.DecimalSeparator = OptionalTextAt(file, "decimal", ".");
         design.Locale.GroupSeparator = OptionalTextAt(file, "group", ",");
         if (design.Locale.DecimalSeparator.empty()) throw BadKey{"decimal"};
+        // With one mark for both, "1,250" would read one way and be written
+        // back another; such a file was not written by a sane locale.
+        if (design.Locale.GroupSeparator == design.Locale.DecimalSeparator) throw BadKey{"group"};
         design.Engineer = TextAt(file, "engineer");
         if (!HarmlessEngineerName(design.Engineer)) throw BadKey{"engineer"};
         const auto inputs = file.find("inputs");

@@ -14,7 +14,8 @@ DesignReport ReportOfDesign(const Design& design) {
     report.Account = DetailsValueTexts(design.Input, *mix, design.Locale);
     report.Lines = ReportLines(report.Account, design.Engineer);
     report.PanelsPlainText = ResultPanelsPlainText(*mix, design.Locale);
-    report.Basis = BasisOf(*mix);
+    report.Design = *mix;
+    report.Basis = BasisOf(design.Input, *mix);
     return report;
 }
 
@@ -35,18 +36,22 @@ std::string FileNameSafe(std::string_view name) {
 
 }  // namespace
 
-std::string ReportFileName(std::string_view engineer, std::string_view isoDate) {
+namespace {
+
+std::string NameOfEngineerAndDay(std::string_view engineer, std::string_view isoDate) {
     std::string name = "KRV1 " + FileNameSafe(engineer);
     while (!name.empty() && name.back() == ' ') name.pop_back();
-    return name.append(" ").append(isoDate).append(".pdf");
+    return name.append(" ").append(isoDate);
 }
 
-std::string DesignFileName(std::string_view engineer) {
-    std::string name = FileNameSafe(engineer);
-    const std::size_t first = name.find_first_not_of(' ');
-    name = first == std::string::npos ? std::string() : name.substr(first);
-    while (!name.empty() && name.back() == ' ') name.pop_back();
-    return (name.empty() ? std::string("KRV1") : name) + ".krv1";
+}  // namespace
+
+std::string ReportFileName(std::string_view engineer, std::string_view isoDate) {
+    return NameOfEngineerAndDay(engineer, isoDate) + ".pdf";
+}
+
+std::string DesignFileName(std::string_view engineer, std::string_view isoDate) {
+    return NameOfEngineerAndDay(engineer, isoDate) + ".krv1";
 }
 
 }  // namespace krv1::presentation

@@ -21,7 +21,8 @@ struct DesignReport {
     DetailsTexts Account;
     std::vector<ReportLine> Lines;
     std::string PanelsPlainText;
-    SiteBasis Basis;  // the corrected metre the site batch sheet works from
+    MixDesign Design;  // the calculation itself
+    SiteBasis Basis;   // the corrected metre the site batch sheet works from
 };
 
 DesignReport ReportOfDesign(const Design& design);
@@ -30,8 +31,8 @@ DesignReport ReportOfDesign(const Design& design);
 // without the characters file systems refuse.
 std::string ReportFileName(std::string_view engineer, std::string_view isoDate);
 
-// A design file's name from the engineer's name, "KRV1" without one, with
-// the same characters left out.
-std::string DesignFileName(std::string_view engineer);
+// A design file's name as the PDF's: the engineer's name (if any) and the
+// ISO date, so that a day's designs of one engineer are told apart.
+std::string DesignFileName(std::string_view engineer, std::string_view isoDate);
 
 }  // namespace krv1::presentation

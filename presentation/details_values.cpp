@@ -2,6 +2,7 @@
 
 #include "choice_texts.h"
 #include "engine/number_text.h"
+#include "figure_text.h"
 #include "result_texts.h"
 #include "text/details_texts.h"
 

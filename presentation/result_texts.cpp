@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/number_text.h"
+#include "figure_text.h"
 #include "text/main_window_texts.h"
 
 namespace krv1::presentation {

@@ -1,13 +1,15 @@
 #include "site_sheet.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string_view>
 #include <utility>
 
+#include "choice_texts.h"
 #include "engine/conversion_error.h"
 #include "engine/number_conversion.h"
+#include "figure_text.h"
 #include "text/details_texts.h"
 #include "text/site_sheet_texts.h"
 
@@ -104,17 +106,16 @@ std::string Line(std::string_view caption, const std::string& figure, std::strin
     return line;
 }
 
-std::string Shown(const Figure& figure, int decimals, const NumberLocale& locale,
-                  bool thousands = false) {
+std::string Shown(const Figure& figure, FigureDigits digits, const NumberLocale& locale) {
     if (figure.Waiting) return std::string(s::kWaiting);
     if (!figure.Value) return {};
-    return FixedText(*figure.Value, decimals, locale, thousands);
+    return FigureText(*figure.Value, digits, locale);
 }
 
-std::string Joined(const std::vector<std::string>& lines) {
+std::string Joined(const std::vector<std::string>& lines, std::string_view between) {
     std::string text;
     for (const std::string& line : lines) {
-        if (!text.empty()) text += '\n';
+        if (!text.empty()) text += between;
         text += line;
     }
     return text;
@@ -128,22 +129,36 @@ constexpr std::array<std::pair<SiteSetting, SiteFigure>, 4> kPricedCosts{{
     {Setting::PriceAdmixture, SiteFigure::CostAdmixture},
 }};
 
+bool IsAdmixtureFigure(SiteFigure figure) {
+    return figure == SiteFigure::BagAdmixture || figure == SiteFigure::PourAdmixture ||
+           figure == SiteFigure::CostAdmixture;
+}
+
+// The table's rows of each part, without the admixture's when there is none.
 struct Parts {
-    std::vector<std::string> basis;
-    std::array<std::vector<std::string>, 3> figures;  // by SitePart
-    const std::vector<std::string>& of(SitePart part) const {
+    std::vector<SiteSheetRow> basis;
+    std::array<std::vector<SiteSheetRow>, 3> figures;  // by SitePart
+    const std::vector<SiteSheetRow>& of(SitePart part) const {
         return figures[static_cast<std::size_t>(part)];
     }
 };
 
-Parts PartLines(const SiteSheet& sheet, const SiteBasis& basis, const NumberLocale& locale) {
+SiteSheetRow FigureRow(std::string caption, std::string figure, std::string_view unit) {
+    const bool waiting = figure == s::kWaiting;
+    return SiteSheetRow{SiteSheetRow::Kind::Figure, std::move(caption), std::move(figure),
+                        std::string(waiting ? std::string_view() : unit)};
+}
+
+Parts PartRows(const SiteSheet& sheet, const SiteBasis& basis, const NumberLocale& locale) {
     Parts parts;
-    const auto whole = [&](double value) { return FixedText(value, 0, locale); };
-    parts.basis = {Line(s::kCement, whole(basis.Cement), s::kKg),
-                   Line(s::kWater, whole(basis.Water), s::kLitre),
-                   Line(s::kSand, whole(basis.Sand), s::kKg),
-                   Line(s::kStone, whole(basis.Stone), s::kKg),
-                   Line(s::kDosage, whole(basis.Dosage), s::kCcPer100Kg)};
+    const auto whole = [&](double value) { return FigureText(value, Decimals(0), locale); };
+    parts.basis = {FigureRow(std::string(s::kCement), whole(basis.Cement), s::kKg),
+                   FigureRow(std::string(s::kWater), whole(basis.Water), s::kLitre),
+                   FigureRow(std::string(s::kSand), whole(basis.Sand), s::kKg),
+                   FigureRow(std::string(s::kStone), whole(basis.Stone), s::kKg)};
+    if (basis.WithAdmixture)
+        parts.basis.push_back(
+            FigureRow(std::string(s::kDosage), whole(basis.Dosage), s::kCcPer100Kg));
     const auto leftOut = [&sheet] {
         std::string names;
         for (SiteSetting leftOut : sheet.PricesLeftOut)
@@ -153,14 +168,22 @@ Parts PartLines(const SiteSheet& sheet, const SiteBasis& basis, const NumberLoca
         return names;
     };
     for (const SiteFigureRow& row : SiteFigureRows()) {
+        if (!basis.WithAdmixture && IsAdmixtureFigure(row.Figure)) continue;
         std::string caption(row.Caption);
         if (row.Figure == SiteFigure::CostTotal && !sheet.PricesLeftOut.empty() &&
             sheet[row.Figure].Value)
             caption.append(s::kLeftOut).append(leftOut()).append(s::kLeftOutClose);
-        parts.figures[static_cast<std::size_t>(row.Part)].push_back(
-            Line(caption, Shown(sheet[row.Figure], row.Decimals, locale, row.Grouped), row.Unit));
+        parts.figures[static_cast<std::size_t>(row.Part)].push_back(FigureRow(
+            std::move(caption),
+            Shown(sheet[row.Figure], Decimals(row.Decimals, row.Grouped), locale), row.Unit));
     }
     return parts;
+}
+
+std::vector<std::string> RowLines(const std::vector<SiteSheetRow>& rows) {
+    std::vector<std::string> lines;
+    for (const SiteSheetRow& row : rows) lines.push_back(Line(row.Caption, row.Figure, row.Unit));
+    return lines;
 }
 
 }  // namespace
@@ -176,9 +199,13 @@ SiteSettings DefaultSiteSettings() {
     return settings;
 }
 
-SiteBasis BasisOf(const MixDesign& design) {
-    return SiteBasis{design.Adjusted.Cement, design.Adjusted.Water, design.Adjusted.Sand,
-                     design.Adjusted.Stone, static_cast<double>(design.State.M)};
+SiteBasis BasisOf(const MixInput& input, const MixDesign& design) {
+    return SiteBasis{design.Adjusted.Cement,
+                     design.Adjusted.Water,
+                     design.Adjusted.Sand,
+                     design.Adjusted.Stone,
+                     static_cast<double>(design.State.M),
+                     input.Admixture == AdmixtureChoice::WithAdmixture};
 }
 
 SiteSheet ComputeSiteSheet(const SiteBasis& basis, const SiteSettings& settings,
@@ -200,7 +227,9 @@ SiteSheet ComputeSiteSheet(const SiteBasis& basis, const SiteSettings& settings,
         const Read& price = read[static_cast<std::size_t>(priceSetting)];
         const Figure& cost = sheet[costFigure];
         if (cost.Waiting) total.Waiting = true;
-        if (!price.value && !price.outOfRange) sheet.PricesLeftOut.push_back(priceSetting);
+        const bool priceApplies = basis.WithAdmixture || priceSetting != Setting::PriceAdmixture;
+        if (!price.value && !price.outOfRange && priceApplies)
+            sheet.PricesLeftOut.push_back(priceSetting);
         if (cost.Value) {
             total.Value = total.Value.value_or(0) + *cost.Value;
             anyPrice = true;
@@ -222,78 +251,90 @@ std::string RangeMessage(SiteSetting setting) {
     const Range range = RangeOf(setting);
     const NumberLocale plain;
     return message.append(s::kRangeFrom)
-        .append(FixedText(range.min, 0, plain))
+        .append(FigureText(range.min, Decimals(0), plain))
         .append(s::kRangeTo)
-        .append(FixedText(range.max, 0, plain));
+        .append(FigureText(range.max, Decimals(0), plain));
 }
 
-SiteSheetTexts SiteSheetPartTexts(const SiteSheet& sheet, const SiteBasis& basis,
-                                  const NumberLocale& locale) {
-    const Parts parts = PartLines(sheet, basis, locale);
-    std::string basisLine(s::kBasis);
-    for (const std::string& line : parts.basis) basisLine.append("    ").append(line);
+std::string ThaiDateLine(const CalendarDate& date) {
+    const std::size_t month = static_cast<std::size_t>(std::clamp(date.Month, 1, 12)) - 1;
+    return std::string(s::kDate)
+        .append(std::to_string(date.Day))
+        .append(" ")
+        .append(s::kMonths[month])
+        .append(" ")
+        .append(std::to_string(date.Year + s::kBuddhistEraOffset));
+}
+
+SiteSheetSource SiteSheetSourceOf(const MixInput& input, const MixDesign& design,
+                                  std::string_view engineer, const NumberLocale& locale,
+                                  const CalendarDate& date) {
+    namespace d = text::details;
+    using V = DetailsValue;
+    const DetailsTexts account = DetailsValueTexts(input, design, locale);
+    std::vector<std::string> lines;
+    if (!engineer.empty()) lines.push_back(std::string(s::kEngineer).append(engineer));
+    lines.push_back(std::string(d::kRequiredStrength).append(account[V::RequiredStrength]));
+    lines.push_back(std::string(d::kSlump).append(account[V::Slump]));
+    lines.push_back(std::string(d::kStoneSize).append(StoneEntry(input.Stone)));
+    lines.push_back(account[V::Admixture]);
+    lines.push_back(std::string(s::kMoisture).append(input.SandMoistureText).append(d::kPercent));
+    return SiteSheetSource{BasisOf(input, design), std::move(lines), locale, date};
+}
+
+SiteSheetTexts SiteSheetPartTexts(const SiteSheet& sheet, const SiteSheetSource& source) {
+    const Parts parts = PartRows(sheet, source.Basis, source.Locale);
+    std::vector<std::string> heading{ThaiDateLine(source.Date)};
+    heading.insert(heading.end(), source.DesignLines.begin(), source.DesignLines.end());
+    std::vector<std::string> basis{std::string(s::kBasis)};
+    for (const std::string& line : RowLines(parts.basis)) basis.push_back(line);
     return SiteSheetTexts{
-        basisLine, Joined(parts.of(SitePart::PerBag)), Joined(parts.of(SitePart::Pour)),
-        Joined(parts.of(SitePart::Cost)),
+        Joined(heading, "    "),
+        Joined(basis, "    "),
+        Joined(RowLines(parts.of(SitePart::PerBag)), "\n"),
+        Joined(RowLines(parts.of(SitePart::Pour)), "\n"),
+        Joined(RowLines(parts.of(SitePart::Cost)), "\n"),
         sheet.OutOfRange.empty() ? std::string() : RangeMessage(sheet.OutOfRange.front())};
 }
 
-namespace {
+std::vector<std::string> SiteHeadingLines(const SiteSheetSource& source,
+                                          const SiteSettings& settings) {
+    std::vector<std::string> lines{ThaiDateLine(source.Date)};
+    for (std::size_t i = 0; i < kSiteSettings; ++i) {
+        const bool blank = settings[i].find_first_not_of(" \t") == std::string::npos;
+        if (blank) continue;
+        lines.push_back(std::string(BoxOf(static_cast<Setting>(i)).caption)
+                            .append(s::kSettingGap)
+                            .append(settings[i]));
+    }
+    return lines;
+}
 
-// The sheet's lines with whether each is a heading, for the text and the page.
-std::vector<std::pair<std::string, bool>> SheetLines(const SiteSheet& sheet, const SiteBasis& basis,
-                                                     const std::vector<std::string>& designLines,
-                                                     const NumberLocale& locale) {
-    const Parts parts = PartLines(sheet, basis, locale);
-    std::vector<std::pair<std::string, bool>> lines{{std::string(s::kTitle), true}};
-    for (const std::string& line : designLines) lines.emplace_back(line, false);
-    const auto part = [&](std::string_view heading, const std::vector<std::string>& body) {
-        lines.emplace_back(std::string(heading), true);
-        for (const std::string& line : body) lines.emplace_back(line, false);
+std::vector<SiteSheetRow> SiteSheetRows(const SiteSheet& sheet, const SiteSheetSource& source,
+                                        const SiteSettings& settings) {
+    using Kind = SiteSheetRow::Kind;
+    const Parts parts = PartRows(sheet, source.Basis, source.Locale);
+    std::vector<SiteSheetRow> rows{{Kind::Title, std::string(s::kTitle), {}, {}}};
+    for (std::string& line : SiteHeadingLines(source, settings))
+        rows.push_back({Kind::Line, std::move(line), {}, {}});
+    for (const std::string& line : source.DesignLines) rows.push_back({Kind::Line, line, {}, {}});
+    const auto part = [&](std::string_view heading, const std::vector<SiteSheetRow>& body) {
+        rows.push_back({Kind::Heading, std::string(heading), {}, {}});
+        rows.insert(rows.end(), body.begin(), body.end());
     };
     part(s::kBasis, parts.basis);
     part(s::kPerBag, parts.of(SitePart::PerBag));
     part(s::kPour, parts.of(SitePart::Pour));
     part(s::kCost, parts.of(SitePart::Cost));
-    return lines;
+    return rows;
 }
 
-}  // namespace
-
-std::vector<std::string> SiteDesignLines(const DetailsTexts& account, std::string_view engineer,
-                                         const std::string& moistureText) {
-    namespace d = text::details;
-    using V = DetailsValue;
-    std::vector<std::string> lines;
-    if (!engineer.empty()) lines.push_back(std::string(s::kEngineer).append(engineer));
-    lines.push_back(std::string(d::kRequiredStrength).append(account[V::RequiredStrength]));
-    lines.push_back(std::string(d::kSlump).append(account[V::Slump]));
-    lines.push_back(std::string(d::kStoneSize).append(account[V::StoneSize]));
-    lines.push_back(account[V::Admixture]);
-    lines.push_back(std::string(s::kMoisture).append(moistureText).append(d::kPercent));
-    return lines;
-}
-
-std::string SiteSheetPlainText(const SiteSheet& sheet, const SiteBasis& basis,
-                               const std::vector<std::string>& designLines,
-                               const NumberLocale& locale) {
+std::string SiteSheetPlainText(const SiteSheet& sheet, const SiteSheetSource& source,
+                               const SiteSettings& settings) {
     std::string text;
-    for (const auto& [line, heading] : SheetLines(sheet, basis, designLines, locale))
-        text.append(line).append("\n");
+    for (const SiteSheetRow& row : SiteSheetRows(sheet, source, settings))
+        text.append(Line(row.Caption, row.Figure, row.Unit)).append("\n");
     return text;
-}
-
-std::vector<ReportLine> SiteSheetPage(const SiteSheet& sheet, const SiteBasis& basis,
-                                      const std::vector<std::string>& designLines,
-                                      const NumberLocale& locale) {
-    // The report's pitch of 300 twips, headings set in from the figures.
-    std::vector<ReportLine> page;
-    int y = 800;
-    for (const auto& [line, heading] : SheetLines(sheet, basis, designLines, locale)) {
-        page.push_back(ReportLine{heading ? 1000 : 1300, y, heading, line});
-        y += heading ? 400 : 300;
-    }
-    return page;
 }
 
 std::string SiteSheetJson(const SiteSheet& sheet) {
@@ -304,45 +345,6 @@ std::string SiteSheetJson(const SiteSheet& sheet) {
             figure.Value ? nlohmann::ordered_json(*figure.Value) : nlohmann::ordered_json();
     }
     return json.dump(2) + "\n";
-}
-
-std::string FixedText(double value, int decimals, const NumberLocale& locale, bool groupThousands) {
-    // printf rounds ties to even; the sheet rounds them away from zero. The
-    // exact binary value is written out far enough to see a true tie, and the
-    // rounding is done on those digits. printf writes its C locale's point
-    // (a comma under de_DE), so the digits are taken from either end of what
-    // it wrote, never by looking for ".". (std::to_chars would not depend on
-    // the locale, but the web module's C++ library has none for doubles.)
-    if (!std::isfinite(value)) return std::string(s::kWaiting);
-    constexpr int kExactDecimals = 80;
-    char exact[512];
-    std::snprintf(exact, sizeof exact, "%.*f", kExactDecimals, std::fabs(value));
-    const std::string_view printed(exact);
-    std::string whole(printed.substr(0, printed.find_first_not_of("0123456789")));
-    const std::string_view allDecimals = printed.substr(printed.size() - kExactDecimals);
-    std::string fraction(allDecimals.substr(0, decimals));
-    const bool roundUp = allDecimals[decimals] >= '5';
-    std::string kept = whole + fraction;
-    if (roundUp) {
-        int i = static_cast<int>(kept.size()) - 1;
-        for (; i >= 0 && kept[i] == '9'; --i) kept[i] = '0';
-        if (i < 0) {
-            kept.insert(kept.begin(), '1');
-        } else {
-            ++kept[i];
-        }
-    }
-    whole = kept.substr(0, kept.size() - decimals);
-    fraction = kept.substr(kept.size() - decimals);
-    // The design's own group separator: a comma design groups with its ".".
-    if (groupThousands)
-        for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3)
-            whole.insert(i, locale.GroupSeparator);
-    const bool zero = kept.find_first_not_of('0') == std::string::npos;
-    std::string text = (value < 0 && !zero) ? "-" : "";
-    text += whole;
-    if (decimals > 0) text.append(locale.DecimalSeparator).append(fraction);
-    return text;
 }
 
 }  // namespace krv1::presentation

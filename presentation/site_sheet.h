@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -48,13 +49,14 @@ SiteSettings DefaultSiteSettings();
 
 // The corrected cubic metre the sheet works from.
 struct SiteBasis {
-    double Cement = 0;  // C, kg
-    double Water = 0;   // Wt, litres
-    double Sand = 0;    // S, kg, wet as batched
-    double Stone = 0;   // G, kg
-    double Dosage = 0;  // M, cc per 100 kg of cement
+    double Cement = 0;          // C, kg
+    double Water = 0;           // Wt, litres
+    double Sand = 0;            // S, kg, wet as batched
+    double Stone = 0;           // G, kg
+    double Dosage = 0;          // M, cc per 100 kg of cement
+    bool WithAdmixture = true;  // without, the sheet has no admixture rows
 };
-SiteBasis BasisOf(const MixDesign& design);
+SiteBasis BasisOf(const MixInput& input, const MixDesign& design);
 
 // A figure, or why there is none: it waits on a setting out of its range
 // ("–"), or a setting it needs was left empty (nothing shown).
@@ -124,7 +126,7 @@ struct SiteFigureRow {
     std::string_view Caption;
     std::string_view Unit;
     int Decimals;
-    bool Grouped;  // thousands grouped: the baht
+    bool Grouped;  // thousands grouped: the whole pour and the baht
     SiteNeeds Needs;
     // Null for the total and the cost per cubic metre, which are summed from
     // the priced materials.
@@ -150,37 +152,75 @@ SiteSheet ComputeSiteSheet(const SiteBasis& basis, const SiteSettings& settings,
 // The foot line for a setting out of its range: its caption and its range.
 std::string RangeMessage(SiteSetting setting);
 
+// A day of the Gregorian calendar.
+struct CalendarDate {
+    int Year = 1970;
+    int Month = 1;  // 1 to 12
+    int Day = 1;
+    bool operator==(const CalendarDate&) const = default;
+};
+// "วันที่ 8 ธันวาคม 2569": the Thai month and the Buddhist-era year.
+std::string ThaiDateLine(const CalendarDate& date);
+
+// What a sheet is printed from besides its settings: the corrected metre,
+// the design's own lines, its separators and the day it is printed.
+struct SiteSheetSource {
+    SiteBasis Basis;
+    // The engineer (when named), the required strength, slump, stone size
+    // (without a unit: the sheet names the stone as a site orders it),
+    // admixture and sand moisture.
+    std::vector<std::string> DesignLines;
+    NumberLocale Locale;
+    CalendarDate Date;
+};
+SiteSheetSource SiteSheetSourceOf(const MixInput& input, const MixDesign& design,
+                                  std::string_view engineer, const NumberLocale& locale,
+                                  const CalendarDate& date);
+
 // The three parts as the window shows them, one text each, a line a figure.
 struct SiteSheetTexts {
+    std::string Heading;  // the date and the design, on one line
     std::string Basis;
     std::string PerBag;
     std::string Pour;
     std::string Cost;
     std::string Foot;  // the first setting out of range, or empty
 };
-SiteSheetTexts SiteSheetPartTexts(const SiteSheet& sheet, const SiteBasis& basis,
-                                  const NumberLocale& locale);
+SiteSheetTexts SiteSheetPartTexts(const SiteSheet& sheet, const SiteSheetSource& source);
 
-// The design the sheet comes from, a line each: the engineer (when named),
-// the required strength, slump, stone size, admixture and sand moisture.
-std::vector<std::string> SiteDesignLines(const DetailsTexts& account, std::string_view engineer,
-                                         const std::string& moistureText);
+// Under the title: the date, then each setting given, as its caption, two
+// blanks and its text as typed.
+std::vector<std::string> SiteHeadingLines(const SiteSheetSource& source,
+                                          const SiteSettings& settings);
 
-// The whole sheet as plain text for the clipboard and the command line, and
-// as the lines of its printed page, headed by the design it comes from.
-std::string SiteSheetPlainText(const SiteSheet& sheet, const SiteBasis& basis,
-                               const std::vector<std::string>& designLines,
-                               const NumberLocale& locale);
-std::vector<ReportLine> SiteSheetPage(const SiteSheet& sheet, const SiteBasis& basis,
-                                      const std::vector<std::string>& designLines,
-                                      const NumberLocale& locale);
+// The whole sheet as plain text for the clipboard and the command line.
+std::string SiteSheetPlainText(const SiteSheet& sheet, const SiteSheetSource& source,
+                               const SiteSettings& settings);
+
+// One line of the sheet: a heading, a line of its own, or a row of the table
+// with its caption, figure (right-aligned) and unit.
+struct SiteSheetRow {
+    enum class Kind { Title, Line, Heading, Figure } Is;
+    std::string Caption;
+    std::string Figure;
+    std::string Unit;
+};
+std::vector<SiteSheetRow> SiteSheetRows(const SiteSheet& sheet, const SiteSheetSource& source,
+                                        const SiteSettings& settings);
+
+// The page's face as the printer sets it: the width in twips of a text,
+// bold or not, at a size, and the height of its line (marks above and below
+// included) at a size.
+struct PageFace {
+    std::function<int(std::string_view text, bool bold, double points)> Width;
+    std::function<int(double points)> LineHeight;
+};
+// The sheet on one A4 page, its figures in ruled columns, in the largest
+// face with which the whole sheet fits.
+PrintedPage SiteSheetPage(const SiteSheet& sheet, const SiteSheetSource& source,
+                          const SiteSettings& settings, const PageFace& face);
+
 // The unrounded figures, null where none can be given.
 std::string SiteSheetJson(const SiteSheet& sheet);
-
-// Rounded half away from zero, of the exact binary value, to `decimals`
-// places, with the locale's decimal separator; thousands grouped with its
-// group separator when asked. The C library's locale plays no part.
-std::string FixedText(double value, int decimals, const NumberLocale& locale,
-                      bool groupThousands = false);
 
 }  // namespace krv1::presentation

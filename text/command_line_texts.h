@@ -18,6 +18,7 @@ inline constexpr std::string_view kUsage =
     "  --sheet แฟ้ม.krv1     เขียนตารางผสมคอนกรีตหน้างานเป็นข้อความออกทางเอาต์พุตมาตรฐาน\n"
     "  --json                กับ --sheet: ตัวเลขที่ยังไม่ปัดเศษในรูป JSON\n"
     "  -o, --output แฟ้ม.pdf  กับ --report หรือ --sheet: เขียนเป็น PDF ลงแฟ้มนี้แทน\n"
+    "  --date ปปปป-ดด-วว     กับ --sheet: วันที่ที่พิมพ์บนตาราง (ค.ศ.) แทนวันนี้\n"
     "  -h, --help            แสดงวิธีใช้นี้\n"
     "  -v, --version         แสดงรุ่นของโปรแกรม\n"
     "\n"
@@ -28,6 +29,12 @@ inline constexpr std::string_view kWrongUsage = "ใช้คำสั่งไ�
 inline constexpr std::string_view kUnknownOption = "ไม่รู้จักตัวเลือก ";
 inline constexpr std::string_view kMissingReportFile = "ต้องระบุแฟ้มแบบส่วนผสมหลัง --report หรือ --sheet";
 inline constexpr std::string_view kMissingOutputFile = "ต้องระบุแฟ้ม PDF หลัง -o";
+// Followed by the option as typed, "--report" of "--report=x".
+inline constexpr std::string_view kTakesNoValue = "ตัวเลือกนี้ไม่รับค่า: ";
+inline constexpr std::string_view kMissingDate = "ต้องระบุวันที่หลัง --date";
+// Followed by the date as typed.
+inline constexpr std::string_view kBadDate = "วันที่ต้องอยู่ในรูป ปปปป-ดด-วว (ค.ศ.) เช่น 2026-12-08: ";
+inline constexpr std::string_view kDateWithSheet = "ใช้ --date ได้กับ --sheet เท่านั้น";
 inline constexpr std::string_view kOutputWithoutReport = "ใช้ -o ได้กับ --report หรือ --sheet เท่านั้น";
 inline constexpr std::string_view kJsonWithSheet = "ใช้ --json ได้กับ --sheet ที่ไม่มี -o เท่านั้น";
 inline constexpr std::string_view kReportOrSheet = "เลือก --report หรือ --sheet อย่างใดอย่างหนึ่ง";

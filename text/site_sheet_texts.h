@@ -1,6 +1,7 @@
 // The site batch sheet: per bag of cement, for the whole pour, and its cost.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace krv1::text::site_sheet {
@@ -39,6 +40,14 @@ inline constexpr std::string_view kBasis = "ส่วนผสมที่ปร
 inline constexpr std::string_view kDosage = "ปริมาณน้ำยาที่ผู้ผลิตแนะนำ";
 inline constexpr std::string_view kMoisture = "ความชื้นทราย=";
 inline constexpr std::string_view kEngineer = "วิศวกร : ";
+// Under the title: the day the sheet is printed, in the Buddhist era, and
+// each setting used, its caption and value two blanks apart.
+inline constexpr std::string_view kDate = "วันที่ ";
+inline constexpr std::array<std::string_view, 12> kMonths{
+    "มกราคม",  "กุมภาพันธ์", "มีนาคม",  "เมษายน", "พฤษภาคม",  "มิถุนายน",
+    "กรกฎาคม", "สิงหาคม",  "กันยายน", "ตุลาคม",  "พฤศจิกายน", "ธันวาคม"};
+inline constexpr int kBuddhistEraOffset = 543;
+inline constexpr std::string_view kSettingGap = "  ";
 
 inline constexpr std::string_view kCement = "ปูนซีเมนต์";
 inline constexpr std::string_view kWater = "น้ำ";

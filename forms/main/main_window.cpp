@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QSettings>
@@ -218,13 +219,11 @@ void MainWindow::showSiteSheet() {
 void MainWindow::followInSiteSheet() {
     SiteSheetWindow* sheet = windows_.siteSheet.existing();
     if (!sheet || !calculated_) return;
-    const presentation::DetailsTexts account =
-        presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_);
+    const QDate today = QDate::currentDate();
     sheet->fill(
-        SiteSheetSource{presentation::SiteDesignLines(
-                            account, control<FormTextBox>(m::kEngineerBox)->text().toStdString(),
-                            calculated_->Input.SandMoistureText),
-                        presentation::BasisOf(calculated_->Design), locale_},
+        presentation::SiteSheetSourceOf(calculated_->Input, calculated_->Design,
+                                        control<FormTextBox>(m::kEngineerBox)->text().toStdString(),
+                                        locale_, {today.year(), today.month(), today.day()}),
         siteSettings_);
 }
 

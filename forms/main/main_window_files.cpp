@@ -159,8 +159,9 @@ void MainWindow::saveReportAsPdf() {
     const QString engineer = control<platform::FormTextBox>(m::kEngineerBox)->text();
     const presentation::DetailsTexts account =
         presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_);
-    documents::SavePageAsPdf(this, presentation::ReportLines(account, engineer.toStdString()),
-                             engineer);
+    documents::SavePageAsPdf(
+        this, documents::ReportPage(presentation::ReportLines(account, engineer.toStdString())),
+        engineer);
 }
 
 bool MainWindow::mayLeaveDesign() {

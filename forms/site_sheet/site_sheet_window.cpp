@@ -34,7 +34,7 @@ SiteSheetWindow::SiteSheetWindow()
             &SiteSheetWindow::hide);
 }
 
-void SiteSheetWindow::fill(const SiteSheetSource& source,
+void SiteSheetWindow::fill(const presentation::SiteSheetSource& source,
                            const presentation::SiteSettings& settings) {
     source_ = source;
     settings_ = settings;
@@ -54,12 +54,8 @@ void SiteSheetWindow::settingEdited() {
 
 void SiteSheetWindow::refresh() {
     sheet_ = presentation::ComputeSiteSheet(source_.Basis, settings_, source_.Locale);
-    const presentation::SiteSheetTexts texts =
-        presentation::SiteSheetPartTexts(sheet_, source_.Basis, source_.Locale);
-    std::string design;
-    for (const std::string& line : source_.DesignLines)
-        design.append(design.empty() ? "" : "    ").append(line);
-    control<platform::FormLabel>(k::kDesign)->setCaption(FromUtf8(design));
+    const presentation::SiteSheetTexts texts = presentation::SiteSheetPartTexts(sheet_, source_);
+    control<platform::FormLabel>(k::kDesign)->setCaption(FromUtf8(texts.Heading));
     control<platform::FormLabel>(k::kBasis)->setCaption(FromUtf8(texts.Basis));
     control<platform::FormLabel>(k::kPerBag)->setCaption(FromUtf8(texts.PerBag));
     control<platform::FormLabel>(k::kPour)->setCaption(FromUtf8(texts.Pour));
@@ -74,21 +70,17 @@ void SiteSheetWindow::refresh() {
 }
 
 std::string SiteSheetWindow::plainText() const {
-    return presentation::SiteSheetPlainText(sheet_, source_.Basis, source_.DesignLines,
-                                            source_.Locale);
+    return presentation::SiteSheetPlainText(sheet_, source_, settings_);
 }
 
 void SiteSheetWindow::printSheet() {
-    documents::PrintPageOrSay(
-        this, printers_ ? printers_() : nullptr,
-        presentation::SiteSheetPage(sheet_, source_.Basis, source_.DesignLines, source_.Locale));
+    documents::PrintPageOrSay(this, printers_ ? printers_() : nullptr, page());
 }
 
-void SiteSheetWindow::saveSheetAsPdf() {
-    documents::SavePageAsPdf(
-        this,
-        presentation::SiteSheetPage(sheet_, source_.Basis, source_.DesignLines, source_.Locale),
-        QString());
+void SiteSheetWindow::saveSheetAsPdf() { documents::SavePageAsPdf(this, page(), QString()); }
+
+presentation::PrintedPage SiteSheetWindow::page() const {
+    return presentation::SiteSheetPage(sheet_, source_, settings_, documents::PageFaceMetrics());
 }
 
 void SiteSheetWindow::copySheet() { QGuiApplication::clipboard()->setText(FromUtf8(plainText())); }

@@ -15,13 +15,6 @@
 
 namespace krv1::forms {
 
-// What the sheet works from: the design's lines and its corrected metre.
-struct SiteSheetSource {
-    std::vector<std::string> DesignLines;
-    presentation::SiteBasis Basis;
-    NumberLocale Locale;
-};
-
 class SiteSheetWindow : public platform::FormWindow {
     Q_OBJECT
 public:
@@ -31,7 +24,8 @@ public:
     SiteSheetWindow();
 
     // Shows the sheet of this calculation with these settings in the boxes.
-    void fill(const SiteSheetSource& source, const presentation::SiteSettings& settings);
+    void fill(const presentation::SiteSheetSource& source,
+              const presentation::SiteSettings& settings);
     // Told of every change the engineer makes to the settings.
     void setSettingsSink(SettingsSink sink) { settingsSink_ = std::move(sink); }
     void setPrinterSource(PrinterSource printers) { printers_ = std::move(printers); }
@@ -40,6 +34,7 @@ public:
     // The sheet as plain text, as it is copied and written by the command line.
     std::string plainText() const;
 
+    // Asks for the printer and the copies, then prints the sheet's page.
     void printSheet();
     void saveSheetAsPdf();
     void copySheet();
@@ -50,8 +45,9 @@ protected:
 private:
     void settingEdited();
     void refresh();
+    presentation::PrintedPage page() const;
 
-    SiteSheetSource source_;
+    presentation::SiteSheetSource source_;
     presentation::SiteSettings settings_ = presentation::DefaultSiteSettings();
     presentation::SiteSheet sheet_;
     SettingsSink settingsSink_;

@@ -9,10 +9,13 @@
 #include "engine/conversion_error.h"
 #include "engine/number_conversion.h"
 #include "engine/number_text.h"
+#include "presentation/figure_text.h"
 
 namespace {
 
 using namespace krv1;
+using presentation::DoubleText;
+using presentation::SingleText;
 
 void Require(bool condition) {
     if (!condition) std::abort();

@@ -129,6 +129,8 @@ std::vector<RefusalRow> RefusalRows() {
         {"AdmixtureAsBoolean", replaced("\"with\"", "true"), incomplete + "admixture"},
         {"DecimalAsNumber", replaced("\"decimal\": \".\"", "\"decimal\": 46"),
          incomplete + "decimal"},
+        {"GroupSameAsDecimal", replaced("\"group\": \",\"", "\"group\": \".\""),
+         incomplete + "group"},
         {"SiteBoxAsNumber", replaced("\"volume\": \"1\"", "\"volume\": 1"), incomplete + "volume"},
         {"TooLarge", std::string(kLargestDesignBytes + 1, ' '), std::string(f::kTooLarge)},
         {"LargestThatIsNoJson", std::string(kLargestDesignBytes, '['), std::string(f::kNotADesign)},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/calculation.h"
+#include "presentation/figure_text.h"
 #include "tests/support/worked_designs.h"
 
 namespace krv1::presentation {
@@ -11,11 +12,14 @@ namespace {
 using S = SiteSetting;
 using F = SiteFigure;
 
-SiteBasis BasisOfInput(const MixInput& input) {
-    const CalculationResult result = CalculateMix(input, {});
+SiteSheetSource SourceOf(const MixInput& input, const NumberLocale& locale = {}) {
+    const CalculationResult result = CalculateMix(input, {}, locale);
     EXPECT_NE(DesignOf(result), nullptr);
-    return BasisOf(DesignOf(result) ? *DesignOf(result) : MixDesign{});
+    return SiteSheetSourceOf(input, DesignOf(result) ? *DesignOf(result) : MixDesign{}, "", locale,
+                             {2026, 12, 8});
 }
+
+SiteBasis BasisOfInput(const MixInput& input) { return SourceOf(input).Basis; }
 
 SiteSettings With(std::initializer_list<std::pair<SiteSetting, const char*>> changes) {
     SiteSettings settings = DefaultSiteSettings();
@@ -27,8 +31,9 @@ SiteSettings With(std::initializer_list<std::pair<SiteSetting, const char*>> cha
 std::string Shown(const SiteSheet& sheet, SiteFigure figure) {
     const SiteFigureRow& row = RowOf(figure);
     if (sheet[figure].Waiting) return "–";
-    return sheet[figure].Value ? FixedText(*sheet[figure].Value, row.Decimals, {}, row.Grouped)
-                               : "";
+    return sheet[figure].Value
+               ? FigureText(*sheet[figure].Value, Decimals(row.Decimals, row.Grouped), {})
+               : "";
 }
 
 // Worked by hand from the corrected metres: without admixture 310 kg cement,
@@ -97,9 +102,9 @@ TEST(SiteSheet, EveryFigureOfAWorkedPour) {
         {F::BagCement, "50.0"},      {F::BagWater, "24.6"},       {F::BagSand, "143.2"},
         {F::BagStone, "192.4"},      {F::BagAdmixture, "125.0"},  {F::BagConcrete, "0.17"},
         {F::BagLooseSand, "102.3"},  {F::BagLooseStone, "128.2"}, {F::BagSandBuckets, "5.7"},
-        {F::BagStoneBuckets, "7.1"}, {F::OrderVolume, "8.40"},    {F::PourCement, "2478.0"},
-        {F::PourBags, "50"},         {F::PourWater, "1218.0"},    {F::PourSand, "7098.0"},
-        {F::PourLooseSand, "5.07"},  {F::PourStone, "9534.0"},    {F::PourLooseStone, "6.36"},
+        {F::BagStoneBuckets, "7.1"}, {F::OrderVolume, "8.40"},    {F::PourCement, "2,478.0"},
+        {F::PourBags, "50"},         {F::PourWater, "1,218.0"},   {F::PourSand, "7,098.0"},
+        {F::PourLooseSand, "5.07"},  {F::PourStone, "9,534.0"},   {F::PourLooseStone, "6.36"},
         {F::PourAdmixture, "6.2"},
     };
     for (const auto& row : rows)
@@ -130,12 +135,11 @@ TEST(SiteSheet, HeadedByTheRequiredStrength) {
     MixInput input = testing::WorkedDesign();
     input.RequiredStrength = "200";
     input.Shape = SpecimenShape::Cylinder;
-    const CalculationResult result = CalculateMix(input, {});
-    ASSERT_NE(DesignOf(result), nullptr);
-    const std::vector<std::string> lines =
-        SiteDesignLines(DetailsValueTexts(input, *DesignOf(result), {}), "", "5");
-    ASSERT_GE(lines.size(), 1u);
+    const std::vector<std::string> lines = SourceOf(input).DesignLines;
+    ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "กำลังอัดที่ต้องการ=200  กก./ตร.ซม.");
+    // The stone as a site orders it, without the account's unit.
+    EXPECT_EQ(lines[2], "ขนาดหิน= 3/4 นิ้ว -  #4");
 }
 
 // A setting out of its range names itself and its range, and holds back only
@@ -165,7 +169,8 @@ TEST(SiteSheet, EveryOutOfRangeSetting) {
         {S::PriceAdmixture, "-0.5", "ราคาน้ำยาผสมคอนกรีต (บาท/ลิตร) ต้องเป็นตัวเลขตั้งแต่ 0 ขึ้นไป", false,
          false, true},
     };
-    const SiteBasis basis = BasisOfInput(testing::WorkedDesignWithAdmixture());
+    const SiteSheetSource source = SourceOf(testing::WorkedDesignWithAdmixture());
+    const SiteBasis& basis = source.Basis;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.message + " <- \"" + row.text + "\"");
         SiteSettings settings = With({{S::PriceCement, "145"}, {S::Bucket, "18"}});
@@ -173,7 +178,7 @@ TEST(SiteSheet, EveryOutOfRangeSetting) {
         const SiteSheet sheet = ComputeSiteSheet(basis, settings, {});
         ASSERT_EQ(sheet.OutOfRange, std::vector<SiteSetting>{row.setting});
         EXPECT_EQ(RangeMessage(row.setting), row.message);
-        EXPECT_EQ(SiteSheetPartTexts(sheet, basis, {}).Foot, row.message);
+        EXPECT_EQ(SiteSheetPartTexts(sheet, source).Foot, row.message);
         EXPECT_EQ(sheet[F::BagWater].Waiting, row.perBagWaits);
         EXPECT_EQ(sheet[F::PourBags].Waiting, row.bagsWait);
         EXPECT_EQ(sheet[F::CostTotal].Waiting, row.costWaits);
@@ -182,35 +187,35 @@ TEST(SiteSheet, EveryOutOfRangeSetting) {
     }
 }
 
-TEST(SiteSheet, RoundsHalfAwayFromZeroOfTheBinaryValue) {
-    const struct {
-        double value;
-        int decimals;
-        const char* text;
-    } rows[] = {{0.125, 2, "0.13"}, {0.25, 1, "0.3"},   {2.675, 2, "2.67"},
-                {1.005, 2, "1.00"}, {-0.05, 1, "-0.1"}, {999.95, 1, "1,000.0"},
-                {6.5, 0, "7"},      {-0.04, 1, "0.0"},  {1234567.891, 2, "1,234,567.89"}};
-    for (const auto& row : rows)
-        EXPECT_EQ(FixedText(row.value, row.decimals, {}, true), row.text) << row.value;
-    EXPECT_EQ(FixedText(1234.5, 1, {",", "."}), "1234,5");
-    // A comma design groups with its own point.
-    EXPECT_EQ(FixedText(11310, 2, {",", "."}, true), "11.310,00");
-}
-
 TEST(SiteSheet, MissingPricesAreLeftOutOfTheTotal) {
-    const SiteBasis basis = BasisOfInput(testing::WorkedDesign());
+    const SiteSheetSource source = SourceOf(testing::WorkedDesignWithAdmixture());
+    const SiteBasis& basis = source.Basis;
     const SiteSheet none = ComputeSiteSheet(basis, DefaultSiteSettings(), {});
     EXPECT_FALSE(none[F::CostTotal].Value || none[F::CostTotal].Waiting);
     // A price beyond any total a double holds gives "–", never a crash.
     const SiteSheet huge = ComputeSiteSheet(basis, With({{S::PriceCement, "1e308"}}), {});
     EXPECT_TRUE(huge[F::CostCement].Waiting);
-    EXPECT_NE(SiteSheetPlainText(huge, basis, {}, {}).find("ปูนซีเมนต์  –"), std::string::npos);
+    EXPECT_NE(SiteSheetPlainText(huge, source, DefaultSiteSettings()).find("ปูนซีเมนต์  –"),
+              std::string::npos);
     const SiteSheet some = ComputeSiteSheet(basis, With({{S::PriceStone, "500"}}), {});
     EXPECT_EQ(some.PricesLeftOut,
               (std::vector<SiteSetting>{S::PriceCement, S::PriceSand, S::PriceAdmixture}));
-    EXPECT_NE(SiteSheetPartTexts(some, basis, {})
-                  .Cost.find("รวม (ไม่รวม ปูนซีเมนต์, ทราย, น้ำยาผสมคอนกรีต)  370.00 บาท"),
+    EXPECT_NE(SiteSheetPartTexts(some, source)
+                  .Cost.find("รวม (ไม่รวม ปูนซีเมนต์, ทราย, น้ำยาผสมคอนกรีต)  378.33 บาท"),
               std::string::npos);
+}
+
+// Without admixture the sheet has no admixture rows, no dosage row and no
+// note that its price was left out; the design line still says there is none.
+TEST(SiteSheet, WithoutAdmixtureNoAdmixtureRows) {
+    const SiteSheetSource source = SourceOf(testing::WorkedDesign());
+    const SiteSheet sheet = ComputeSiteSheet(source.Basis, With({{S::PriceStone, "500"}}), {});
+    EXPECT_EQ(sheet.PricesLeftOut, (std::vector<SiteSetting>{S::PriceCement, S::PriceSand}));
+    const std::string text = SiteSheetPlainText(sheet, source, DefaultSiteSettings());
+    EXPECT_NE(text.find("\nไม่ใส่น้ำยาผสมคอนกรีต\n"), std::string::npos);
+    EXPECT_EQ(text.find("\nน้ำยาผสมคอนกรีต"), std::string::npos) << text;
+    EXPECT_EQ(text.find("ปริมาณน้ำยา"), std::string::npos);
+    EXPECT_NE(text.find("\nรวม (ไม่รวม ปูนซีเมนต์, ทราย)  370.00 บาท\n"), std::string::npos);
 }
 
 }  // namespace

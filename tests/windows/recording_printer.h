@@ -16,6 +16,7 @@ struct PrintedLine {
     QString font;
     double size;
     QString text;
+    bool alignRight = false;
 };
 
 struct PrintJob {
@@ -49,9 +50,16 @@ public:
         y_ = twips;
         job_.operations << QStringLiteral("y %1").arg(twips);
     }
+    void setAlignRight(bool right) override {
+        alignRight_ = right;
+        job_.operations << (right ? QStringLiteral("align right") : QStringLiteral("align left"));
+    }
     void print(const QString& text) override {
         job_.operations << QStringLiteral("print");
-        job_.lines.push_back(PrintedLine{x_, y_, bold_, font_, size_, text});
+        job_.lines.push_back(PrintedLine{x_, y_, bold_, font_, size_, text, alignRight_});
+    }
+    void drawRule(int x1, int y1, int x2, int y2) override {
+        job_.operations << QStringLiteral("rule %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2);
     }
     bool endDoc() override {
         job_.operations << QStringLiteral("end");
@@ -64,6 +72,7 @@ private:
     bool accepts_;
     QString font_;
     bool bold_ = false;
+    bool alignRight_ = false;
     double size_ = 0;
     int x_ = 0, y_ = 0;
 };

@@ -1,0 +1,121 @@
+// The site sheet's printed page: read on site at arm's length, so the face is
+// as large as lets the whole sheet fit one A4 page, and the figures stand in
+// ruled columns: caption, figure right-aligned, unit.
+#include <algorithm>
+
+#include "site_sheet.h"
+
+namespace krv1::presentation {
+namespace {
+
+// The printable area of A4 less a margin a printer can always print in.
+constexpr int kLeft = 900;
+constexpr int kRight = 11000;
+constexpr int kTop = 700;
+constexpr int kBottom = 15800;
+// A cell's inner margin, left and right.
+constexpr int kPad = 120;
+// The report sets 16 points on a 300-twip pitch; Thai marks above and below
+// a line need that much room, so the sheet keeps the ratio.
+constexpr double kTwipsPerPoint = 300.0 / 16;
+constexpr double kLargestPoints = 24;
+constexpr double kSmallestPoints = 8;
+constexpr double kPointStep = 0.25;
+
+using Kind = SiteSheetRow::Kind;
+
+// Pitches down the page: a heading and the first line after the title stand
+// half a pitch apart from what is above.
+double HeightInPitches(const std::vector<SiteSheetRow>& rows) {
+    double pitches = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        pitches += (rows[i].Is == Kind::Heading || i == 1) ? 1.5 : 1.0;
+    return pitches;
+}
+
+struct Columns {
+    int caption = 0;  // widths, padding included
+    int figure = 0;
+    int unit = 0;
+    int line = 0;  // the widest line of its own
+};
+
+Columns WidestAt(const std::vector<SiteSheetRow>& rows, const PageFace& face, double points) {
+    Columns widest;
+    for (const SiteSheetRow& row : rows) {
+        const bool bold = row.Is != Kind::Figure && row.Is != Kind::Line;
+        if (row.Is != Kind::Figure) {
+            widest.line = std::max(widest.line, face.Width(row.Caption, bold, points));
+            continue;
+        }
+        widest.caption =
+            std::max(widest.caption, face.Width(row.Caption, false, points) + 2 * kPad);
+        widest.figure = std::max(widest.figure, face.Width(row.Figure, false, points) + 2 * kPad);
+        widest.unit = std::max(widest.unit, face.Width(row.Unit, false, points) + 2 * kPad);
+    }
+    return widest;
+}
+
+bool Fits(const std::vector<SiteSheetRow>& rows, const PageFace& face, double points) {
+    if (HeightInPitches(rows) * points * kTwipsPerPoint > kBottom - kTop) return false;
+    const Columns widest = WidestAt(rows, face, points);
+    return widest.line <= kRight - kLeft &&
+           widest.caption + widest.figure + widest.unit <= kRight - kLeft;
+}
+
+}  // namespace
+
+PrintedPage SiteSheetPage(const SiteSheet& sheet, const SiteSheetSource& source,
+                          const SiteSettings& settings, const PageFace& face) {
+    const std::vector<SiteSheetRow> rows = SiteSheetRows(sheet, source, settings);
+    double points = kLargestPoints;
+    while (points > kSmallestPoints && !Fits(rows, face, points)) points -= kPointStep;
+
+    PrintedPage page;
+    page.PointSize = points;
+    const int pitch = static_cast<int>(points * kTwipsPerPoint);
+    const Columns widest = WidestAt(rows, face, points);
+    // The spare width goes to the figures' column, so that each figure
+    // stands by its unit.
+    const int unitLeft = kRight - widest.unit;
+    const int figureLeft = kLeft + widest.caption;
+    // The line's box centred in its row, so that marks above and below the
+    // Thai letters stay clear of the rules.
+    const int textDrop = (pitch - face.LineHeight(points)) / 2;
+    int y = kTop;
+    int tableTop = -1;  // the top of the part's table being ruled
+    const auto closeTable = [&] {
+        if (tableTop < 0) return;
+        for (const int x : {kLeft, figureLeft, unitLeft, kRight})
+            page.Rules.push_back({x, tableTop, x, y});
+        tableTop = -1;
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const SiteSheetRow& row = rows[i];
+        if (row.Is == Kind::Heading || i == 1) {
+            closeTable();
+            y += pitch / 2;
+        }
+        const int textTop = y + textDrop;
+        if (row.Is == Kind::Figure) {
+            if (tableTop < 0) {
+                tableTop = y;
+                page.Rules.push_back({kLeft, y, kRight, y});
+            }
+            page.Lines.push_back({kLeft + kPad, textTop, false, row.Caption});
+            if (!row.Figure.empty())
+                page.Lines.push_back({unitLeft - kPad, textTop, false, row.Figure, true});
+            if (!row.Unit.empty())
+                page.Lines.push_back({unitLeft + kPad, textTop, false, row.Unit});
+            page.Rules.push_back({kLeft, y + pitch, kRight, y + pitch});
+        } else {
+            closeTable();
+            page.Lines.push_back({kLeft, textTop, row.Is != Kind::Line, row.Caption});
+        }
+        y += pitch;
+    }
+    closeTable();
+    return page;
+}
+
+}  // namespace krv1::presentation
