@@ -41,6 +41,17 @@ TEST_F(CommandLineTest, TheSheetAsJsonHasItsKeysAndASettingOutOfRangeIsRefused) 
           "\"total\": null", "\"per_m3\": null"})
         EXPECT_NE(json.out.find(key), std::string::npos) << key;
 
+    // The day printed is the one asked for, in the Buddhist era; the
+    // settings used follow it, an empty box left out.
+    const Outcome dated = run({"--sheet", path, "--date", "2026-12-08"});
+    EXPECT_EQ(dated.status, 0) << dated.err;
+    EXPECT_EQ(dated.out.substr(0, dated.out.find("เผื่อ")),
+              "ตารางผสมคอนกรีตหน้างาน\nวันที่ 8 ธันวาคม 2569\nปริมาตรคอนกรีตที่จะเท (ลบ.ม.)  1\n");
+    EXPECT_EQ(dated.out.find("ราคา"), std::string::npos);
+
+    EXPECT_NE(run({"--sheet", path, "--date", "2027-01-31"}).out.find("\nวันที่ 31 มกราคม 2570\n"),
+              std::string::npos);
+
     design.Site[static_cast<std::size_t>(presentation::SiteSetting::Bucket)] = "0";
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(QByteArray::fromStdString(presentation::WriteDesign(design)));
@@ -93,6 +104,9 @@ TEST_F(CommandLineTest, EachExitStatus) {
     const QString pdf = folder.filePath("report.pdf");
     // Never written: each command that names it is refused.
     const QString refusedPdf = folder.filePath("refused.pdf");
+    const auto wrong = [](const char* problem) {
+        return std::string("ใช้คำสั่งไม่ถูกต้อง: ") + problem + "\n";
+    };
     const struct {
         QStringList arguments;
         int status;
@@ -101,16 +115,29 @@ TEST_F(CommandLineTest, EachExitStatus) {
         {{"--help"}, 0, "วิธีใช้: krv1"},
         {{"--version"}, 0, "KRV1 1.0.0"},
         {{"--report", worked, "-o", pdf}, 0, ""},
-        {{"--bogus"}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
-        {{"-o", pdf}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
-        {{"--report"}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
-        {{worked, worked}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
+        // Each wrong usage says what it is, the option as it was typed.
+        {{"--bogus"}, 1, wrong("ไม่รู้จักตัวเลือก --bogus")},
+        {{"--bogus=1", worked}, 1, wrong("ไม่รู้จักตัวเลือก --bogus")},
+        {{"-x"}, 1, wrong("ไม่รู้จักตัวเลือก -x")},
+        {{"--report=x", worked}, 1, wrong("ตัวเลือกนี้ไม่รับค่า: --report")},
+        {{"--report", worked, "-o"}, 1, wrong("ต้องระบุแฟ้ม PDF หลัง -o")},
+        {{"-o", pdf}, 1, wrong("ใช้ -o ได้กับ --report หรือ --sheet เท่านั้น")},
+        {{"--report"}, 1, wrong("ต้องระบุแฟ้มแบบส่วนผสมหลัง --report หรือ --sheet")},
+        {{worked, worked}, 1, wrong("ระบุแฟ้มแบบส่วนผสมได้เพียงแฟ้มเดียว")},
+        {{"--sheet", worked, "--date"}, 1, wrong("ต้องระบุวันที่หลัง --date")},
+        {{"--sheet", worked, "--date", "2026-02-30"},
+         1,
+         wrong("วันที่ต้องอยู่ในรูป ปปปป-ดด-วว (ค.ศ.) เช่น 2026-12-08: 2026-02-30")},
+        {{"--sheet", worked, "--date", "8/12/2026"},
+         1,
+         wrong("วันที่ต้องอยู่ในรูป ปปปป-ดด-วว (ค.ศ.) เช่น 2026-12-08: 8/12/2026")},
+        {{"--report", worked, "--date", "2026-12-08"}, 1, wrong("ใช้ --date ได้กับ --sheet เท่านั้น")},
         {{"--report", folder.filePath("gone.krv1")},
          2,
          std::string(text::design_file::kCannotOpen) + folder.filePath("gone.krv1").toStdString() +
              "\n"},
         {{"--report", "/"}, 2, std::string(text::design_file::kCannotOpen) + "/\n"},
-        {{"--report", worked, "-o", ""}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
+        {{"--report", worked, "-o", ""}, 1, wrong("ต้องระบุแฟ้ม PDF หลัง -o")},
         {{"--report", notJson}, 2, std::string(text::design_file::kNotADesign) + "\n"},
         {{"--report", design("refused.krv1", refused)},
          3,
@@ -118,7 +145,9 @@ TEST_F(CommandLineTest, EachExitStatus) {
         {{"--report", folder.filePath("refused.krv1"), "-o", refusedPdf},
          3,
          std::string(text::kStrengthNotNumber) + "\n"},
-        {{"--sheet", worked, "--json", "-o", refusedPdf}, 1, "ใช้คำสั่งไม่ถูกต้อง: "},
+        {{"--sheet", worked, "--json", "-o", refusedPdf},
+         1,
+         wrong("ใช้ --json ได้กับ --sheet ที่ไม่มี -o เท่านั้น")},
         // Nothing was there before: nothing is said to be kept.
         {{"--report", worked, "-o", folder.filePath("no-folder/report.pdf")},
          4,
