@@ -19,6 +19,11 @@ inline constexpr std::string_view kEarlierFileKept = "แฟ้มเดิม�
 inline constexpr std::string_view kRecentGone = "ไม่พบแฟ้มนี้แล้ว จึงนำออกจากรายการล่าสุด";
 inline constexpr std::string_view kSaveChangesQuestion =
     "ต้องการบันทึกการเปลี่ยนแปลงของแบบส่วนผสมก่อนปิดโปรแกรมหรือไม่";
+// Before the windows go back to the start, and before another design opens.
+inline constexpr std::string_view kSaveBeforeNewQuestion =
+    "ต้องการบันทึกการเปลี่ยนแปลงของแบบส่วนผสมก่อนเริ่มแบบส่วนผสมใหม่หรือไม่";
+inline constexpr std::string_view kSaveBeforeOpenQuestion =
+    "ต้องการบันทึกการเปลี่ยนแปลงของแบบส่วนผสมก่อนเปิดแบบส่วนผสมอื่นหรือไม่";
 
 // The file dialogs' choices of file type.
 inline constexpr std::string_view kDesignFilter = "แบบส่วนผสม KRV1 (*.krv1)";

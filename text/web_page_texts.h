@@ -13,6 +13,10 @@ inline constexpr std::string_view kCopied = "คัดลอกผลการ�
 inline constexpr std::string_view kOffline = "ใช้งานได้แม้ไม่มีอินเทอร์เน็ต";
 inline constexpr std::string_view kChooseEntry = "-- เลือก --";
 inline constexpr std::string_view kHint = "คำแนะนำ";
+// The site sheet's own commands, as the desktop's sheet window has them.
+inline constexpr std::string_view kPrintSheet = "พิมพ์";
+inline constexpr std::string_view kCopySheet = "คัดลอกเป็นข้อความ";
+inline constexpr std::string_view kSheetCopied = "คัดลอกตารางผสมคอนกรีตหน้างานแล้ว";
 inline constexpr std::string_view kLoading = "กำลังเตรียมเครื่องคำนวณ...";
 
 }  // namespace krv1::text::web_page

@@ -34,9 +34,25 @@ val Refusal(std::string_view field, const std::string& message) {
     return result;
 }
 
+// The site sheet's rows for the page's printed table.
+val SheetRowsOf(const std::vector<presentation::SiteSheetRow>& rows) {
+    static constexpr const char* kKinds[] = {"title", "line", "heading", "figure"};
+    val array = val::array();
+    for (const presentation::SiteSheetRow& row : rows) {
+        val object = val::object();
+        object.set("kind", std::string(kKinds[static_cast<int>(row.Is)]));
+        object.set("caption", row.Caption);
+        object.set("figure", row.Figure);
+        object.set("unit", row.Unit);
+        array.call<void>("push", object);
+    }
+    return array;
+}
+
 // The design is the text of a .krv1 file, as the page's wrapper hands it
-// over; the answer is a first calculation from a fresh start.
-val CalculateDesign(const std::string& designText) {
+// over, with the day the sheet is printed; the answer is a first calculation
+// from a fresh start.
+val CalculateDesign(const std::string& designText, int year, int month, int day) {
     const presentation::DesignReading reading = presentation::ReadDesign(designText);
     if (const auto* refusal = std::get_if<presentation::DesignRefusal>(&reading))
         return Refusal("design", refusal->Message);
@@ -68,11 +84,10 @@ val CalculateDesign(const std::string& designText) {
     const presentation::SiteSheet sheet =
         presentation::ComputeSiteSheet(report.Basis, design.Site, design.Locale);
     answer.set("sheetJson", presentation::SiteSheetJson(sheet));
-    answer.set("sheetText", presentation::SiteSheetPlainText(
-                                sheet, report.Basis,
-                                presentation::SiteDesignLines(report.Account, design.Engineer,
-                                                              design.Input.SandMoistureText),
-                                design.Locale));
+    const presentation::SiteSheetSource source = presentation::SiteSheetSourceOf(
+        design.Input, report.Design, design.Engineer, design.Locale, {year, month, day});
+    answer.set("sheetText", presentation::SiteSheetPlainText(sheet, source, design.Site));
+    answer.set("sheetRows", SheetRowsOf(presentation::SiteSheetRows(sheet, source, design.Site)));
     val problems = val::array();
     for (presentation::SiteSetting setting : sheet.OutOfRange)
         problems.call<void>("push", presentation::RangeMessage(setting));
@@ -121,8 +136,8 @@ val ReportLayout() {
     return lines;
 }
 
-std::string DesignFileNameOf(const std::string& engineer) {
-    return presentation::DesignFileName(engineer);
+std::string DesignFileNameOf(const std::string& engineer, const std::string& isoDate) {
+    return presentation::DesignFileName(engineer, isoDate);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
-// The module's public face: plain objects in, plain objects out.
-Module['calculate'] = function (design) {
-  const answer = Module['calculateDesign'](JSON.stringify(design));
+// The module's public face: plain objects in, plain objects out. The sheet
+// is dated `day` (a Date), today unless given.
+Module['calculate'] = function (design, day) {
+  const date = day || new Date();
+  const answer = Module['calculateDesign'](JSON.stringify(design), date.getFullYear(),
+                                           date.getMonth() + 1, date.getDate());
   if (answer.ok) {
     answer.sheet = JSON.parse(answer.sheetJson);
     delete answer.sheetJson;
@@ -18,6 +21,13 @@ Module['readDesignFile'] = function (bytes) {
   const answer = Module['readDesignBytes'](bytes);
   return answer.ok ? { ok: true, design: JSON.parse(answer.designText) }
                    : { ok: false, message: answer.message };
+};
+// A design's file name, the engineer's and the day's, as the PDF's.
+Module['designFileNameOn'] = function (engineer, day) {
+  const date = day || new Date();
+  const iso = [date.getFullYear(), date.getMonth() + 1, date.getDate()]
+    .map((n, i) => String(n).padStart(i ? 2 : 4, '0')).join('-');
+  return Module['designFileName'](engineer, iso);
 };
 // The design as the text of a .krv1 file, exactly as the desktop writes it.
 Module['writeDesign'] = function (design) {

@@ -12,6 +12,17 @@ const $ = (id) => document.getElementById(id);
 let krv1 = null;
 let texts = {};
 let lastAnswer = null;
+// The marks the boxes are typed with: an opened design's own, else the
+// browser's, as the desktop takes the system's for a design typed in.
+let separators = browserSeparators();
+
+function browserSeparators() {
+  const parts = new Intl.NumberFormat(navigator.language).formatToParts(12345.6);
+  const mark = (type, otherwise) => (parts.find((part) => part.type === type) || {}).value || otherwise;
+  const decimal = mark('decimal', '.');
+  const group = mark('group', decimal === ',' ? '.' : ',');
+  return { decimal, group: group === decimal ? '' : group };
+}
 
 function radioValue(name) {
   const checked = document.querySelector(`input[name="${name}"]:checked`);
@@ -30,7 +41,7 @@ function designFromForm() {
     return index >= 0 ? spellings[index] : null;
   };
   return {
-    format: 'krv1-design', version: 1, decimal: '.', group: ',',
+    format: 'krv1-design', version: 1, decimal: separators.decimal, group: separators.group,
     engineer: $('engineer').value,
     inputs: {
       strength: $('strength').value,
@@ -50,6 +61,7 @@ function designFromForm() {
 
 function fillForm(design) {
   const inputs = design.inputs;
+  separators = { decimal: design.decimal, group: design.group };
   $('engineer').value = design.engineer;
   $('strength').value = inputs.strength;
   setRadio('shape', inputs.shape);
@@ -82,6 +94,16 @@ function focusField(field) {
   if (target) target.focus();
 }
 
+// The refusal beside the input at fault, or in the status line.
+function showRefusal(answer) {
+  if (FIELDS.includes(answer.field)) {
+    showText(`${answer.field}-error`, answer.message);
+    focusField(answer.field);
+  } else {
+    showText('status', answer.message);
+  }
+}
+
 // Shows a calculation, or the refusal beside the input at fault; a refused
 // design leaves the results shown before as they were.
 function calculate() {
@@ -90,14 +112,14 @@ function calculate() {
   remember(design);
   const answer = krv1.calculate(design);
   if (!answer.ok) {
-    if (FIELDS.includes(answer.field)) {
-      showText(`${answer.field}-error`, answer.message);
-      focusField(answer.field);
-    } else {
-      showText('status', answer.message);
-    }
+    showRefusal(answer);
     return false;
   }
+  showAnswer(answer);
+  return true;
+}
+
+function showAnswer(answer) {
   lastAnswer = answer;
   for (const panel of ['before', 'after']) {
     ROWS.forEach((row, i) => {
@@ -113,16 +135,47 @@ function calculate() {
   $('report').querySelectorAll('.line').forEach((element, i) => {
     element.textContent = answer.report[i];
   });
-  $('print').disabled = false;
-  $('copy').disabled = false;
+  for (const command of ['print', 'copy', 'print-sheet', 'copy-sheet']) $(command).disabled = false;
   showSheet(answer);
-  return true;
+}
+
+// On a narrow screen the results stand below the form: bring them up.
+function bringResultsIntoView() {
+  if (window.matchMedia('(max-width: 899px)').matches) $('results').scrollIntoView();
 }
 
 // The site batch sheet follows every keystroke in its settings.
 function showSheet(answer) {
   showText('sheet', answer.sheetText);
   showText('site-error', answer.sheetProblems[0] || '');
+  lastAnswer = answer;
+}
+
+// The sheet's rows as a ruled table, its face as large as lets them all
+// stand on one A4 page (277 mm of it, each row 1.35 lines high).
+function fillSheetPage(rows) {
+  const body = $('sheet-page').querySelector('tbody');
+  body.replaceChildren(...rows.map((row) => {
+    const line = document.createElement('tr');
+    line.className = row.kind;
+    const cells = row.kind === 'figure' ? [row.caption, row.figure, row.unit] : [row.caption];
+    for (const text of cells) {
+      const cell = document.createElement('td');
+      cell.textContent = text;
+      if (cells.length === 1) cell.colSpan = 3;
+      line.append(cell);
+    }
+    return line;
+  }));
+  const points = Math.min(16, (277 / 25.4 * 72) / (rows.length * 1.35 + 6));
+  $('sheet-page').querySelector('table').style.fontSize = `${points.toFixed(1)}pt`;
+}
+
+function printSheet() {
+  if (!lastAnswer) return;
+  fillSheetPage(lastAnswer.sheetRows);
+  document.body.classList.add('printing-sheet');
+  window.print();
 }
 
 function remember(design) {
@@ -143,22 +196,54 @@ function recalled() {
 // The file's bytes go to the module's codec as they are, so the page refuses
 // what the desktop refuses (invalid UTF-8, more than the largest design); a
 // byte past that largest size is enough to refuse a huge file unread.
+// A design that is refused, by the codec or the calculation, changes
+// nothing on the page: only its message is shown.
 async function openDesign(file) {
   const head = file.slice(0, krv1.largestDesignBytes + 1);
   const reading = krv1.readDesignFile(new Uint8Array(await head.arrayBuffer()));
+  clearRefusals();
   if (!reading.ok) {
     showText('status', reading.message);
     return;
   }
+  const answer = krv1.calculate(reading.design);
+  if (!answer.ok) {
+    showRefusal(answer);
+    return;
+  }
   fillForm(reading.design);
-  calculate();
+  remember(reading.design);
+  showAnswer(answer);
+}
+
+// Back to the start: every box of the design empty and nothing chosen, no
+// results. The engineer's name and the site settings stay.
+function newDesign() {
+  clearRefusals();
+  separators = browserSeparators();
+  for (const id of ['strength', 'dosage', 'moisture']) $(id).value = '';
+  for (const name of ['shape', 'admixture']) setRadio(name, null);
+  $('slump').selectedIndex = 0;
+  $('stone').selectedIndex = 0;
+  enableDosage();
+  lastAnswer = null;
+  for (const panel of ['before', 'after']) {
+    for (const row of $(panel).tBodies[0].rows) row.cells[1].textContent = '';
+  }
+  $('account').replaceChildren();
+  $('report').querySelectorAll('.line').forEach((element) => { element.textContent = ''; });
+  showText('sheet', '');
+  showText('site-error', '');
+  for (const command of ['print', 'copy', 'print-sheet', 'copy-sheet']) $(command).disabled = true;
+  remember(designFromForm());
+  $('strength').focus();
 }
 
 function saveDesign() {
   const text = krv1.writeDesign(designFromForm());
   const link = document.createElement('a');
   link.href = URL.createObjectURL(new Blob([text], { type: 'application/json' }));
-  link.download = krv1.designFileName($('engineer').value);
+  link.download = krv1.designFileNameOn($('engineer').value);
   document.body.append(link);
   link.click();
   link.remove();
@@ -222,7 +307,7 @@ function fillTexts() {
 function connect() {
   $('design').addEventListener('submit', (event) => {
     event.preventDefault();
-    calculate();
+    if (calculate()) bringResultsIntoView();
   });
   for (const radio of document.querySelectorAll('input[name="admixture"]')) {
     radio.addEventListener('change', enableDosage);
@@ -240,6 +325,16 @@ function connect() {
     const answer = krv1.calculate(design);
     if (answer.ok) showSheet(answer);
   });
+  $('new').addEventListener('click', newDesign);
+  $('print-sheet').addEventListener('click', printSheet);
+  window.addEventListener('afterprint', () => document.body.classList.remove('printing-sheet'));
+  $('copy-sheet').addEventListener('click', async () => {
+    if (!lastAnswer) return;
+    try {
+      await navigator.clipboard.writeText(lastAnswer.sheetText);
+      showText('status', texts.sheetCopied);
+    } catch (e) { /* no clipboard without a secure page */ }
+  });
   $('open-file').addEventListener('change', (event) => {
     const [file] = event.target.files;
     if (file) openDesign(file);
@@ -255,7 +350,12 @@ function connect() {
       showText('status', texts.copied);
     } catch (e) { /* no clipboard without a secure page */ }
   });
-  $('show-conditions').addEventListener('click', () => $('conditions').showModal());
+  // The dialog opens at its top, not scrolled to its close button.
+  $('show-conditions').addEventListener('click', () => {
+    const dialog = $('conditions');
+    dialog.showModal();
+    dialog.scrollTop = 0;
+  });
 }
 
 createKrv1().then((module) => {
@@ -263,12 +363,13 @@ createKrv1().then((module) => {
   texts = krv1.pageTexts();
   fillTexts();
   connect();
-  // The last design comes back as it was left; its results only when it
-  // calculates, so that an unfinished design shows no message at load.
+  // The last design comes back as it was left, with its results, or with
+  // the message that says why it cannot be calculated.
+  // A design not begun at all is no refusal.
   const design = recalled();
   if (design) {
     fillForm(design);
-    if (krv1.calculate(design).ok) calculate();
+    if (Object.values(design.inputs).some((input) => input)) calculate();
   }
   document.body.classList.add('ready');
 });

@@ -11,6 +11,7 @@
 #include "text/details_texts.h"
 #include "text/hint_texts.h"
 #include "text/main_window_texts.h"
+#include "text/menu_texts.h"
 #include "text/mix_choices.h"
 #include "text/reference_texts.h"
 #include "text/report_texts.h"
@@ -102,6 +103,10 @@ val PageTexts() {
     set("offline", w::kOffline);
     set("chooseEntry", w::kChooseEntry);
     set("hint", w::kHint);
+    set("newDesign", text::menu::kNewDesign);
+    set("printSheet", w::kPrintSheet);
+    set("copySheet", w::kCopySheet);
+    set("sheetCopied", w::kSheetCopied);
     namespace ss = text::site_sheet;
     set("siteSheet", ss::kTitle);
     set("densityNote", ss::kDensityNote);

@@ -50,9 +50,24 @@ test('refusals name the input as the design file does', () => {
   assert.deepEqual([broken.ok, broken.field], [false, 'design']);
 });
 
-test('a design is saved under the engineer\'s name, as the desktop names it', () => {
-  assert.equal(krv1.designFileName('  สมชาย/ใจดี '), 'สมชายใจดี.krv1');
-  assert.equal(krv1.designFileName(' :?| '), 'KRV1.krv1');
+test('a design is saved under the engineer\'s name and the day, as the PDF is named', () => {
+  const day = new Date(2026, 11, 8);
+  assert.equal(krv1.designFileNameOn('สมชาย/ใจดี ', day), 'KRV1 สมชายใจดี 2026-12-08.krv1');
+  assert.equal(krv1.designFileNameOn(' :?| ', new Date(2027, 0, 5)), 'KRV1 2027-01-05.krv1');
+});
+
+test('a comma design calculates as the desktop does and the sheet is dated', () => {
+  const design = { ...designOf({ strength: '240', shape: 'cube', admixture: 'with',
+    dosage: '250', slump: '7.5', stone: '3/4', moisture: '5,5' }), decimal: ',', group: '.' };
+  design.site = { volume: '12,5', waste: '5' };
+  const answer = krv1.calculate(design, new Date(2026, 11, 8));
+  assert.equal(answer.ok, true, answer.message);
+  assert.ok(Object.values(answer.details).includes('5,5%'));
+  const lines = answer.sheetText.split('\n');
+  assert.deepEqual(lines.slice(1, 3), ['วันที่ 8 ธันวาคม 2569', 'ปริมาตรคอนกรีตที่จะเท (ลบ.ม.)  12,5']);
+  assert.ok(lines.includes('ปูนซีเมนต์  3.871,9 กก.'), answer.sheetText);
+  const cement = answer.sheetRows.find((row) => row.figure === '3.871,9');
+  assert.deepEqual([cement.kind, cement.caption, cement.unit], ['figure', 'ปูนซีเมนต์', 'กก.']);
 });
 
 test('a file\'s bytes are refused as the desktop refuses them', () => {
