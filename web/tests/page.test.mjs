@@ -112,6 +112,46 @@ test('a design file is read as the desktop reads it, bytes and all', async () =>
   assert.equal((await textsOf('#after td'))[4], '750     ซีซี');
 });
 
+test('a comma design opens with its marks, a refused one changes nothing, a new one clears', async () => {
+  const { mkdtempSync, writeFileSync } = await import('node:fs');
+  const { tmpdir } = await import('node:os');
+  const { join } = await import('node:path');
+  const folder = mkdtempSync(join(tmpdir(), 'krv1-comma-'));
+  const design = (inputs) => JSON.stringify({ format: 'krv1-design', version: 1, decimal: ',',
+    group: '.', engineer: 'วิภา', inputs: { ...WORKED, ...inputs }, site: { volume: '12,5' } });
+  writeFileSync(join(folder, 'comma.krv1'), design({ moisture: '5,5' }));
+  writeFileSync(join(folder, 'refused.krv1'), design({ strength: 'มาก' }));
+  const open = async (name) => {
+    await page.$eval('#status', (status) => { status.textContent = ''; });
+    await (await page.$('#open-file')).uploadFile(join(folder, name));
+    await page.waitForFunction(() => document.querySelector('#moisture').value === '5,5' ||
+                                     document.querySelector('#strength-error').textContent !== '');
+  };
+  await open('comma.krv1');
+  const shown = await textsOf('#after td');
+  // As krv1 --report and --sheet give the same file on the desktop.
+  assert.deepEqual(shown, ['310      กิโลกรัม', '150     ลิตร', '840      กิโลกรัม',
+                           '1110       กิโลกรัม', '0     ซีซี']);
+  assert.match(await page.$eval('#sheet', (sheet) => sheet.textContent), /ปูนซีเมนต์  3\.875,0 กก\./);
+  // Printed, the sheet is one A4 page.
+  await page.evaluate(() => {
+    document.body.classList.add('printing-sheet');
+    fillSheetPage(lastAnswer.sheetRows);
+  });
+  const pdf = Buffer.from(await page.pdf({ preferCSSPageSize: true })).toString('latin1');
+  assert.equal(pdf.match(/\/Type\s*\/Page\b/g).length, 1);
+  await page.evaluate(() => document.body.classList.remove('printing-sheet'));
+  await open('refused.krv1');
+  assert.equal(await page.$eval('#moisture', (box) => box.value), '5,5');
+  assert.deepEqual(await textsOf('#after td'), shown);
+  assert.notEqual(await page.$eval('#strength-error', (error) => error.textContent), '');
+  await page.click('#new');
+  assert.equal(await page.$eval('#strength', (box) => box.value), '');
+  assert.equal(await page.$eval('#engineer', (box) => box.value), 'วิภา');
+  assert.deepEqual(await textsOf('#after td'), ['', '', '', '', '']);
+  assert.equal(await page.$eval('#print', (button) => button.disabled), true);
+});
+
 test('the last design comes back, and the page works offline', async () => {
   await enterDesign(page, WORKED);
   await page.keyboard.press('Enter');
