@@ -66,6 +66,14 @@ void PrintPageOrSay(QWidget* parent, std::unique_ptr<platform::Printer> printer,
         platform::ShowMessage(parent, platform::FromUtf8(text::report::kPrinterRefused));
 }
 
+void PrintPageWithChoice(QWidget* parent, const presentation::PrintedPage& page,
+                         const PrinterChoice& choose) {
+    std::unique_ptr<platform::Printer> printer = choose(parent);
+    if (!printer) return;  // cancelled: nothing to say
+    if (!PrintPage(*printer, page))
+        platform::ShowMessage(parent, platform::FromUtf8(text::report::kPrinterRefused));
+}
+
 void SavePageAsPdf(QWidget* parent, const presentation::PrintedPage& page,
                    const QString& engineer) {
     const QString proposed = platform::FromUtf8(presentation::ReportFileName(

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,6 +30,12 @@ bool PrintPage(platform::Printer& printer, const presentation::PrintedPage& page
 // engineer, over `parent`, when it cannot.
 void PrintPageOrSay(QWidget* parent, std::unique_ptr<platform::Printer> printer,
                     const presentation::PrintedPage& page);
+
+// Prints on the printer chosen in the print dialog, when one is chosen;
+// says so when it cannot. `choose` stands in for the dialog in tests.
+using PrinterChoice = std::function<std::unique_ptr<platform::Printer>(QWidget* parent)>;
+void PrintPageWithChoice(QWidget* parent, const presentation::PrintedPage& page,
+                         const PrinterChoice& choose = platform::ChoosePrinter);
 
 // Asks where to keep the page, proposing a name from the engineer's name
 // and today's date, and writes it there as a PDF; says so when it cannot.

@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QtMath>
@@ -117,6 +118,27 @@ private:
     QPrinter printer_;
 };
 
+// The printer, copies and all, that the print dialog was left set to.
+class ChosenPrinter : public PagePrinter {
+public:
+    ChosenPrinter() : printer_(QPrinter::HighResolution) {
+        printer_.setCreator(QStringLiteral("KRV1"));
+        printer_.setDocName(QStringLiteral("KRV1"));
+    }
+    QPrinter& printer() { return printer_; }
+
+protected:
+    QPagedPaintDevice& device() override { return printer_; }
+    double dotsPerInch() override { return printer_.resolution(); }
+    bool mayStart() override {
+        return printer_.outputFormat() != QPrinter::NativeFormat ||
+               QueueAcceptsJobs(printer_.printerName());
+    }
+
+private:
+    QPrinter printer_;
+};
+
 // A PDF written whole or not at all: the page goes to a temporary file that
 // replaces the target only once it is complete, or straight into a device,
 // a FIFO or standard output.
@@ -175,6 +197,14 @@ std::unique_ptr<Printer> OpenDefaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return nullptr;
     return std::make_unique<DefaultPrinter>(info);
+}
+
+std::unique_ptr<Printer> ChoosePrinter(QWidget* parent) {
+    auto chosen = std::make_unique<ChosenPrinter>();
+    QPrintDialog dialog(&chosen->printer(), parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    return chosen;
 }
 
 std::unique_ptr<Printer> OpenPdfFile(const QString& path) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
 #include <memory>
 
 namespace krv1::platform {
@@ -35,6 +36,9 @@ int PageLineHeight(const QString& family, double points);
 
 // The system's default printer, or null when there is none.
 std::unique_ptr<Printer> OpenDefaultPrinter();
+// The printer and copies the engineer chooses in Qt's print dialog over
+// `parent`, or null when the dialog is cancelled.
+std::unique_ptr<Printer> ChoosePrinter(QWidget* parent);
 // A PDF file of one A4 page, with its fonts embedded, written as FileToWrite
 // says (atomically over a regular file) at endDoc(): false there, and an
 // existing file left whole, when it cannot be.

@@ -19,6 +19,7 @@
 #include "presentation/result_texts.h"
 #include "presentation/site_sheet.h"
 #include "system_number_locale.h"
+#include "text/design_file_texts.h"
 #include "text/mix_choices.h"
 
 namespace krv1::forms {
@@ -111,10 +112,16 @@ void MainWindow::fillOnLoad() {
     if (presentation::HarmlessEngineerName(engineer.toStdString()))
         control<FormTextBox>(m::kEngineerBox)->setText(engineer);
     // With no design file open, the sheet's settings are the last ones typed.
+    siteSettings_ = RememberedSiteSettings();
+}
+
+presentation::SiteSettings MainWindow::RememberedSiteSettings() {
+    presentation::SiteSettings settings = presentation::DefaultSiteSettings();
     const QStringList remembered = QSettings().value(kSiteSettingsKey).toStringList();
-    if (remembered.size() == static_cast<qsizetype>(siteSettings_.size()))
-        for (std::size_t i = 0; i < siteSettings_.size(); ++i)
-            siteSettings_[i] = remembered[static_cast<qsizetype>(i)].toStdString();
+    if (remembered.size() == static_cast<qsizetype>(settings.size()))
+        for (std::size_t i = 0; i < settings.size(); ++i)
+            settings[i] = remembered[static_cast<qsizetype>(i)].toStdString();
+    return settings;
 }
 
 QWidget* MainWindow::firstFocus() const { return control<QWidget>(m::kStrengthBox); }
@@ -179,7 +186,9 @@ void MainWindow::calculate() {
     showResults(design);
     control<QPushButton>(m::kDetailsCommand)->setEnabled(true);
     reportPdfAction_->setEnabled(true);
+    printReportAction_->setEnabled(true);
     siteSheetAction_->setEnabled(true);
+    rememberLastCalculated();
     followInSiteSheet();
 }
 
@@ -239,7 +248,7 @@ void MainWindow::siteSettingsEdited(const presentation::SiteSettings& settings) 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Ending the program: with a design file open whose boxes have changed,
     // the engineer is asked first; then every window goes.
-    if (!mayLeaveDesign()) {
+    if (!mayLeaveDesign(text::design_file::kSaveChangesQuestion)) {
         event->ignore();
         return;
     }

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
+#include "documents/page_printing.h"
 #include "engine/calculation.h"
 #include "engine/mix_input.h"
 #include "engine/number_locale.h"
@@ -40,11 +42,19 @@ public:
     // Design files. Opening starts a new design from the file and calculates
     // it; a refused file leaves everything as it was. Each returns false when
     // nothing was done (refused, cancelled or failed).
+    // Back to the start state, asking first to save a changed file.
+    void newDesign();
     bool openDesign();
     bool openDesignFile(const QString& path);
     bool saveDesign();
     bool saveDesignAs();
     void saveReportAsPdf();
+    // The report on the printer and copies chosen in the print dialog;
+    // `choice` stands in for the dialog in tests.
+    void printReport();
+    void setPrinterChoice(documents::PrinterChoice choice) { printerChoice_ = std::move(choice); }
+    // The design last calculated, from the settings, calculated again.
+    void openLastCalculated();
     // The site batch sheet of the last successful calculation.
     void showSiteSheet();
     const presentation::SiteSettings& siteSettings() const { return siteSettings_; }
@@ -72,7 +82,11 @@ private:
     void refreshRecentMenu();
     void openRecent(const QString& path);
     // True when nothing unsaved would be lost, after asking to save it.
-    bool mayLeaveDesign();
+    // Asks `question` first when the open file has changed; false when the
+    // engineer cancels or the save fails.
+    bool mayLeaveDesign(std::string_view question);
+    void rememberLastCalculated();
+    static presentation::SiteSettings RememberedSiteSettings();
     void updateTitle();
     void followInSiteSheet();
     void siteSettingsEdited(const presentation::SiteSettings& settings);
@@ -84,6 +98,9 @@ private:
     presentation::Design savedDesign_;
     QMenu* recentMenu_ = nullptr;
     QAction* reportPdfAction_ = nullptr;
+    QAction* printReportAction_ = nullptr;
+    QAction* lastCalculatedAction_ = nullptr;
+    documents::PrinterChoice printerChoice_;
     QAction* siteSheetAction_ = nullptr;
     presentation::SiteSettings siteSettings_ = presentation::DefaultSiteSettings();
 };

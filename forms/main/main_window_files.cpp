@@ -16,6 +16,7 @@
 #include "platform/utf8_text.h"
 #include "presentation/choice_texts.h"
 #include "presentation/design_report.h"
+#include "system_number_locale.h"
 #include "text/design_file_texts.h"
 #include "text/menu_texts.h"
 #include "text/site_sheet_texts.h"
@@ -30,6 +31,9 @@ namespace {
 
 constexpr int kRecentDesigns = 5;
 const QString kRecentKey = QStringLiteral("recentDesigns");
+// The last design that calculated, as a design file's text: a design never
+// saved is not lost when the program closes.
+const QString kLastCalculatedKey = QStringLiteral("lastCalculatedDesign");
 
 QString DesignFilter() { return FromUtf8(f::kDesignFilter); }
 
@@ -38,14 +42,21 @@ QString DesignFilter() { return FromUtf8(f::kDesignFilter); }
 void MainWindow::buildMenu() {
     namespace t = text::menu;
     QMenu* file = menuBar()->addMenu(FromUtf8(t::kFile));
+    file->addAction(FromUtf8(t::kNewDesign), QKeySequence::New, this, [this] { newDesign(); });
     file->addAction(FromUtf8(t::kOpenDesign), QKeySequence::Open, this, [this] { openDesign(); });
     file->addAction(FromUtf8(t::kSaveDesign), QKeySequence::Save, this, [this] { saveDesign(); });
     file->addAction(FromUtf8(t::kSaveDesignAs), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                     this, [this] { saveDesignAs(); });
     recentMenu_ = file->addMenu(FromUtf8(t::kRecentDesigns));
+    lastCalculatedAction_ =
+        file->addAction(FromUtf8(t::kOpenLastCalculated), this, [this] { openLastCalculated(); });
+    lastCalculatedAction_->setEnabled(QSettings().contains(kLastCalculatedKey));
     reportPdfAction_ =
         file->addAction(FromUtf8(t::kSaveReportPdf), this, [this] { saveReportAsPdf(); });
     reportPdfAction_->setEnabled(false);
+    printReportAction_ = file->addAction(FromUtf8(t::kPrintReport), QKeySequence::Print, this,
+                                         [this] { printReport(); });
+    printReportAction_->setEnabled(false);
     file->addSeparator();
     file->addAction(FromUtf8(t::kQuit), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
                     [this] { close(); });
@@ -74,8 +85,59 @@ void MainWindow::startNewDesign() {
     }
     control<QWidget>(m::kDetailsCommand)->setEnabled(false);
     reportPdfAction_->setEnabled(false);
+    printReportAction_->setEnabled(false);
     siteSheetAction_->setEnabled(false);
     calculated_.reset();
+}
+
+void MainWindow::newDesign() {
+    if (!mayLeaveDesign(f::kSaveBeforeNewQuestion)) return;
+    startNewDesign();
+    // Every box empty and nothing chosen; the engineer's name and the
+    // remembered sheet settings stay.
+    presentation::Design empty{
+        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(), MixInput{},
+        SystemNumberLocale(), RememberedSiteSettings()};
+    fillBoxes(empty);
+    control<platform::FormDropDownList>(m::kSlumpList)->setCurrentIndex(-1);
+    control<platform::FormDropDownList>(m::kStoneList)->setCurrentIndex(-1);
+    windows_.hideAll();
+    designPath_.clear();
+    savedDesign_ = presentation::Design{};
+    updateTitle();
+    control<QWidget>(m::kStrengthBox)->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::rememberLastCalculated() {
+    QSettings().setValue(kLastCalculatedKey,
+                         QString::fromStdString(presentation::WriteDesign(designInBoxes())));
+    lastCalculatedAction_->setEnabled(true);
+}
+
+void MainWindow::openLastCalculated() {
+    const QString text = QSettings().value(kLastCalculatedKey).toString();
+    const presentation::DesignReading reading = presentation::ReadDesign(text.toStdString());
+    if (const auto* refusal = std::get_if<presentation::DesignRefusal>(&reading)) {
+        platform::ShowMessage(this, FromUtf8(refusal->Message));
+        return;
+    }
+    if (!mayLeaveDesign(f::kSaveBeforeOpenQuestion)) return;
+    startNewDesign();
+    fillBoxes(std::get<presentation::Design>(reading));
+    // Not a file: the title says no file is open, and a save asks where.
+    designPath_.clear();
+    updateTitle();
+    calculate();
+}
+
+void MainWindow::printReport() {
+    if (!calculated_) return;
+    const QString engineer = control<platform::FormTextBox>(m::kEngineerBox)->text();
+    const presentation::DetailsTexts account =
+        presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_);
+    documents::PrintPageWithChoice(
+        this, documents::ReportPage(presentation::ReportLines(account, engineer.toStdString())),
+        printerChoice_ ? printerChoice_ : documents::PrinterChoice(platform::ChoosePrinter));
 }
 
 void MainWindow::fillBoxes(const presentation::Design& design) {
@@ -108,7 +170,7 @@ void MainWindow::fillBoxes(const presentation::Design& design) {
 }
 
 bool MainWindow::openDesign() {
-    if (!mayLeaveDesign()) return false;
+    if (!mayLeaveDesign(f::kSaveBeforeOpenQuestion)) return false;
     const QString path = platform::ChooseFileToOpen(this, DesignFilter());
     return !path.isEmpty() && openDesignFile(path);
 }
@@ -164,9 +226,9 @@ void MainWindow::saveReportAsPdf() {
         engineer);
 }
 
-bool MainWindow::mayLeaveDesign() {
+bool MainWindow::mayLeaveDesign(std::string_view question) {
     if (designPath_.isEmpty() || designInBoxes() == savedDesign_) return true;
-    switch (platform::AskToSave(this, FromUtf8(f::kSaveChangesQuestion))) {
+    switch (platform::AskToSave(this, FromUtf8(question))) {
         case platform::SaveAnswer::Save:
             return saveDesign();
         case platform::SaveAnswer::DontSave:
@@ -206,7 +268,7 @@ void MainWindow::openRecent(const QString& path) {
         platform::ShowMessage(this, FromUtf8(f::kRecentGone));
         return;
     }
-    if (mayLeaveDesign()) openDesignFile(path);
+    if (mayLeaveDesign(f::kSaveBeforeOpenQuestion)) openDesignFile(path);
 }
 
 void MainWindow::updateTitle() {

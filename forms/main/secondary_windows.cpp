@@ -9,4 +9,11 @@ void SecondaryWindows::closeAll() {
     if (SiteSheetWindow* window = siteSheet.existing()) window->close();
 }
 
+void SecondaryWindows::hideAll() {
+    if (ConditionsWindow* window = conditions.existing()) window->hide();
+    if (AboutWindow* window = about.existing()) window->hide();
+    if (DetailsWindow* window = details.existing()) window->hide();
+    if (SiteSheetWindow* window = siteSheet.existing()) window->hide();
+}
+
 }  // namespace krv1::forms

@@ -23,6 +23,8 @@ struct SecondaryWindows {
 
     // Closes every secondary window that exists.
     void closeAll();
+    // Hides every secondary window, as at the start.
+    void hideAll();
 };
 
 }  // namespace krv1::forms

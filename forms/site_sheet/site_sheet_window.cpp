@@ -18,7 +18,7 @@ using platform::FromUtf8;
 
 SiteSheetWindow::SiteSheetWindow()
     : FormWindow(kSiteSheetWindowLayout, kSiteSheetWindowControls, platform::RedDiscIcon()),
-      printers_(platform::OpenDefaultPrinter) {
+      printers_(platform::ChoosePrinter) {
     for (const char* box : k::kSettingBoxes)
         connect(control<platform::FormTextBox>(box), &QLineEdit::textEdited, this,
                 &SiteSheetWindow::settingEdited);
@@ -73,9 +73,7 @@ std::string SiteSheetWindow::plainText() const {
     return presentation::SiteSheetPlainText(sheet_, source_, settings_);
 }
 
-void SiteSheetWindow::printSheet() {
-    documents::PrintPageOrSay(this, printers_ ? printers_() : nullptr, page());
-}
+void SiteSheetWindow::printSheet() { documents::PrintPageWithChoice(this, page(), printers_); }
 
 void SiteSheetWindow::saveSheetAsPdf() { documents::SavePageAsPdf(this, page(), QString()); }
 

@@ -18,7 +18,9 @@ namespace krv1::forms {
 class SiteSheetWindow : public platform::FormWindow {
     Q_OBJECT
 public:
-    using PrinterSource = std::function<std::unique_ptr<platform::Printer>()>;
+    // Where "พิมพ์" prints: the printer chosen in the print dialog (null when
+    // it is cancelled).
+    using PrinterSource = std::function<std::unique_ptr<platform::Printer>(QWidget* parent)>;
     using SettingsSink = std::function<void(const presentation::SiteSettings&)>;
 
     SiteSheetWindow();
