@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
@@ -280,6 +281,56 @@ TEST_F(DesignFilesTest, ARefusalLeavesTheResultsMenuItemsOn) {
     EXPECT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(reportPdf->isEnabled());
     EXPECT_TRUE(sheet->isEnabled());
+}
+
+QAction* MenuItem(QMainWindow* form, std::string_view text) {
+    for (QAction* action : form->menuBar()->findChildren<QAction*>())
+        if (action->text() == platform::FromUtf8(text)) return action;
+    return nullptr;
+}
+
+// A new design asks its own question over a changed file, then every box is
+// empty, the results and the secondary windows are gone and no file is
+// open; the engineer stays. The last calculation comes back from the
+// settings, calculated, as no file.
+TEST_F(DesignFilesTest, ANewDesignStartsAfreshAndTheLastCalculationComesBack) {
+    type(m::kEngineerBox, QString::fromUtf8("วิภา"));
+    enterWorkedDesign();
+    chosenPath = path(QStringLiteral("slab.krv1"));
+    ASSERT_TRUE(form->saveDesignAs());
+    calculate();
+    const QString calculatedPanel =
+        control<platform::FormLabel>(m::kAfterCorrectionResults[2])->text();
+    form->showSiteSheet();
+    type(m::kMoistureBox, QStringLiteral("3"));
+    answer(SaveAnswer::DontSave);
+    MenuItem(form.get(), text::menu::kNewDesign)->trigger();
+    EXPECT_EQ(questions, QStringList{Q(f::kSaveBeforeNewQuestion)});
+    for (const char* box : {m::kStrengthBox, m::kMoistureBox, m::kDosageBox})
+        EXPECT_TRUE(control<platform::FormTextBox>(box)->text().isEmpty()) << box;
+    EXPECT_FALSE(control<platform::FormOptionButton>(m::kCubeOption)->isChecked());
+    EXPECT_EQ(control<platform::FormDropDownList>(m::kSlumpList)->currentIndex(), -1);
+    EXPECT_TRUE(control<platform::FormLabel>(m::kAfterCorrectionResults[2])->text().isEmpty());
+    EXPECT_FALSE(control<QWidget>(m::kDetailsCommand)->isEnabled());
+    EXPECT_FALSE(windows->siteSheet.existing() && windows->siteSheet.existing()->isVisible());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("KRV1"));
+    EXPECT_TRUE(form->designPath().isEmpty());
+    EXPECT_EQ(control<platform::FormTextBox>(m::kEngineerBox)->text(), QString::fromUtf8("วิภา"));
+
+    MenuItem(form.get(), text::menu::kOpenLastCalculated)->trigger();
+    EXPECT_EQ(control<platform::FormTextBox>(m::kStrengthBox)->text(), QStringLiteral("240"));
+    EXPECT_EQ(control<platform::FormLabel>(m::kAfterCorrectionResults[2])->text(), calculatedPanel);
+    EXPECT_TRUE(form->designPath().isEmpty());
+}
+
+TEST_F(DesignFilesTest, OpeningAnotherDesignAsksItsOwnQuestion) {
+    enterWorkedDesign();
+    chosenPath = path(QStringLiteral("beam.krv1"));
+    ASSERT_TRUE(form->saveDesignAs());
+    type(m::kMoistureBox, QStringLiteral("3"));
+    answer(SaveAnswer::Cancel);
+    EXPECT_FALSE(form->openDesign());
+    EXPECT_EQ(questions, QStringList{Q(f::kSaveBeforeOpenQuestion)});
 }
 
 TEST_F(DesignFilesTest, AGoneRecentDesignIsTakenOffTheList) {
