@@ -72,11 +72,6 @@ std::optional<presentation::CalendarDate> DateOf(const QString& text) {
     return presentation::CalendarDate{date.year(), date.month(), date.day()};
 }
 
-presentation::CalendarDate Today() {
-    const QDate today = QDate::currentDate();
-    return {today.year(), today.month(), today.day()};
-}
-
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -123,7 +118,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             if (!day) return WrongUsage(FromUtf8(c::kBadDate) + parser.value(date));
             line.date = *day;
         } else {
-            line.date = Today();
+            line.date = documents::PrintingDay();
         }
     } else if (parser.isSet(date)) {
         return WrongUsage(FromUtf8(c::kDateWithSheet));
@@ -143,7 +138,7 @@ int WriteReport(const CommandLine& line) {
     const presentation::DesignReport report = presentation::ReportOfDesign(design);
     if (report.Refusal) return Refuse(kCalculationRefused, FromUtf8(report.Refusal->Message));
 
-    presentation::PrintedPage page = documents::ReportPage(report.Lines);
+    presentation::PrintedPage page = presentation::ReportPage(report.Account, design.Engineer);
     if (line.action == CommandLine::Action::Sheet) {
         // The file's settings, with the defaults for keys it lacks: one file
         // gives one sheet everywhere.

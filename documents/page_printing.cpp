@@ -12,8 +12,9 @@
 
 namespace krv1::documents {
 
-presentation::PrintedPage ReportPage(std::vector<presentation::ReportLine> lines) {
-    return presentation::PrintedPage{presentation::kReportPointSize, std::move(lines), {}};
+presentation::CalendarDate PrintingDay() {
+    const QDate today = QDate::currentDate();
+    return {today.year(), today.month(), today.day()};
 }
 
 presentation::PageFace PageFaceMetrics() {
@@ -56,22 +57,30 @@ bool PrintPage(platform::Printer& printer, const presentation::PrintedPage& page
     return printer.endDoc();
 }
 
+namespace {
+
+void PrintOrSayRefused(QWidget* parent, platform::Printer& printer,
+                       const presentation::PrintedPage& page) {
+    if (!PrintPage(printer, page))
+        platform::ShowMessage(parent, platform::FromUtf8(text::report::kPrinterRefused));
+}
+
+}  // namespace
+
 void PrintPageOrSay(QWidget* parent, std::unique_ptr<platform::Printer> printer,
                     const presentation::PrintedPage& page) {
     if (!printer) {
         platform::ShowMessage(parent, platform::FromUtf8(text::report::kNoDefaultPrinter));
         return;
     }
-    if (!PrintPage(*printer, page))
-        platform::ShowMessage(parent, platform::FromUtf8(text::report::kPrinterRefused));
+    PrintOrSayRefused(parent, *printer, page);
 }
 
 void PrintPageWithChoice(QWidget* parent, const presentation::PrintedPage& page,
                          const PrinterChoice& choose) {
-    std::unique_ptr<platform::Printer> printer = choose(parent);
-    if (!printer) return;  // cancelled: nothing to say
-    if (!PrintPage(*printer, page))
-        platform::ShowMessage(parent, platform::FromUtf8(text::report::kPrinterRefused));
+    // A cancelled dialog chose no printer: nothing to say.
+    if (std::unique_ptr<platform::Printer> printer = choose(parent))
+        PrintOrSayRefused(parent, *printer, page);
 }
 
 void SavePageAsPdf(QWidget* parent, const presentation::PrintedPage& page,

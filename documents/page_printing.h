@@ -18,8 +18,8 @@ namespace krv1::documents {
 // face is not installed.
 inline constexpr const char* kPageFont = "CordiaUPC";
 
-// The report of an account as its printed page.
-presentation::PrintedPage ReportPage(std::vector<presentation::ReportLine> lines);
+// The day a page is printed: today on the system's calendar.
+presentation::CalendarDate PrintingDay();
 // The page face's measures, for laying out the site sheet.
 presentation::PageFace PageFaceMetrics();
 

@@ -93,4 +93,8 @@ std::vector<ReportLine> ReportLines(const DetailsTexts& values, std::string_view
     return lines;
 }
 
+PrintedPage ReportPage(const DetailsTexts& values, std::string_view engineerName) {
+    return PrintedPage{kReportPointSize, ReportLines(values, engineerName), {}};
+}
+
 }  // namespace krv1::presentation

@@ -40,5 +40,7 @@ inline constexpr double kReportPointSize = 16;
 
 // The report of the account `values`, signed with the engineer's name as typed.
 std::vector<ReportLine> ReportLines(const DetailsTexts& values, std::string_view engineerName);
+// The same lines as a printed page, at the report's size.
+PrintedPage ReportPage(const DetailsTexts& values, std::string_view engineerName);
 
 }  // namespace krv1::presentation

@@ -98,11 +98,12 @@ Figure FigureOf(const SiteFigureRow& row, const std::array<Read, kSiteSettings>&
     return Figure{value, false};
 }
 
-std::string Line(std::string_view caption, const std::string& figure, std::string_view unit) {
-    std::string line(caption);
-    if (figure.empty()) return line;
-    line.append("  ").append(figure);
-    if (figure != s::kWaiting) line.append(" ").append(unit);
+// A row as a line of text: a figure that waits stands without its unit.
+std::string Line(const SiteSheetRow& row) {
+    std::string line(row.Caption);
+    if (row.Figure.empty()) return line;
+    line.append("  ").append(row.Figure);
+    if (!row.Unit.empty()) line.append(" ").append(row.Unit);
     return line;
 }
 
@@ -182,7 +183,7 @@ Parts PartRows(const SiteSheet& sheet, const SiteBasis& basis, const NumberLocal
 
 std::vector<std::string> RowLines(const std::vector<SiteSheetRow>& rows) {
     std::vector<std::string> lines;
-    for (const SiteSheetRow& row : rows) lines.push_back(Line(row.Caption, row.Figure, row.Unit));
+    for (const SiteSheetRow& row : rows) lines.push_back(Line(row));
     return lines;
 }
 
@@ -333,7 +334,7 @@ std::string SiteSheetPlainText(const SiteSheet& sheet, const SiteSheetSource& so
                                const SiteSettings& settings) {
     std::string text;
     for (const SiteSheetRow& row : SiteSheetRows(sheet, source, settings))
-        text.append(Line(row.Caption, row.Figure, row.Unit)).append("\n");
+        text.append(Line(row)).append("\n");
     return text;
 }
 

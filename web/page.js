@@ -152,7 +152,8 @@ function showSheet(answer) {
 }
 
 // The sheet's rows as a ruled table, its face as large as lets them all
-// stand on one A4 page (277 mm of it, each row 1.35 lines high).
+// stand on one A4 page: 277 mm of it, each row 1.35 lines high, and about
+// six lines' more for the space above the title and the four headings.
 function fillSheetPage(rows) {
   const body = $('sheet-page').querySelector('tbody');
   body.replaceChildren(...rows.map((row) => {
@@ -250,6 +251,15 @@ function saveDesign() {
   URL.revokeObjectURL(link.href);
 }
 
+// Copies a text of the last answer and says so.
+async function copy(key, done) {
+  if (!lastAnswer) return;
+  try {
+    await navigator.clipboard.writeText(lastAnswer[key]);
+    showText('status', done);
+  } catch (e) { /* no clipboard without a secure page */ }
+}
+
 function showHint(key) {
   if (texts.hints[key]) showText('hint-text', texts.hints[key]);
 }
@@ -328,13 +338,7 @@ function connect() {
   $('new').addEventListener('click', newDesign);
   $('print-sheet').addEventListener('click', printSheet);
   window.addEventListener('afterprint', () => document.body.classList.remove('printing-sheet'));
-  $('copy-sheet').addEventListener('click', async () => {
-    if (!lastAnswer) return;
-    try {
-      await navigator.clipboard.writeText(lastAnswer.sheetText);
-      showText('status', texts.sheetCopied);
-    } catch (e) { /* no clipboard without a secure page */ }
-  });
+  $('copy-sheet').addEventListener('click', () => copy('sheetText', texts.sheetCopied));
   $('open-file').addEventListener('change', (event) => {
     const [file] = event.target.files;
     if (file) openDesign(file);
@@ -343,13 +347,7 @@ function connect() {
   $('open').addEventListener('click', () => $('open-file').click());
   $('save').addEventListener('click', saveDesign);
   $('print').addEventListener('click', () => window.print());
-  $('copy').addEventListener('click', async () => {
-    if (!lastAnswer) return;
-    try {
-      await navigator.clipboard.writeText(lastAnswer.copyText);
-      showText('status', texts.copied);
-    } catch (e) { /* no clipboard without a secure page */ }
-  });
+  $('copy').addEventListener('click', () => copy('copyText', texts.copied));
   // The dialog opens at its top, not scrolled to its close button.
   $('show-conditions').addEventListener('click', () => {
     const dialog = $('conditions');

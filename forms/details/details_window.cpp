@@ -53,17 +53,15 @@ QWidget* DetailsWindow::firstFocus() const { return control<QWidget>(k::kCloseCo
 
 void DetailsWindow::saveReportAsPdf() {
     const QString engineer = engineerName_ ? engineerName_() : QString();
-    documents::SavePageAsPdf(
-        this, documents::ReportPage(presentation::ReportLines(account_, engineer.toStdString())),
-        engineer);
+    documents::SavePageAsPdf(this, presentation::ReportPage(account_, engineer.toStdString()),
+                             engineer);
 }
 
 void DetailsWindow::printReport() {
     // The account shown, signed with the name as it reads at the click.
     const QString engineer = engineerName_ ? engineerName_() : QString();
-    documents::PrintPageOrSay(
-        this, printers_ ? printers_() : nullptr,
-        documents::ReportPage(presentation::ReportLines(account_, engineer.toStdString())));
+    documents::PrintPageOrSay(this, printers_ ? printers_() : nullptr,
+                              presentation::ReportPage(account_, engineer.toStdString()));
 }
 
 }  // namespace krv1::forms

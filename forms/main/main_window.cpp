@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDate>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QSettings>
@@ -228,11 +227,10 @@ void MainWindow::showSiteSheet() {
 void MainWindow::followInSiteSheet() {
     SiteSheetWindow* sheet = windows_.siteSheet.existing();
     if (!sheet || !calculated_) return;
-    const QDate today = QDate::currentDate();
     sheet->fill(
         presentation::SiteSheetSourceOf(calculated_->Input, calculated_->Design,
                                         control<FormTextBox>(m::kEngineerBox)->text().toStdString(),
-                                        locale_, {today.year(), today.month(), today.day()}),
+                                        locale_, documents::PrintingDay()),
         siteSettings_);
 }
 

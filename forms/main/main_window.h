@@ -86,6 +86,7 @@ private:
     // engineer cancels or the save fails.
     bool mayLeaveDesign(std::string_view question);
     void rememberLastCalculated();
+    presentation::PrintedPage reportPage() const;
     static presentation::SiteSettings RememberedSiteSettings();
     void updateTitle();
     void followInSiteSheet();
@@ -100,7 +101,7 @@ private:
     QAction* reportPdfAction_ = nullptr;
     QAction* printReportAction_ = nullptr;
     QAction* lastCalculatedAction_ = nullptr;
-    documents::PrinterChoice printerChoice_;
+    documents::PrinterChoice printerChoice_ = platform::ChoosePrinter;
     QAction* siteSheetAction_ = nullptr;
     presentation::SiteSettings siteSettings_ = presentation::DefaultSiteSettings();
 };

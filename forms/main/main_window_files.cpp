@@ -130,14 +130,15 @@ void MainWindow::openLastCalculated() {
     calculate();
 }
 
+presentation::PrintedPage MainWindow::reportPage() const {
+    // The last calculation, signed with the name as it reads at the command.
+    return presentation::ReportPage(
+        presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_),
+        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString());
+}
+
 void MainWindow::printReport() {
-    if (!calculated_) return;
-    const QString engineer = control<platform::FormTextBox>(m::kEngineerBox)->text();
-    const presentation::DetailsTexts account =
-        presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_);
-    documents::PrintPageWithChoice(
-        this, documents::ReportPage(presentation::ReportLines(account, engineer.toStdString())),
-        printerChoice_ ? printerChoice_ : documents::PrinterChoice(platform::ChoosePrinter));
+    if (calculated_) documents::PrintPageWithChoice(this, reportPage(), printerChoice_);
 }
 
 void MainWindow::fillBoxes(const presentation::Design& design) {
@@ -217,13 +218,9 @@ bool MainWindow::writeDesignTo(const QString& path) {
 }
 
 void MainWindow::saveReportAsPdf() {
-    if (!calculated_) return;
-    const QString engineer = control<platform::FormTextBox>(m::kEngineerBox)->text();
-    const presentation::DetailsTexts account =
-        presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_);
-    documents::SavePageAsPdf(
-        this, documents::ReportPage(presentation::ReportLines(account, engineer.toStdString())),
-        engineer);
+    if (calculated_)
+        documents::SavePageAsPdf(this, reportPage(),
+                                 control<platform::FormTextBox>(m::kEngineerBox)->text());
 }
 
 bool MainWindow::mayLeaveDesign(std::string_view question) {
