@@ -106,6 +106,8 @@ inline constexpr QtText kQtTexts[] = {
     {"QPrintSettingsOutput", "Print range", "ช่วงที่พิมพ์"},
     {"QPrintSettingsOutput", "Print all", "พิมพ์ทั้งหมด"},
     {"QPrintSettingsOutput", "Pages from", "หน้าตั้งแต่"},
+    {"QPrintSettingsOutput", "Pages", "หน้า"},
+    {"QPrintSettingsOutput", "Page Set:", "ชุดหน้า:"},
     {"QPrintSettingsOutput", "to", "ถึง"},
     {"QPrintSettingsOutput", "Current Page", "หน้าปัจจุบัน"},
     {"QPrintSettingsOutput", "Selection", "ส่วนที่เลือก"},
@@ -114,10 +116,10 @@ inline constexpr QtText kQtTexts[] = {
     {"QPrintSettingsOutput", "Color Mode", "สี"},
     {"QPrintSettingsOutput", "Color", "สี"},
     {"QPrintSettingsOutput", "Grayscale", "ขาวดำ"},
-    {"QPrintSettingsOutput", "Duplex Printing", "พิมพ์สองหน้า"},
-    {"QPrintSettingsOutput", "None", "ไม่ใช้"},
-    {"QPrintSettingsOutput", "Long side", "พลิกด้านยาว"},
-    {"QPrintSettingsOutput", "Short side", "พลิกด้านสั้น"},
+    {"QPrintSettingsOutput", "Double Sided Printing", "พิมพ์สองหน้า"},
+    {"QPrintSettingsOutput", "Off", "ไม่ใช้"},
+    {"QPrintSettingsOutput", "Long side binding", "พลิกด้านยาว"},
+    {"QPrintSettingsOutput", "Short side binding", "พลิกด้านสั้น"},
 };
 
 }  // namespace krv1::text::qt
