@@ -98,7 +98,6 @@ Figure FigureOf(const SiteFigureRow& row, const std::array<Read, kSiteSettings>&
     return Figure{value, false};
 }
 
-// A row as a line of text: a figure that waits stands without its unit.
 std::string Line(const SiteSheetRow& row) {
     std::string line(row.Caption);
     if (row.Figure.empty()) return line;
@@ -144,10 +143,12 @@ struct Parts {
     }
 };
 
+// A figure that waits, or that a setting left empty holds back, stands
+// without its unit.
 SiteSheetRow FigureRow(std::string caption, std::string figure, std::string_view unit) {
-    const bool waiting = figure == s::kWaiting;
+    const bool bare = figure.empty() || figure == s::kWaiting;
     return SiteSheetRow{SiteSheetRow::Kind::Figure, std::move(caption), std::move(figure),
-                        std::string(waiting ? std::string_view() : unit)};
+                        std::string(bare ? std::string_view() : unit)};
 }
 
 Parts PartRows(const SiteSheet& sheet, const SiteBasis& basis, const NumberLocale& locale) {

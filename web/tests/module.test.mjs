@@ -68,6 +68,10 @@ test('a comma design calculates as the desktop does and the sheet is dated', () 
   assert.ok(lines.includes('ปูนซีเมนต์  3.871,9 กก.'), answer.sheetText);
   const cement = answer.sheetRows.find((row) => row.figure === '3.871,9');
   assert.deepEqual([cement.kind, cement.caption, cement.unit], ['figure', 'ปูนซีเมนต์', 'กก.']);
+  // A figure held back by an empty setting (no bucket, no prices) stands bare.
+  const bare = answer.sheetRows.filter((row) => row.kind === 'figure' && row.figure === '');
+  assert.ok(bare.length > 0);
+  assert.deepEqual(bare.filter((row) => row.unit !== ''), []);
 });
 
 test('a file\'s bytes are refused as the desktop refuses them', () => {
