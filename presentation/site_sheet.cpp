@@ -299,8 +299,11 @@ SiteSheetTexts SiteSheetPartTexts(const SiteSheet& sheet, const SiteSheetSource&
         sheet.OutOfRange.empty() ? std::string() : RangeMessage(sheet.OutOfRange.front())};
 }
 
-std::vector<std::string> SiteHeadingLines(const SiteSheetSource& source,
-                                          const SiteSettings& settings) {
+namespace {
+
+// Under the title: the date, then each setting given, as its caption, two
+// blanks and its text as typed.
+std::vector<std::string> HeadingLines(const SiteSheetSource& source, const SiteSettings& settings) {
     std::vector<std::string> lines{ThaiDateLine(source.Date)};
     for (std::size_t i = 0; i < kSiteSettings; ++i) {
         const bool blank = settings[i].find_first_not_of(" \t") == std::string::npos;
@@ -312,12 +315,14 @@ std::vector<std::string> SiteHeadingLines(const SiteSheetSource& source,
     return lines;
 }
 
+}  // namespace
+
 std::vector<SiteSheetRow> SiteSheetRows(const SiteSheet& sheet, const SiteSheetSource& source,
                                         const SiteSettings& settings) {
     using Kind = SiteSheetRow::Kind;
     const Parts parts = PartRows(sheet, source.Basis, source.Locale);
     std::vector<SiteSheetRow> rows{{Kind::Title, std::string(s::kTitle), {}, {}}};
-    for (std::string& line : SiteHeadingLines(source, settings))
+    for (std::string& line : HeadingLines(source, settings))
         rows.push_back({Kind::Line, std::move(line), {}, {}});
     for (const std::string& line : source.DesignLines) rows.push_back({Kind::Line, line, {}, {}});
     const auto part = [&](std::string_view heading, const std::vector<SiteSheetRow>& body) {

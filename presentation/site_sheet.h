@@ -188,11 +188,6 @@ struct SiteSheetTexts {
 };
 SiteSheetTexts SiteSheetPartTexts(const SiteSheet& sheet, const SiteSheetSource& source);
 
-// Under the title: the date, then each setting given, as its caption, two
-// blanks and its text as typed.
-std::vector<std::string> SiteHeadingLines(const SiteSheetSource& source,
-                                          const SiteSettings& settings);
-
 // The whole sheet as plain text for the clipboard and the command line.
 std::string SiteSheetPlainText(const SiteSheet& sheet, const SiteSheetSource& source,
                                const SiteSettings& settings);
