@@ -44,7 +44,8 @@ std::string OutOfRangeMessage(std::optional<int16_t> computedF) {
 
 // Checks the inputs in the order the engineer reads the window and reports the
 // first that cannot be used, then runs the method's steps on `state`.
-MixDesign Design(const MixInput& input, MixState state, const NumberLocale& locale) {
+MixDesign Design(const MixInput& input, MixState state, const NumberLocale& locale,
+                 const std::optional<MixAdjustment>& adjustment) {
     try {
         TextToDouble(input.RequiredStrength, locale);
     } catch (const ConversionError& error) {
@@ -86,7 +87,8 @@ MixDesign Design(const MixInput& input, MixState state, const NumberLocale& loca
 
     // With every input usable, only the admixture amount (a huge dosage) can
     // leave the 16-bit range in the proportioning.
-    Require([&] { ProportionMix(input, state); }, FaultyInput::Dosage, text::kResultOutOfRange);
+    Require([&] { ProportionMix(input, state, adjustment); }, FaultyInput::Dosage,
+            text::kResultOutOfRange);
     double surface = 0;
     Require([&] { surface = AdjustForMoisture(input.SandMoistureText, state, locale); },
             FaultyInput::SandMoisture, text::kResultOutOfRange);
@@ -95,16 +97,17 @@ MixDesign Design(const MixInput& input, MixState state, const NumberLocale& loca
     const double excess = ExcessWater(RoundedSand(state), surface);
     const MixDesign design{state, RoundedMix(state), AdjustedMix(state), surface, excess};
     // Sand so wet that it brings more than the mixing water cannot be batched.
-    if (design.Adjusted.Water < 0) throw Refuse(FaultyInput::SandMoisture, text::kWaterNegative);
+    if (design.Adjusted.Water < 0)
+        throw Refuse(FaultyInput::SandMoisture,
+                     adjustment ? text::kAdjustedWaterNegative : text::kWaterNegative);
     return design;
 }
 
-}  // namespace
-
-CalculationResult CalculateMix(const MixInput& input, const MixState& previous,
-                               const NumberLocale& locale) noexcept {
+CalculationResult Calculated(const MixInput& input, const MixState& previous,
+                             const NumberLocale& locale,
+                             const std::optional<MixAdjustment>& adjustment) noexcept {
     try {
-        return Design(input, previous, locale);
+        return Design(input, previous, locale, adjustment);
     } catch (const Refusal& refusal) {
         return CalculationError{refusal.input, refusal.message};
     } catch (...) {
@@ -112,6 +115,18 @@ CalculationResult CalculateMix(const MixInput& input, const MixState& previous,
         // program goes on and nothing shown changes.
         return CalculationError{std::nullopt, std::string(text::kUnexpectedFailure)};
     }
+}
+
+}  // namespace
+
+CalculationResult CalculateMix(const MixInput& input, const MixState& previous,
+                               const NumberLocale& locale) noexcept {
+    return Calculated(input, previous, locale, std::nullopt);
+}
+
+CalculationResult CalculateAdjustedMix(const MixInput& input, const MixAdjustment& adjustment,
+                                       const NumberLocale& locale) noexcept {
+    return Calculated(input, MixState{}, locale, adjustment);
 }
 
 }  // namespace krv1

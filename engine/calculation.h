@@ -56,5 +56,9 @@ const CalculationError* ErrorOf(const CalculationResult&&) = delete;
 
 CalculationResult CalculateMix(const MixInput& input, const MixState& previous,
                                const NumberLocale& locale = {}) noexcept;
+// The same design with a trial batch's corrections. Its refusals are the
+// design's, but for water to add below zero, which says the trial's cause.
+CalculationResult CalculateAdjustedMix(const MixInput& input, const MixAdjustment& adjustment,
+                                       const NumberLocale& locale = {}) noexcept;
 
 }  // namespace krv1

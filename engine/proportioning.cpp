@@ -8,12 +8,17 @@
 
 namespace krv1 {
 
-void ProportionMix(const MixInput& input, MixState& state) {
+void ProportionMix(const MixInput& input, MixState& state,
+                   const std::optional<MixAdjustment>& adjustment) {
     if (const auto row = WaterTable(input.Slump, input.Stone, input.Admixture)) {
         state.W = row->W;
         state.P = row->P;
     }
     if (const auto ratio = WaterCementRatio(state.F)) state.WA = *ratio;
+    if (adjustment) {
+        state.W = adjustment->Water;
+        state.WA = adjustment->Ratio;
+    }
     if (state.WA == 0) throw ConversionError(ConversionFailure::Overflow);
 
     // The cement weight is kept in single precision before it is rounded,
@@ -25,8 +30,10 @@ void ProportionMix(const MixInput& input, MixState& state) {
     state.VOLUM = FloatToInteger(cementLitres);
     state.SAND = FloatToInteger(state.P - cementLitres);
     state.WSAND = FloatToInteger(RoundHalfEven(state.SAND * kSandSpecificGravity));
+    // 1000 - VOLUM - W - SAND - A, left to right in 16-bit arithmetic.
     state.VGRAVEL = CheckedSubtract(
         CheckedSubtract(CheckedSubtract(kLitresPerCubicMetre, state.VOLUM), state.W), state.SAND);
+    if (adjustment) state.VGRAVEL = CheckedSubtract(state.VGRAVEL, adjustment->Air);
     state.WGRAVEL = FloatToInteger(RoundHalfEven(state.VGRAVEL * kStoneSpecificGravity));
     // Dosage is per 100 kg of cement; divided first, as the method writes it.
     state.VYA = FloatToInteger(RoundHalfEven((state.M / 100.0) * state.Weight));

@@ -3,6 +3,9 @@
 // rest, admixture from its dosage, then each rounded to batching resolution.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "mix_input.h"
 #include "mix_state.h"
 
@@ -24,11 +27,23 @@ struct BatchQuantities {
     double Admixture = 0;
 };
 
+// What a trial batch corrects in a design: the mixing water, the
+// water-cement ratio, and the air the concrete keeps, which takes its room
+// from the stone. Everything else is the method's own.
+struct MixAdjustment {
+    int16_t Water;  // litre per m3, in place of the table's W
+    float Ratio;    // in place of the curve's WA
+    int16_t Air;    // litre per m3 of entrapped air
+};
+
 // Assigns W and P from the water table (when a row matches), WA from F (when
 // F is on the curve), then Weight, VOLUM, SAND, WSAND, VGRAVEL, WGRAVEL, VYA
 // and the offsets V1..V4. M must already be set. Throws ConversionError when a
 // result leaves the 16-bit range or the ratio is zero.
-void ProportionMix(const MixInput& input, MixState& state);
+// With an adjustment, its water and ratio replace W and WA, and its air is
+// taken off VGRAVEL.
+void ProportionMix(const MixInput& input, MixState& state,
+                   const std::optional<MixAdjustment>& adjustment = std::nullopt);
 
 // Cement, water (W), sand, stone and admixture at batching resolution.
 BatchQuantities RoundedMix(const MixState& state);

@@ -42,6 +42,27 @@ std::string OptionalTextAt(const Json& object, const char* key, std::string_view
     return TextAt(object, key);
 }
 
+// The boxes kept in the object `key`, when there is one: a string is the
+// box's text, null an empty box, and a key left out keeps what the box had.
+template <typename Boxes, typename KeyOf>
+void ReadBoxes(const Json& file, const char* key, Boxes& boxes, KeyOf keyOf) {
+    const auto object = file.find(key);
+    if (object == file.end()) return;
+    if (!object->is_object()) throw BadKey{key};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const std::string boxKey(keyOf(i));
+        const auto box = object->find(boxKey);
+        if (box == object->end()) continue;
+        if (box->is_null()) {
+            boxes[i].clear();
+        } else if (box->is_string()) {
+            boxes[i] = box->get<std::string>();
+        } else {
+            throw BadKey{boxKey};
+        }
+    }
+}
+
 template <typename Choice, std::size_t N>
 Choice ChoiceAt(const Json& object, const char* key,
                 const std::array<std::pair<Choice, std::string_view>, N>& spellings) {
@@ -126,26 +147,31 @@ DesignReading ReadDesign(std::string_view fileText) {
         input.Slump = ChoiceAt(*inputs, "slump", kSlumps);
         input.Stone = ChoiceAt(*inputs, "stone", kStones);
         input.SandMoistureText = TextAt(*inputs, "moisture");
-        if (const auto site = file.find("site"); site != file.end()) {
-            if (!site->is_object()) throw BadKey{"site"};
-            for (std::size_t i = 0; i < kSiteSettings; ++i) {
-                const std::string key(BoxOf(static_cast<SiteSetting>(i)).key);
-                const auto box = site->find(key);
-                if (box == site->end()) continue;  // the default stands
-                if (box->is_null()) {
-                    design.Site[i].clear();
-                } else if (box->is_string()) {
-                    design.Site[i] = box->get<std::string>();
-                } else {
-                    throw BadKey{key};
-                }
-            }
+        ReadBoxes(file, "site", design.Site,
+                  [](std::size_t i) { return BoxOf(static_cast<SiteSetting>(i)).key; });
+        if (file.contains("trial")) {
+            design.Trial.emplace();
+            ReadBoxes(file, "trial", *design.Trial,
+                      [](std::size_t i) { return TrialBoxRows()[i].Key; });
         }
         return design;
     } catch (const BadKey& bad) {
         return Refused(f::kIncomplete, bad.key);
     }
 }
+
+namespace {
+
+// The texts of a design's boxes as an object, an empty box as null.
+template <typename Boxes, typename KeyOf>
+Json BoxesObject(const Boxes& boxes, KeyOf keyOf) {
+    Json object = Json::object();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        object[std::string(keyOf(i))] = boxes[i].empty() ? Json(nullptr) : Json(boxes[i]);
+    return object;
+}
+
+}  // namespace
 
 std::string WriteDesign(const Design& design) {
     const MixInput& input = design.Input;
@@ -159,17 +185,18 @@ std::string WriteDesign(const Design& design) {
     inputs["moisture"] = input.SandMoistureText;
     Json file = Json::object();
     file["format"] = kDesignFormat;
-    file["version"] = kDesignVersion;
+    // A trial is kept only by a version that knows it; an older KRV1 then
+    // refuses the file as newer rather than drop the trial on a save.
+    file["version"] = design.Trial ? kDesignVersion : 1;
     file["decimal"] = design.Locale.DecimalSeparator;
     file["group"] = design.Locale.GroupSeparator;
     file["engineer"] = design.Engineer;
     file["inputs"] = std::move(inputs);
-    Json site = Json::object();
-    for (std::size_t i = 0; i < kSiteSettings; ++i) {
-        const std::string key(BoxOf(static_cast<SiteSetting>(i)).key);
-        site[key] = design.Site[i].empty() ? Json(nullptr) : Json(design.Site[i]);
-    }
-    file["site"] = std::move(site);
+    file["site"] = BoxesObject(
+        design.Site, [](std::size_t i) { return BoxOf(static_cast<SiteSetting>(i)).key; });
+    if (design.Trial)
+        file["trial"] =
+            BoxesObject(*design.Trial, [](std::size_t i) { return TrialBoxRows()[i].Key; });
     // Texts that are not UTF-8 are written with the replacement character
     // rather than refused: a save must not fail on a name.
     return file.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";

@@ -4,7 +4,8 @@
 //    "engineer": "...", "inputs": {"strength": "240", "shape": "cube",
 //    "admixture": "with", "dosage": "250", "slump": "7.5", "stone": "3/4",
 //    "moisture": "5"},
-//    "site": {"volume": "12", "bucket": null, ...}}
+//    "site": {"volume": "12", "bucket": null, ...},
+//    "trial": {"cubes": "6", "slump": "9", "density": null, ...}}
 //
 // The texts are kept exactly as typed, with the separators they were typed
 // with, so that a file means the same on every machine. Every front end reads
@@ -12,6 +13,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -20,11 +22,13 @@
 #include "engine/mix_input.h"
 #include "engine/number_locale.h"
 #include "site_sheet.h"
+#include "trial_batch.h"
 
 namespace krv1::presentation {
 
 inline constexpr std::string_view kDesignFormat = "krv1-design";
-inline constexpr int kDesignVersion = 1;
+// Version 2 adds the trial batch; a design without one is still written as 1.
+inline constexpr int kDesignVersion = 2;
 // No design comes near this; anything larger is not one.
 inline constexpr std::size_t kLargestDesignBytes = 1024 * 1024;
 
@@ -44,6 +48,8 @@ struct Design {
     NumberLocale Locale;  // the separators the texts were typed with
     // The site batch sheet's boxes; keys a file lacks take the defaults.
     SiteSettings Site = DefaultSiteSettings();
+    // The trial batch's boxes, when the design has been tried.
+    std::optional<TrialInputs> Trial;
 
     bool operator==(const Design&) const = default;
 };

@@ -97,6 +97,7 @@ private:
     std::optional<CalculatedDesign> calculated_;
     QString designPath_;  // the open design file, empty with none
     presentation::Design savedDesign_;
+    std::optional<presentation::TrialInputs> trial_;  // the design's trial batch, if tried
     QMenu* recentMenu_ = nullptr;
     QAction* reportPdfAction_ = nullptr;
     QAction* printReportAction_ = nullptr;

@@ -75,7 +75,7 @@ presentation::Design MainWindow::designInBoxes() const {
     // The same reading as Calculate's, with the separators the texts are in.
     return presentation::Design{
         control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(), readInput(), locale_,
-        siteSettings_};
+        siteSettings_, trial_};
 }
 
 void MainWindow::startNewDesign() {
@@ -168,6 +168,8 @@ void MainWindow::fillBoxes(const presentation::Design& design) {
     locale_ = design.Locale;
     // An opened design's sheet settings win; the sheet follows at once.
     siteSettings_ = design.Site;
+    // Its trial is kept with it, to be saved again whole.
+    trial_ = design.Trial;
 }
 
 bool MainWindow::openDesign() {

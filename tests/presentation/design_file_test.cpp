@@ -81,6 +81,20 @@ TEST(DesignFile, EverySiteBoxComesBackAsTyped) {
     }
 }
 
+// A tried design keeps its trial's boxes and is written as version 2, so
+// that an older KRV1 refuses it rather than drop the trial; one never tried
+// is still version 1.
+TEST(DesignFile, ATrialIsKeptAndMarksTheFileNewer) {
+    Design design = DesignWith(SpecimenShape::Cube, AdmixtureChoice::WithAdmixture,
+                               SlumpChoice::Slump7_5, StoneChoice::OneInch);
+    EXPECT_NE(WriteDesign(design).find("\"version\": 1,"), std::string::npos);
+    design.Trial = TrialInputs{"6", "", "25", "", "4,8", "9", "2390", "", "7", "0,7"};
+    const std::string text = WriteDesign(design);
+    EXPECT_NE(text.find("\"version\": 2,"), std::string::npos);
+    EXPECT_NE(text.find("\"cylinders\": null"), std::string::npos);
+    EXPECT_EQ(Read(text), design);
+}
+
 struct RefusalRow {
     const char* name;
     std::string text;
@@ -104,7 +118,7 @@ std::vector<RefusalRow> RefusalRows() {
         {"NotAnObject", "[1, 2]", std::string(f::kNotADesign)},
         {"CutInHalf", good.substr(0, good.size() / 2), std::string(f::kNotADesign)},
         {"OtherFormat", replaced("krv1-design", "krv2-design"), std::string(f::kNotADesign)},
-        {"NewerVersion", replaced("\"version\": 1", "\"version\": 2"),
+        {"NewerVersion", replaced("\"version\": 1", "\"version\": 3"),
          std::string(f::kNewerVersion)},
         {"VersionBeyondAnInteger",
          replaced("\"version\": 1", "\"version\": 99999999999999999999999"),
@@ -132,6 +146,9 @@ std::vector<RefusalRow> RefusalRows() {
         {"GroupSameAsDecimal", replaced("\"group\": \",\"", "\"group\": \".\""),
          incomplete + "group"},
         {"SiteBoxAsNumber", replaced("\"volume\": \"1\"", "\"volume\": 1"), incomplete + "volume"},
+        {"TrialNotAnObject", replaced("\"site\":", "\"trial\": [], \"site\":"), incomplete + "trial"},
+        {"TrialBoxAsNumber", replaced("\"site\":", "\"trial\": {\"slump\": 9}, \"site\":"),
+         incomplete + "slump"},
         {"TooLarge", std::string(kLargestDesignBytes + 1, ' '), std::string(f::kTooLarge)},
         {"LargestThatIsNoJson", std::string(kLargestDesignBytes, '['), std::string(f::kNotADesign)},
     };
