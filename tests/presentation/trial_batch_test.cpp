@@ -1,0 +1,154 @@
+// The worked trials of tests/data/worked-trials.json, figures worked by hand
+// from the trial's formulas, through the presentation's trial and the
+// engine's adjusted mix.
+#include "presentation/trial_batch.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "presentation/design_file.h"
+
+namespace krv1::presentation {
+namespace {
+
+using Json = nlohmann::json;
+
+std::vector<Json> WorkedTrials() {
+    std::ifstream file(KRV1_WORKED_TRIALS);
+    return Json::parse(file)["trials"].get<std::vector<Json>>();
+}
+
+void ExpectNear(const Json& expected, std::optional<double> actual, const char* key) {
+    if (expected.is_null()) {
+        EXPECT_FALSE(actual) << key;
+        return;
+    }
+    ASSERT_TRUE(actual) << key;
+    const double want = expected.get<double>();
+    EXPECT_NEAR(*actual, want, 1e-9 * std::max(1.0, std::fabs(want))) << key;
+}
+
+class WorkedTrial : public ::testing::TestWithParam<Json> {};
+
+TEST_P(WorkedTrial, GivesTheFiguresWorkedByHand) {
+    const Json& row = GetParam();
+    Json file = row["design"];
+    file["format"] = "krv1-design";
+    file["version"] = 1;
+    file["engineer"] = "";
+    const DesignReading reading = ReadDesign(file.dump());
+    ASSERT_TRUE(std::holds_alternative<Design>(reading));
+    const Design& design = std::get<Design>(reading);
+    const CalculationResult calculated = CalculateMix(design.Input, {}, design.Locale);
+    ASSERT_NE(DesignOf(calculated), nullptr);
+    TrialInputs boxes;
+    for (const TrialBoxRow& box : TrialBoxRows())
+        if (row["boxes"].contains(box.Key))
+            boxes[static_cast<std::size_t>(box.Box)] = row["boxes"][std::string(box.Key)];
+
+    const TrialResult result = RunTrial(design.Input, *DesignOf(calculated), boxes, design.Locale);
+    const auto* trial = std::get_if<TrialOutcome>(&result);
+    ASSERT_NE(trial, nullptr);
+    const Json& plan = row["plan"];
+    ExpectNear(plan["volume_l"], trial->Plan.Volume, "volume_l");
+    ExpectNear(plan["cement_kg"], trial->Plan.Cement, "cement_kg");
+    ExpectNear(plan["water_l"], trial->Plan.Water, "water_l");
+    ExpectNear(plan["sand_kg"], trial->Plan.Sand, "sand_kg");
+    ExpectNear(plan["stone_kg"], trial->Plan.Stone, "stone_kg");
+    const Json& results = row["results"];
+    const TrialFigures& f = trial->Figures;
+    ExpectNear(results["yield_l"], f.Yield, "yield_l");
+    ExpectNear(results["relative_yield"], f.RelativeYield, "relative_yield");
+    ExpectNear(results["air_percent"], f.AirPercent, "air_percent");
+    ExpectNear(results["water_per_m3_l"], f.WaterPerCubicMetre, "water_per_m3_l");
+    EXPECT_EQ(f.AdjustedWater, results["adjusted_water_l"].get<int>());
+    ExpectNear(results["trial_wc"], f.TrialRatio, "trial_wc");
+    ExpectNear(results["strength28_cube"], f.Strength28Cube, "strength28_cube");
+    EXPECT_EQ(f.DesignStrength, results["design_strength"].get<int>());
+    ExpectNear(results["wc"], f.Ratio, "wc");
+    EXPECT_EQ(f.AirLitres, row["air_litres"].get<int>());
+    EXPECT_EQ(Json(trial->Notes), row["notes"]);
+
+    if (!row["refusal"].is_null()) {
+        ASSERT_NE(ErrorOf(trial->Adjusted), nullptr);
+        EXPECT_EQ(ErrorOf(trial->Adjusted)->Message, row["refusal"].get<std::string>());
+        return;
+    }
+    const MixDesign* adjusted = DesignOf(trial->Adjusted);
+    ASSERT_NE(adjusted, nullptr) << ErrorOf(trial->Adjusted)->Message;
+    const Json& state = row["state"];
+    EXPECT_EQ(adjusted->State.W, state["W"].get<int>());
+    EXPECT_EQ(adjusted->State.WA, state["WA"].get<float>());
+    EXPECT_EQ(adjusted->State.Weight, state["Weight"].get<int>());
+    EXPECT_EQ(adjusted->State.VOLUM, state["VOLUM"].get<int>());
+    EXPECT_EQ(adjusted->State.SAND, state["SAND"].get<int>());
+    EXPECT_EQ(adjusted->State.WSAND, state["WSAND"].get<int>());
+    EXPECT_EQ(adjusted->State.VGRAVEL, state["VGRAVEL"].get<int>());
+    EXPECT_EQ(adjusted->State.WGRAVEL, state["WGRAVEL"].get<int>());
+}
+
+INSTANTIATE_TEST_SUITE_P(Trials, WorkedTrial, ::testing::ValuesIn(WorkedTrials()),
+                         [](const auto& info) {
+                             return info.param["name"].template get<std::string>();
+                         });
+
+// With nothing measured the adjusted mix is the design itself, to the gram.
+TEST(WorkedTrial, NothingMeasuredLeavesTheDesign) {
+    MixInput input;
+    input.RequiredStrength = "240";
+    input.Shape = SpecimenShape::Cube;
+    input.Slump = SlumpChoice::Slump10_0;
+    input.Stone = StoneChoice::OneInch;
+    input.Admixture = AdmixtureChoice::WithAdmixture;
+    input.DosageText = "250";
+    input.SandMoistureText = "3.5";
+    const CalculationResult design = CalculateMix(input, {});
+    ASSERT_NE(DesignOf(design), nullptr);
+    const TrialResult result = RunTrial(input, *DesignOf(design), TrialInputs{}, {});
+    const MixDesign* adjusted = DesignOf(std::get<TrialOutcome>(result).Adjusted);
+    ASSERT_NE(adjusted, nullptr);
+    EXPECT_EQ(adjusted->State, DesignOf(design)->State);
+}
+
+// A box out of its range names itself with its message, and nothing else runs.
+TEST(WorkedTrial, ABoxOutOfRangeIsRefusedWithItsMessage) {
+    MixInput input;
+    input.RequiredStrength = "240";
+    input.Shape = SpecimenShape::Cube;
+    input.Slump = SlumpChoice::Slump7_5;
+    input.Stone = StoneChoice::ThreeQuarterInch;
+    input.Admixture = AdmixtureChoice::WithoutAdmixture;
+    input.SandMoistureText = "5";
+    const CalculationResult design = CalculateMix(input, {});
+    ASSERT_NE(DesignOf(design), nullptr);
+    const struct {
+        TrialBox box;
+        const char* text;
+        const char* message;
+    } rows[] = {
+        {TrialBox::Cubes, "6.5", "จำนวนก้อนตัวอย่างต้องเป็นจำนวนเต็มตั้งแต่ 0 ถึง 100"},
+        {TrialBox::Cubes, "0", "กรุณาใส่จำนวนก้อนตัวอย่างหรือปริมาตรผสมทดลอง"},
+        {TrialBox::Volume, "0", "ปริมาตรผสมทดลองต้องมากกว่า 0 และไม่เกิน 1000 ลิตร"},
+        {TrialBox::Slump, "31", "ค่ายุบตัวที่วัดได้ต้องอยู่ระหว่าง 0 ถึง 30 ซม."},
+        {TrialBox::Density, "1999", "หน่วยน้ำหนักคอนกรีตสดต้องอยู่ระหว่าง 2000 ถึง 2700 กก./ลบ.ม."},
+        {TrialBox::Age, "14", "อายุของก้อนตัวอย่างต้องเป็น 7 หรือ 28 วัน"},
+        {TrialBox::Ratio7, "abc", "อัตราส่วนกำลังอัด 7 วัน ต่อ 28 วัน ต้องอยู่ระหว่าง 0.4 ถึง 1"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        TrialInputs boxes;
+        boxes[static_cast<std::size_t>(row.box)] = row.text;
+        const TrialResult result = RunTrial(input, *DesignOf(design), boxes, {});
+        const auto* refusal = std::get_if<TrialRefusal>(&result);
+        ASSERT_NE(refusal, nullptr);
+        EXPECT_EQ(refusal->Box, row.box);
+        EXPECT_EQ(refusal->Message, row.message);
+    }
+}
+
+}  // namespace
+}  // namespace krv1::presentation
