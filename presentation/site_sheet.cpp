@@ -98,14 +98,6 @@ Figure FigureOf(const SiteFigureRow& row, const std::array<Read, kSiteSettings>&
     return Figure{value, false};
 }
 
-std::string Line(const SiteSheetRow& row) {
-    std::string line(row.Caption);
-    if (row.Figure.empty()) return line;
-    line.append("  ").append(row.Figure);
-    if (!row.Unit.empty()) line.append(" ").append(row.Unit);
-    return line;
-}
-
 std::string Shown(const Figure& figure, FigureDigits digits, const NumberLocale& locale) {
     if (figure.Waiting) return std::string(s::kWaiting);
     if (!figure.Value) return {};
@@ -136,19 +128,19 @@ bool IsAdmixtureFigure(SiteFigure figure) {
 
 // The table's rows of each part, without the admixture's when there is none.
 struct Parts {
-    std::vector<SiteSheetRow> basis;
-    std::array<std::vector<SiteSheetRow>, 3> figures;  // by SitePart
-    const std::vector<SiteSheetRow>& of(SitePart part) const {
+    std::vector<SheetRow> basis;
+    std::array<std::vector<SheetRow>, 3> figures;  // by SitePart
+    const std::vector<SheetRow>& of(SitePart part) const {
         return figures[static_cast<std::size_t>(part)];
     }
 };
 
 // A figure that waits, or that a setting left empty holds back, stands
 // without its unit.
-SiteSheetRow FigureRow(std::string caption, std::string figure, std::string_view unit) {
+SheetRow FigureRow(std::string caption, std::string figure, std::string_view unit) {
     const bool bare = figure.empty() || figure == s::kWaiting;
-    return SiteSheetRow{SiteSheetRow::Kind::Figure, std::move(caption), std::move(figure),
-                        std::string(bare ? std::string_view() : unit)};
+    return SheetRow{SheetRow::Kind::Figure, std::move(caption), std::move(figure),
+                    std::string(bare ? std::string_view() : unit)};
 }
 
 Parts PartRows(const SiteSheet& sheet, const SiteBasis& basis, const NumberLocale& locale) {
@@ -182,9 +174,9 @@ Parts PartRows(const SiteSheet& sheet, const SiteBasis& basis, const NumberLocal
     return parts;
 }
 
-std::vector<std::string> RowLines(const std::vector<SiteSheetRow>& rows) {
+std::vector<std::string> RowLines(const std::vector<SheetRow>& rows) {
     std::vector<std::string> lines;
-    for (const SiteSheetRow& row : rows) lines.push_back(Line(row));
+    for (const SheetRow& row : rows) lines.push_back(SheetRowText(row));
     return lines;
 }
 
@@ -317,15 +309,15 @@ std::vector<std::string> HeadingLines(const SiteSheetSource& source, const SiteS
 
 }  // namespace
 
-std::vector<SiteSheetRow> SiteSheetRows(const SiteSheet& sheet, const SiteSheetSource& source,
-                                        const SiteSettings& settings) {
-    using Kind = SiteSheetRow::Kind;
+std::vector<SheetRow> SiteSheetRows(const SiteSheet& sheet, const SiteSheetSource& source,
+                                    const SiteSettings& settings) {
+    using Kind = SheetRow::Kind;
     const Parts parts = PartRows(sheet, source.Basis, source.Locale);
-    std::vector<SiteSheetRow> rows{{Kind::Title, std::string(s::kTitle), {}, {}}};
+    std::vector<SheetRow> rows{{Kind::Title, std::string(s::kTitle), {}, {}}};
     for (std::string& line : HeadingLines(source, settings))
         rows.push_back({Kind::Line, std::move(line), {}, {}});
     for (const std::string& line : source.DesignLines) rows.push_back({Kind::Line, line, {}, {}});
-    const auto part = [&](std::string_view heading, const std::vector<SiteSheetRow>& body) {
+    const auto part = [&](std::string_view heading, const std::vector<SheetRow>& body) {
         rows.push_back({Kind::Heading, std::string(heading), {}, {}});
         rows.insert(rows.end(), body.begin(), body.end());
     };
@@ -338,10 +330,12 @@ std::vector<SiteSheetRow> SiteSheetRows(const SiteSheet& sheet, const SiteSheetS
 
 std::string SiteSheetPlainText(const SiteSheet& sheet, const SiteSheetSource& source,
                                const SiteSettings& settings) {
-    std::string text;
-    for (const SiteSheetRow& row : SiteSheetRows(sheet, source, settings))
-        text.append(Line(row)).append("\n");
-    return text;
+    return SheetText(SiteSheetRows(sheet, source, settings));
+}
+
+PrintedPage SiteSheetPage(const SiteSheet& sheet, const SiteSheetSource& source,
+                          const SiteSettings& settings, const PageFace& face) {
+    return SheetPage(SiteSheetRows(sheet, source, settings), face);
 }
 
 std::string SiteSheetJson(const SiteSheet& sheet) {

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -16,6 +15,7 @@
 #include "engine/calculation.h"
 #include "engine/number_locale.h"
 #include "report_lines.h"
+#include "sheet_rows.h"
 
 namespace krv1::presentation {
 
@@ -192,24 +192,11 @@ SiteSheetTexts SiteSheetPartTexts(const SiteSheet& sheet, const SiteSheetSource&
 std::string SiteSheetPlainText(const SiteSheet& sheet, const SiteSheetSource& source,
                                const SiteSettings& settings);
 
-// One line of the sheet: a heading, a line of its own, or a row of the table
-// with its caption, figure (right-aligned) and unit.
-struct SiteSheetRow {
-    enum class Kind { Title, Line, Heading, Figure } Is;
-    std::string Caption;
-    std::string Figure;
-    std::string Unit;
-};
-std::vector<SiteSheetRow> SiteSheetRows(const SiteSheet& sheet, const SiteSheetSource& source,
-                                        const SiteSettings& settings);
+// The sheet's rows: the title, the date and settings, the design, then its
+// parts, each a heading and a row a figure.
+std::vector<SheetRow> SiteSheetRows(const SiteSheet& sheet, const SiteSheetSource& source,
+                                    const SiteSettings& settings);
 
-// The page's face as the printer sets it: the width in twips of a text,
-// bold or not, at a size, and the height of its line (marks above and below
-// included) at a size.
-struct PageFace {
-    std::function<int(std::string_view text, bool bold, double points)> Width;
-    std::function<int(double points)> LineHeight;
-};
 // The sheet on one A4 page, its figures in ruled columns, in the largest
 // face with which the whole sheet fits.
 PrintedPage SiteSheetPage(const SiteSheet& sheet, const SiteSheetSource& source,

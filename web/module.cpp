@@ -35,10 +35,10 @@ val Refusal(std::string_view field, const std::string& message) {
 }
 
 // The site sheet's rows for the page's printed table.
-val SheetRowsOf(const std::vector<presentation::SiteSheetRow>& rows) {
+val SheetRowsOf(const std::vector<presentation::SheetRow>& rows) {
     static constexpr const char* kKinds[] = {"title", "line", "heading", "figure"};
     val array = val::array();
-    for (const presentation::SiteSheetRow& row : rows) {
+    for (const presentation::SheetRow& row : rows) {
         val object = val::object();
         object.set("kind", std::string(kKinds[static_cast<int>(row.Is)]));
         object.set("caption", row.Caption);

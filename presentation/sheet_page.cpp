@@ -1,9 +1,9 @@
-// The site sheet's printed page: read on site at arm's length, so the face is
-// as large as lets the whole sheet fit one A4 page, and the figures stand in
+// A sheet's printed page: read on site at arm's length, so the face is as
+// large as lets the whole sheet fit its part of A4, and the figures stand in
 // ruled columns: caption, figure right-aligned, unit.
 #include <algorithm>
 
-#include "site_sheet.h"
+#include "sheet_rows.h"
 
 namespace krv1::presentation {
 namespace {
@@ -11,8 +11,6 @@ namespace {
 // The printable area of A4 less a margin a printer can always print in.
 constexpr int kLeft = 900;
 constexpr int kRight = 11000;
-constexpr int kTop = 700;
-constexpr int kBottom = 15800;
 // A cell's inner margin, left and right.
 constexpr int kPad = 120;
 // The report sets 16 points on a 300-twip pitch; Thai marks above and below
@@ -22,11 +20,11 @@ constexpr double kLargestPoints = 24;
 constexpr double kSmallestPoints = 8;
 constexpr double kPointStep = 0.25;
 
-using Kind = SiteSheetRow::Kind;
+using Kind = SheetRow::Kind;
 
 // Pitches down the page: a heading and the first line after the title stand
 // half a pitch apart from what is above.
-double HeightInPitches(const std::vector<SiteSheetRow>& rows) {
+double HeightInPitches(const std::vector<SheetRow>& rows) {
     double pitches = 0;
     for (std::size_t i = 0; i < rows.size(); ++i)
         pitches += (rows[i].Is == Kind::Heading || i == 1) ? 1.5 : 1.0;
@@ -40,9 +38,9 @@ struct Columns {
     int line = 0;  // the widest line of its own
 };
 
-Columns WidestAt(const std::vector<SiteSheetRow>& rows, const PageFace& face, double points) {
+Columns WidestAt(const std::vector<SheetRow>& rows, const PageFace& face, double points) {
     Columns widest;
-    for (const SiteSheetRow& row : rows) {
+    for (const SheetRow& row : rows) {
         const bool bold = row.Is != Kind::Figure && row.Is != Kind::Line;
         if (row.Is != Kind::Figure) {
             widest.line = std::max(widest.line, face.Width(row.Caption, bold, points));
@@ -56,8 +54,8 @@ Columns WidestAt(const std::vector<SiteSheetRow>& rows, const PageFace& face, do
     return widest;
 }
 
-bool Fits(const std::vector<SiteSheetRow>& rows, const PageFace& face, double points) {
-    if (HeightInPitches(rows) * points * kTwipsPerPoint > kBottom - kTop) return false;
+bool Fits(const std::vector<SheetRow>& rows, const PageFace& face, double points, int bottom) {
+    if (HeightInPitches(rows) * points * kTwipsPerPoint > bottom - kSheetTop) return false;
     const Columns widest = WidestAt(rows, face, points);
     return widest.line <= kRight - kLeft &&
            widest.caption + widest.figure + widest.unit <= kRight - kLeft;
@@ -65,11 +63,23 @@ bool Fits(const std::vector<SiteSheetRow>& rows, const PageFace& face, double po
 
 }  // namespace
 
-PrintedPage SiteSheetPage(const SiteSheet& sheet, const SiteSheetSource& source,
-                          const SiteSettings& settings, const PageFace& face) {
-    const std::vector<SiteSheetRow> rows = SiteSheetRows(sheet, source, settings);
+std::string SheetRowText(const SheetRow& row) {
+    std::string line(row.Caption);
+    if (row.Figure.empty()) return line;
+    line.append("  ").append(row.Figure);
+    if (!row.Unit.empty()) line.append(" ").append(row.Unit);
+    return line;
+}
+
+std::string SheetText(const std::vector<SheetRow>& rows) {
+    std::string text;
+    for (const SheetRow& row : rows) text.append(SheetRowText(row)).append("\n");
+    return text;
+}
+
+PrintedPage SheetPage(const std::vector<SheetRow>& rows, const PageFace& face, int bottom) {
     double points = kLargestPoints;
-    while (points > kSmallestPoints && !Fits(rows, face, points)) points -= kPointStep;
+    while (points > kSmallestPoints && !Fits(rows, face, points, bottom)) points -= kPointStep;
 
     PrintedPage page;
     page.PointSize = points;
@@ -82,7 +92,7 @@ PrintedPage SiteSheetPage(const SiteSheet& sheet, const SiteSheetSource& source,
     // The line's box centred in its row, so that marks above and below the
     // Thai letters stay clear of the rules.
     const int textDrop = (pitch - face.LineHeight(points)) / 2;
-    int y = kTop;
+    int y = kSheetTop;
     int tableTop = -1;  // the top of the part's table being ruled
     const auto closeTable = [&] {
         if (tableTop < 0) return;
@@ -91,7 +101,7 @@ PrintedPage SiteSheetPage(const SiteSheet& sheet, const SiteSheetSource& source,
         tableTop = -1;
     };
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const SiteSheetRow& row = rows[i];
+        const SheetRow& row = rows[i];
         if (row.Is == Kind::Heading || i == 1) {
             closeTable();
             y += pitch / 2;
