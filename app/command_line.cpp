@@ -11,6 +11,7 @@
 #include "platform/utf8_text.h"
 #include "presentation/design_report.h"
 #include "presentation/site_sheet.h"
+#include "presentation/trial_report.h"
 #include "text/command_line_texts.h"
 #include "text/design_file_texts.h"
 
@@ -79,17 +80,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     const QCommandLineOption report(QStringLiteral("report"));
     const QCommandLineOption sheet(QStringLiteral("sheet"));
+    const QCommandLineOption trial(QStringLiteral("trial"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QString(), QStringLiteral("file"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption date(QStringLiteral("date"), QString(), QStringLiteral("day"));
-    parser.addOptions({report, sheet, json, output, help, version, date});
+    parser.addOptions({report, sheet, trial, json, output, help, version, date});
     parser.addPositionalArgument(QStringLiteral("file"), QString());
     if (!parser.parse(QStringList{QStringLiteral("krv1")} + arguments)) {
         QStringList flags;
-        for (const QCommandLineOption* flag : {&report, &sheet, &json, &help, &version})
+        for (const QCommandLineOption* flag : {&report, &sheet, &trial, &json, &help, &version})
             flags += flag->names();
         return WrongUsage(ParseFailure(arguments, parser, flags));
     }
@@ -99,17 +101,20 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (files.size() > 1) return WrongUsage(FromUtf8(c::kTooManyFiles));
     CommandLine line;
     line.designFile = files.value(0);
-    if (parser.isSet(report) && parser.isSet(sheet)) return WrongUsage(FromUtf8(c::kReportOrSheet));
-    if (parser.isSet(report) || parser.isSet(sheet)) {
+    const int outputs =
+        int(parser.isSet(report)) + int(parser.isSet(sheet)) + int(parser.isSet(trial));
+    if (outputs > 1) return WrongUsage(FromUtf8(c::kReportOrSheet));
+    if (outputs == 1) {
         if (line.designFile.isEmpty()) return WrongUsage(FromUtf8(c::kMissingReportFile));
-        line.action =
-            parser.isSet(report) ? CommandLine::Action::Report : CommandLine::Action::Sheet;
+        line.action = parser.isSet(report)  ? CommandLine::Action::Report
+                      : parser.isSet(sheet) ? CommandLine::Action::Sheet
+                                            : CommandLine::Action::Trial;
         line.pdfFile = parser.value(output);
         // "-o -" is standard output; an empty name is no file at all.
         if (parser.isSet(output) && line.pdfFile.isEmpty())
             return WrongUsage(FromUtf8(c::kMissingOutputFile));
         line.json = parser.isSet(json);
-        if (line.json && (line.action != CommandLine::Action::Sheet || !line.pdfFile.isEmpty()))
+        if (line.json && (line.action == CommandLine::Action::Report || !line.pdfFile.isEmpty()))
             return WrongUsage(FromUtf8(c::kJsonWithSheet));
         if (parser.isSet(date)) {
             if (line.action != CommandLine::Action::Sheet)
@@ -157,6 +162,27 @@ int WriteReport(const CommandLine& line) {
         }
         page =
             presentation::SiteSheetPage(sheet, source, design.Site, documents::PageFaceMetrics());
+    }
+    if (line.action == CommandLine::Action::Trial) {
+        // An input refused is the file's fault; a refused adjusted mix is
+        // the calculation's, and nothing reaches standard output.
+        const presentation::TrialInputs boxes = design.Trial.value_or(presentation::TrialInputs{});
+        const presentation::TrialResult result =
+            presentation::RunTrial(design.Input, report.Design, boxes, design.Locale);
+        if (const auto* refusal = std::get_if<presentation::TrialRefusal>(&result))
+            return Refuse(kFileRefused, FromUtf8(refusal->Message));
+        const auto& trial = std::get<presentation::TrialOutcome>(result);
+        if (const CalculationError* refused = ErrorOf(trial.Adjusted))
+            return Refuse(kCalculationRefused, FromUtf8(refused->Message));
+        const std::vector<presentation::SheetRow> rows =
+            presentation::TrialRows(design.Input, report.Design, boxes, trial, design.Locale);
+        if (line.pdfFile.isEmpty()) {
+            WriteTo(stdout,
+                    line.json ? presentation::TrialJson(trial) : presentation::SheetText(rows));
+            return StandardOutputWritten();
+        }
+        page =
+            presentation::TrialPage(rows, trial.Chart, design.Locale, documents::PageFaceMetrics());
     }
     if (!line.pdfFile.isEmpty()) {
         if (const auto failure = documents::WritePdf(line.pdfFile, page))

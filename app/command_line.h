@@ -23,13 +23,14 @@ struct CommandLine {
         Windows,
         Report,
         Sheet,
+        Trial,
         Help,
         Version,
         WrongUsage
     } action = Action::Windows;
     QString designFile;  // the design to open or report on; may be empty for the windows
     QString pdfFile;     // with Report or Sheet: write a PDF here ("-": standard output)
-    bool json = false;   // with Sheet: the unrounded figures as JSON
+    bool json = false;   // with Sheet or Trial: the unrounded figures as JSON
     // With Sheet: the day printed on it, today unless --date names another.
     presentation::CalendarDate date;
     QString problem;  // with WrongUsage: what is wrong, in Thai

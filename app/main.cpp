@@ -58,7 +58,8 @@ int main(int argc, char* argv[]) {
             Print(stderr, c::kUsage);
             return krv1::app::kWrongUsage;
         case CommandLine::Action::Report:
-        case CommandLine::Action::Sheet: {
+        case CommandLine::Action::Sheet:
+        case CommandLine::Action::Trial: {
             if (line.pdfFile.isEmpty()) {
                 QCoreApplication application(argc, argv);
                 return krv1::app::WriteReport(line);

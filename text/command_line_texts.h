@@ -9,6 +9,7 @@ inline constexpr std::string_view kUsage =
     "วิธีใช้: krv1 [แฟ้ม.krv1]\n"
     "        krv1 --report แฟ้ม.krv1 [-o รายงาน.pdf]\n"
     "        krv1 --sheet แฟ้ม.krv1 [--json | -o ตาราง.pdf]\n"
+    "        krv1 --trial แฟ้ม.krv1 [--json | -o ผสมทดลอง.pdf]\n"
     "\n"
     "ออกแบบส่วนผสมคอนกรีต 1 ลบ.ม. สำหรับงานในประเทศไทย\n"
     "\n"
@@ -16,8 +17,9 @@ inline constexpr std::string_view kUsage =
     "  --report แฟ้ม.krv1    เขียนรายงาน 44 บรรทัดของแบบส่วนผสมออกทางเอาต์พุตมาตรฐาน\n"
     "                        โดยไม่เปิดหน้าต่าง\n"
     "  --sheet แฟ้ม.krv1     เขียนตารางผสมคอนกรีตหน้างานเป็นข้อความออกทางเอาต์พุตมาตรฐาน\n"
-    "  --json                กับ --sheet: ตัวเลขที่ยังไม่ปัดเศษในรูป JSON\n"
-    "  -o, --output แฟ้ม.pdf  กับ --report หรือ --sheet: เขียนเป็น PDF ลงแฟ้มนี้แทน\n"
+    "  --trial แฟ้ม.krv1     เขียนผลการผสมทดลองและส่วนผสมที่ปรับแล้วเป็นข้อความ\n"
+    "  --json                กับ --sheet หรือ --trial: ตัวเลขที่ยังไม่ปัดเศษในรูป JSON\n"
+    "  -o, --output แฟ้ม.pdf  กับ --report, --sheet หรือ --trial: เขียนเป็น PDF ลงแฟ้มนี้แทน\n"
     "  --date ปปปป-ดด-วว     กับ --sheet: วันที่ที่พิมพ์บนตาราง (ค.ศ.) แทนวันนี้\n"
     "  -h, --help            แสดงวิธีใช้นี้\n"
     "  -v, --version         แสดงรุ่นของโปรแกรม\n"
@@ -27,7 +29,8 @@ inline constexpr std::string_view kUsage =
 // Followed by what is wrong, then the usage text.
 inline constexpr std::string_view kWrongUsage = "ใช้คำสั่งไม่ถูกต้อง: ";
 inline constexpr std::string_view kUnknownOption = "ไม่รู้จักตัวเลือก ";
-inline constexpr std::string_view kMissingReportFile = "ต้องระบุแฟ้มแบบส่วนผสมหลัง --report หรือ --sheet";
+inline constexpr std::string_view kMissingReportFile =
+    "ต้องระบุแฟ้มแบบส่วนผสมหลัง --report, --sheet หรือ --trial";
 inline constexpr std::string_view kMissingOutputFile = "ต้องระบุแฟ้ม PDF หลัง -o";
 // Followed by the option as typed, "--report" of "--report=x".
 inline constexpr std::string_view kTakesNoValue = "ตัวเลือกนี้ไม่รับค่า: ";
@@ -35,9 +38,12 @@ inline constexpr std::string_view kMissingDate = "ต้องระบุวั
 // Followed by the date as typed.
 inline constexpr std::string_view kBadDate = "วันที่ต้องอยู่ในรูป ปปปป-ดด-วว (ค.ศ.) เช่น 2026-12-08: ";
 inline constexpr std::string_view kDateWithSheet = "ใช้ --date ได้กับ --sheet เท่านั้น";
-inline constexpr std::string_view kOutputWithoutReport = "ใช้ -o ได้กับ --report หรือ --sheet เท่านั้น";
-inline constexpr std::string_view kJsonWithSheet = "ใช้ --json ได้กับ --sheet ที่ไม่มี -o เท่านั้น";
-inline constexpr std::string_view kReportOrSheet = "เลือก --report หรือ --sheet อย่างใดอย่างหนึ่ง";
+inline constexpr std::string_view kOutputWithoutReport =
+    "ใช้ -o ได้กับ --report, --sheet หรือ --trial เท่านั้น";
+inline constexpr std::string_view kJsonWithSheet =
+    "ใช้ --json ได้กับ --sheet หรือ --trial ที่ไม่มี -o เท่านั้น";
+inline constexpr std::string_view kReportOrSheet =
+    "เลือก --report, --sheet หรือ --trial อย่างใดอย่างหนึ่ง";
 inline constexpr std::string_view kTooManyFiles = "ระบุแฟ้มแบบส่วนผสมได้เพียงแฟ้มเดียว";
 inline constexpr std::string_view kVersion = "KRV1 ";
 // Asked for the windows where there is no screen to open them on.

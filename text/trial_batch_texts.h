@@ -44,6 +44,51 @@ inline constexpr std::string_view kSevenDayNote = "กำลังอัดป�
 inline constexpr std::string_view kStrengthOutOfMethod =
     "กำลังอัดที่ต้องใช้ออกแบบใหม่อยู่นอกช่วง 150 ถึง 450 กก./ตร.ซม. ของวิธีนี้ กรุณาออกแบบส่วนผสมใหม่";
 
+// The sheet's parts: what to weigh, what was measured, what it gives, and
+// the mix re-proportioned from it.
+inline constexpr std::string_view kPlanHeading = "ส่วนผสมที่ต้องชั่งสำหรับผสมทดลอง";
+inline constexpr std::string_view kMeasuredHeading = "ผลที่วัดได้จากการผสมทดลอง";
+inline constexpr std::string_view kResultsHeading = "ผลการคำนวณจากการผสมทดลอง";
+inline constexpr std::string_view kBeforeHeading =
+    "ส่วนผสมที่ปรับจากการผสมทดลอง ยังไม่ได้ปรับสภาพหินทราย ใน 1 ลบ.ม.";
+inline constexpr std::string_view kAfterHeading =
+    "ส่วนผสมที่ปรับจากการผสมทดลอง ปรับสภาพหินทรายแล้ว ใน 1 ลบ.ม.";
+inline constexpr std::string_view kNothingMeasured = "ยังไม่ได้ใส่ผลที่วัดได้";
+
+inline constexpr std::string_view kTrialVolume = "ปริมาตรผสมทดลอง";
+inline constexpr std::string_view kCement = "ปูนซีเมนต์";
+inline constexpr std::string_view kWaterPlan = "น้ำ";
+inline constexpr std::string_view kWetSand = "ทรายชื้น";
+inline constexpr std::string_view kSand = "ทราย";
+inline constexpr std::string_view kStone = "หิน";
+inline constexpr std::string_view kAdmixture = "น้ำยาผสมคอนกรีต";
+
+inline constexpr std::string_view kYield = "ปริมาตรคอนกรีตที่ได้";
+inline constexpr std::string_view kRelativeYield = "ปริมาตรที่ได้ต่อปริมาตรที่ผสม";
+inline constexpr std::string_view kAir = "ปริมาณอากาศ";
+inline constexpr std::string_view kWaterPerCubicMetre = "น้ำต่อ ลบ.ม. ตามที่ผสมจริง";
+inline constexpr std::string_view kAdjustedWater = "น้ำที่ใช้ออกแบบใหม่";
+inline constexpr std::string_view kTrialRatio = "W/C ของการผสมทดลอง";
+inline constexpr std::string_view kStrength28Cube = "กำลังอัด 28 วัน เทียบก้อนลูกบาศก์";
+inline constexpr std::string_view kDesignStrength = "กำลังอัดที่ใช้ออกแบบใหม่";
+inline constexpr std::string_view kRatio = "W/C ที่ใช้ออกแบบใหม่";
+
+inline constexpr std::string_view kLitre = "ลิตร";
+inline constexpr std::string_view kKg = "กก.";
+inline constexpr std::string_view kCc = "ซีซี";
+inline constexpr std::string_view kPercent = "%";
+inline constexpr std::string_view kLitrePerCubicMetre = "ลิตร/ลบ.ม.";
+inline constexpr std::string_view kKsc = "กก./ตร.ซม.";
+// After an adjusted figure: the design's own, e.g. "กก. (เดิม 311)".
+inline constexpr std::string_view kWas = " (เดิม ";
+inline constexpr std::string_view kWasClose = ")";
+
+// The chart's legend.
+inline constexpr std::string_view kCurveLegend = "เส้น W/C ของวิธีนี้";
+inline constexpr std::string_view kDesignLegend = "ส่วนผสมที่ออกแบบ";
+inline constexpr std::string_view kTrialLegend = "ผลการผสมทดลอง";
+inline constexpr std::string_view kAdjustedLegend = "ส่วนผสมที่ปรับแล้ว";
+
 // The chart's axes.
 inline constexpr std::string_view kRatioAxis = "W/C";
 inline constexpr std::string_view kStrengthAxis = "กำลังอัด (กก./ตร.ซม.)";

@@ -95,6 +95,36 @@ TEST_F(CommandLineTest, TheFileNotTheEnvironmentDecidesTheFigures) {
               std::string::npos);
 }
 
+// The trial of the file's own boxes: its text and JSON, a box refused as
+// the file's fault (2), an adjusted mix refused as the calculation's (3),
+// with nothing on standard output.
+TEST_F(CommandLineTest, TheTrialAndItsRefusals) {
+    const auto tried = [this](const char* name, presentation::TrialInputs boxes) {
+        presentation::Design design{"", testing::WorkedDesign(), {}};
+        design.Trial = boxes;
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(presentation::WriteDesign(design)));
+        return path;
+    };
+    const QString slump = tried("slump.krv1", {"", "", "", "", "", "10"});
+    const Outcome text = run({"--trial", slump});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("\nน้ำที่ใช้ออกแบบใหม่  180 ลิตร/ลบ.ม.\n"), std::string::npos) << text.out;
+    const Outcome json = run({"--trial", slump, "--json"});
+    EXPECT_NE(json.out.find("\"adjusted_water_l\": 180,"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"trial\": null"), std::string::npos);
+
+    const Outcome box = run({"--trial", tried("box.krv1", {"", "", "", "", "", "31"})});
+    EXPECT_EQ(box.status, 2);
+    EXPECT_EQ(box.err, "ค่ายุบตัวที่วัดได้ต้องอยู่ระหว่าง 0 ถึง 30 ซม.\n");
+    const Outcome mix = run({"--trial", tried("mix.krv1", {"", "", "", "", "0.1"})});
+    EXPECT_EQ(mix.status, 3);
+    EXPECT_EQ(mix.err, "น้ำที่ต้องเติมในส่วนผสมที่ปรับแล้วเป็นค่าลบ กรุณาตรวจสอบน้ำที่ใส่จริงและความชื้นทราย\n");
+    EXPECT_TRUE(mix.out.empty());
+}
+
 TEST_F(CommandLineTest, EachExitStatus) {
     MixInput refused = testing::WorkedDesign();
     refused.RequiredStrength = "มาก";
@@ -121,8 +151,8 @@ TEST_F(CommandLineTest, EachExitStatus) {
         {{"-x"}, 1, wrong("ไม่รู้จักตัวเลือก -x")},
         {{"--report=x", worked}, 1, wrong("ตัวเลือกนี้ไม่รับค่า: --report")},
         {{"--report", worked, "-o"}, 1, wrong("ต้องระบุแฟ้ม PDF หลัง -o")},
-        {{"-o", pdf}, 1, wrong("ใช้ -o ได้กับ --report หรือ --sheet เท่านั้น")},
-        {{"--report"}, 1, wrong("ต้องระบุแฟ้มแบบส่วนผสมหลัง --report หรือ --sheet")},
+        {{"-o", pdf}, 1, wrong("ใช้ -o ได้กับ --report, --sheet หรือ --trial เท่านั้น")},
+        {{"--report"}, 1, wrong("ต้องระบุแฟ้มแบบส่วนผสมหลัง --report, --sheet หรือ --trial")},
         {{worked, worked}, 1, wrong("ระบุแฟ้มแบบส่วนผสมได้เพียงแฟ้มเดียว")},
         {{"--sheet", worked, "--date"}, 1, wrong("ต้องระบุวันที่หลัง --date")},
         {{"--sheet", worked, "--date", "2026-02-30"},
@@ -147,7 +177,7 @@ TEST_F(CommandLineTest, EachExitStatus) {
          std::string(text::kStrengthNotNumber) + "\n"},
         {{"--sheet", worked, "--json", "-o", refusedPdf},
          1,
-         wrong("ใช้ --json ได้กับ --sheet ที่ไม่มี -o เท่านั้น")},
+         wrong("ใช้ --json ได้กับ --sheet หรือ --trial ที่ไม่มี -o เท่านั้น")},
         // Nothing was there before: nothing is said to be kept.
         {{"--report", worked, "-o", folder.filePath("no-folder/report.pdf")},
          4,

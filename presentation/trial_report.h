@@ -1,0 +1,26 @@
+// The trial batch as every surface shows it: its rows (the plan, what was
+// measured, the results and the adjusted mix beside the design's), as plain
+// text, as JSON of the unrounded figures, and as one A4 page with its chart.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sheet_rows.h"
+#include "trial_batch.h"
+
+namespace krv1::presentation {
+
+std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
+                                const TrialInputs& boxes, const TrialOutcome& trial,
+                                const NumberLocale& separators);
+
+// {"plan", "results", "adjusted" (null when refused), "chart", "notes"}.
+std::string TrialJson(const TrialOutcome& trial);
+
+// The rows above, the chart below: the method's curve, the design, the trial
+// and the adjusted design.
+PrintedPage TrialPage(const std::vector<SheetRow>& rows, const TrialChart& chart,
+                      const NumberLocale& separators, const PageFace& face);
+
+}  // namespace krv1::presentation
