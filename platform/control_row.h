@@ -21,6 +21,7 @@ enum class ControlKind {
     Frame,         // with a caption; nestable
     PlainFrame,    // no caption, no border
     PictureBox,
+    Chart,  // lines and marked points on two value axes
 };
 
 // Fonts named by the layout; each maps to a Thai-capable face at start-up.

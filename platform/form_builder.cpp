@@ -6,6 +6,7 @@
 
 #include "controls.h"
 #include "fonts.h"
+#include "form_chart.h"
 #include "twips.h"
 #include "utf8_text.h"
 
@@ -52,6 +53,8 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
             frame->setFrameShape(QFrame::NoFrame);
             return frame;
         }
+        case ControlKind::Chart:
+            return new FormChart(parent);
         case ControlKind::PictureBox: {
             auto* picture = new QLabel(parent);
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -69,6 +72,7 @@ bool TakesFocus(ControlKind kind) {
         case ControlKind::Frame:
         case ControlKind::PlainFrame:
         case ControlKind::PictureBox:
+        case ControlKind::Chart:
             return false;
         default:
             return true;
@@ -106,6 +110,7 @@ void ApplyColours(QWidget* widget, const ControlRow& row, Rgb containerBack) {
         case ControlKind::CommandButton:
         case ControlKind::TextBox:
         case ControlKind::DropDownList:
+        case ControlKind::Chart:
             break;
     }
     widget->setPalette(palette);

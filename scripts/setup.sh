@@ -3,7 +3,7 @@
 # Usage: scripts/setup.sh run|test|bench
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libcups2-dev libthai0 fonts-thai-tlwg
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libcups2-dev libthai0 fonts-thai-tlwg
                 nlohmann-json3-dev)
 test_packages=(libgtest-dev libbenchmark-dev clang-format
                emscripten node-acorn libfast-float-dev chromium

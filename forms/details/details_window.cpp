@@ -22,6 +22,9 @@ DetailsWindow::DetailsWindow(std::function<void()> openConditions)
             &DetailsWindow::printReport);
     connect(control<QPushButton>(k::kSavePdfCommand), &QPushButton::clicked, this,
             &DetailsWindow::saveReportAsPdf);
+    connect(control<QPushButton>(k::kTrialCommand), &QPushButton::clicked, this, [this] {
+        if (openTrial_) openTrial_();
+    });
     connect(control<QPushButton>(k::kSiteSheetCommand), &QPushButton::clicked, this, [this] {
         if (openSiteSheet_) openSiteSheet_();
     });

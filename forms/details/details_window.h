@@ -25,6 +25,8 @@ public:
     void setEngineerNameSource(std::function<QString()> engineerName);
     // What the site batch sheet command opens.
     void setSiteSheetOpener(std::function<void()> open) { openSiteSheet_ = std::move(open); }
+    // What the trial batch command opens.
+    void setTrialOpener(std::function<void()> open) { openTrial_ = std::move(open); }
     // The printer each job goes to; the system's default printer unless set.
     void setPrinterSource(PrinterSource printers);
 
@@ -39,6 +41,7 @@ private:
     presentation::DetailsTexts account_;
     std::function<QString()> engineerName_;
     std::function<void()> openSiteSheet_;
+    std::function<void()> openTrial_;
     PrinterSource printers_;
 };
 

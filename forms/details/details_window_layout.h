@@ -15,11 +15,12 @@ inline constexpr char kCloseCommand[] = "Command2";
 inline constexpr char kConditionsCommand[] = "Command3";
 inline constexpr char kSavePdfCommand[] = "Command4";
 inline constexpr char kSiteSheetCommand[] = "Command5";
+inline constexpr char kTrialCommand[] = "Command6";
 inline constexpr char kTargetStrengthCaption[] = "Label4";
 }  // namespace details_controls
 
 extern const platform::WindowLayout kDetailsWindowLayout;
-extern const std::array<platform::ControlRow, 88> kDetailsWindowControls;
+extern const std::array<platform::ControlRow, 89> kDetailsWindowControls;
 // The label that shows each value of the account, in DetailsValue order.
 extern const std::array<const char*, presentation::kDetailsValues> kDetailsValueLabels;
 inline const char* ValueLabel(presentation::DetailsValue value) {

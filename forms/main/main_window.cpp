@@ -187,8 +187,10 @@ void MainWindow::calculate() {
     reportPdfAction_->setEnabled(true);
     printReportAction_->setEnabled(true);
     siteSheetAction_->setEnabled(true);
+    trialAction_->setEnabled(true);
     rememberLastCalculated();
     followInSiteSheet();
+    followInTrial();
 }
 
 void MainWindow::showResults(const MixDesign& design) {
@@ -207,6 +209,7 @@ void MainWindow::showDetails() {
     DetailsWindow& details = windows_.details.show();
     details.setEngineerNameSource([this] { return control<FormTextBox>(m::kEngineerBox)->text(); });
     details.setSiteSheetOpener([this] { showSiteSheet(); });
+    details.setTrialOpener([this] { showTrial(); });
     details.fill(presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_));
 }
 
@@ -232,6 +235,20 @@ void MainWindow::followInSiteSheet() {
                                         control<FormTextBox>(m::kEngineerBox)->text().toStdString(),
                                         locale_, documents::PrintingDay()),
         siteSettings_);
+}
+
+void MainWindow::showTrial() {
+    if (!calculated_) return;
+    TrialWindow& trial = windows_.trial.show();
+    trial.setInputsSink([this](const presentation::TrialInputs& inputs) { trial_ = inputs; });
+    followInTrial();
+}
+
+void MainWindow::followInTrial() {
+    TrialWindow* trial = windows_.trial.existing();
+    if (!trial || !calculated_) return;
+    trial->fill(TrialSource{calculated_->Input, calculated_->Design, locale_},
+                trial_.value_or(presentation::TrialInputs{}));
 }
 
 void MainWindow::siteSettingsEdited(const presentation::SiteSettings& settings) {

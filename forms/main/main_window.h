@@ -57,6 +57,8 @@ public:
     void openLastCalculated();
     // The site batch sheet of the last successful calculation.
     void showSiteSheet();
+    // The trial batch of the last successful calculation.
+    void showTrial();
     const presentation::SiteSettings& siteSettings() const { return siteSettings_; }
     // What the boxes, choices and lists hold now, as a design file keeps it.
     presentation::Design designInBoxes() const;
@@ -90,6 +92,7 @@ private:
     static presentation::SiteSettings RememberedSiteSettings();
     void updateTitle();
     void followInSiteSheet();
+    void followInTrial();
     void siteSettingsEdited(const presentation::SiteSettings& settings);
 
     SecondaryWindows& windows_;
@@ -104,6 +107,7 @@ private:
     QAction* lastCalculatedAction_ = nullptr;
     documents::PrinterChoice printerChoice_ = platform::ChoosePrinter;
     QAction* siteSheetAction_ = nullptr;
+    QAction* trialAction_ = nullptr;
     presentation::SiteSettings siteSettings_ = presentation::DefaultSiteSettings();
 };
 

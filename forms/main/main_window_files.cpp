@@ -20,6 +20,7 @@
 #include "text/design_file_texts.h"
 #include "text/menu_texts.h"
 #include "text/site_sheet_texts.h"
+#include "text/trial_batch_texts.h"
 
 namespace krv1::forms {
 
@@ -67,6 +68,9 @@ void MainWindow::buildMenu() {
     siteSheetAction_ =
         tools->addAction(FromUtf8(text::site_sheet::kMenuItem), this, [this] { showSiteSheet(); });
     siteSheetAction_->setEnabled(false);
+    trialAction_ =
+        tools->addAction(FromUtf8(text::trial::kMenuItem), this, [this] { showTrial(); });
+    trialAction_->setEnabled(false);
     dockMenuBar();
     refreshRecentMenu();
 }
@@ -87,6 +91,7 @@ void MainWindow::startNewDesign() {
     reportPdfAction_->setEnabled(false);
     printReportAction_->setEnabled(false);
     siteSheetAction_->setEnabled(false);
+    trialAction_->setEnabled(false);
     calculated_.reset();
 }
 

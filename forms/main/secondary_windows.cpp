@@ -7,6 +7,7 @@ void SecondaryWindows::closeAll() {
     if (AboutWindow* window = about.existing()) window->close();
     if (DetailsWindow* window = details.existing()) window->close();
     if (SiteSheetWindow* window = siteSheet.existing()) window->close();
+    if (TrialWindow* window = trial.existing()) window->close();
 }
 
 void SecondaryWindows::hideAll() {
@@ -14,6 +15,7 @@ void SecondaryWindows::hideAll() {
     if (AboutWindow* window = about.existing()) window->hide();
     if (DetailsWindow* window = details.existing()) window->hide();
     if (SiteSheetWindow* window = siteSheet.existing()) window->hide();
+    if (TrialWindow* window = trial.existing()) window->hide();
 }
 
 }  // namespace krv1::forms

@@ -6,6 +6,7 @@
 #include "forms/conditions/conditions_window.h"
 #include "forms/details/details_window.h"
 #include "forms/site_sheet/site_sheet_window.h"
+#include "forms/trial_batch/trial_window.h"
 #include "platform/single_window.h"
 
 namespace krv1::forms {
@@ -16,6 +17,7 @@ struct SecondaryWindows {
     platform::SingleWindow<DetailsWindow> details{
         [this] { return new DetailsWindow([this] { conditions.show(); }); }};
     platform::SingleWindow<SiteSheetWindow> siteSheet;
+    platform::SingleWindow<TrialWindow> trial;
 
     SecondaryWindows() = default;
     SecondaryWindows(const SecondaryWindows&) = delete;

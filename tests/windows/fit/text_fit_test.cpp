@@ -227,9 +227,14 @@ public:
         control<QPushButton>(m::kDetailsCommand)->click();
         QWidget* details = windows->details.existing();
         Find<QPushButton>(details, forms::details_controls::kSiteSheetCommand)->click();
+        Find<QPushButton>(details, forms::details_controls::kTrialCommand)->click();
         Find<QPushButton>(details, forms::details_controls::kConditionsCommand)->click();
         control<QPushButton>(m::kAboutCommand)->click();
-        return {form.get(), details, windows->siteSheet.existing(), windows->conditions.existing(),
+        return {form.get(),
+                details,
+                windows->siteSheet.existing(),
+                windows->trial.existing(),
+                windows->conditions.existing(),
                 windows->about.existing()};
     }
 };

@@ -1,0 +1,59 @@
+#include "trial_window_layout.h"
+
+#include "text/site_sheet_texts.h"
+#include "text/trial_batch_texts.h"
+
+namespace krv1::forms {
+
+using platform::ControlKind;
+using platform::Rgb;
+namespace s = text::site_sheet;
+namespace t = text::trial;
+namespace k = trial_controls;
+
+namespace {
+constexpr auto kButton = ControlKind::CommandButton;
+constexpr auto kLabel = ControlKind::Label;
+constexpr auto kText = ControlKind::TextBox;
+constexpr Rgb kBack{255, 255, 192};
+constexpr Rgb kWarning{192, 0, 0};
+}  // namespace
+
+// clang-format off
+const platform::WindowLayout kTrialWindowLayout{"Form6", t::kTitle, kBack, 11880, 8595, true};
+
+// name, kind, container, caption, left, top, width, height, tab, back, fore, enabled, font.
+// The boxes' rows step 330 twips from 120: the plan, then what was measured.
+// The results read down the left under them; the chart stands on the right.
+const std::array<platform::ControlRow, 27> kTrialWindowControls{{
+    {"Label1", kLabel, "", t::kCubes, 120, 120, 4320, 315, 0},
+    {"Text1", kText, "", "", 4560, 120, 1095, 315, 0},
+    {"Label2", kLabel, "", t::kCylinders, 120, 450, 4320, 315, 0},
+    {"Text2", kText, "", "", 4560, 450, 1095, 315, 1},
+    {"Label3", kLabel, "", t::kExtra, 120, 780, 4320, 315, 0},
+    {"Text3", kText, "", "", 4560, 780, 1095, 315, 2},
+    {"Label4", kLabel, "", t::kVolume, 120, 1110, 4320, 315, 0},
+    {"Text4", kText, "", "", 4560, 1110, 1095, 315, 3},
+    {"Label5", kLabel, "", t::kWater, 120, 1440, 4320, 315, 0},
+    {"Text5", kText, "", "", 4560, 1440, 1095, 315, 4},
+    {"Label6", kLabel, "", t::kSlump, 120, 1770, 4320, 315, 0},
+    {"Text6", kText, "", "", 4560, 1770, 1095, 315, 5},
+    {"Label7", kLabel, "", t::kDensity, 120, 2100, 4320, 315, 0},
+    {"Text7", kText, "", "", 4560, 2100, 1095, 315, 6},
+    {"Label8", kLabel, "", t::kStrength, 120, 2430, 4320, 315, 0},
+    {"Text8", kText, "", "", 4560, 2430, 1095, 315, 7},
+    {"Label9", kLabel, "", t::kAge, 120, 2760, 4320, 315, 0},
+    {"Text9", kText, "", "", 4560, 2760, 1095, 315, 8},
+    {"Label10", kLabel, "", t::kRatio7, 120, 3090, 4320, 315, 0},
+    {"Text10", kText, "", "", 4560, 3090, 1095, 315, 9},
+    {k::kFoot, kLabel, "", "", 120, 3480, 5535, 495, 0, {}, kWarning},
+    {k::kResults, ControlKind::HintBox, "", "", 120, 4020, 5535, 3960, 10, Rgb{255, 255, 255}, Rgb{0, 0, 0}},
+    {k::kChart, ControlKind::Chart, "", "", 5760, 120, 6000, 7860, 0},
+    {k::kPrintCommand, kButton, "", s::kPrint, 120, 8100, 1095, 375, 11},
+    {k::kSavePdfCommand, kButton, "", s::kSavePdf, 1320, 8100, 1815, 375, 12},
+    {k::kCopyCommand, kButton, "", s::kCopyText, 3240, 8100, 1815, 375, 13},
+    {k::kCloseCommand, kButton, "", s::kClose, 5160, 8100, 1095, 375, 14},
+}};
+// clang-format on
+
+}  // namespace krv1::forms

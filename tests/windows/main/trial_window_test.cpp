@@ -1,0 +1,88 @@
+// The trial batch window, driven from the main window: its boxes make the
+// design changed and are saved with it, its text is the command line's, and
+// a new design clears it.
+#include "forms/trial_batch/trial_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "forms/details/details_window_layout.h"
+#include "forms/trial_batch/trial_window_layout.h"
+#include "main_window_fixture.h"
+#include "platform/form_chart.h"
+#include "text/menu_texts.h"
+
+namespace krv1::testing {
+namespace {
+
+namespace k = forms::trial_controls;
+using B = presentation::TrialBox;
+
+class TrialWindowTest : public MainWindowTest {
+public:
+    forms::TrialWindow* openTrial() {
+        control<QPushButton>(m::kDetailsCommand)->click();
+        Find<QPushButton>(windows->details.existing(), forms::details_controls::kTrialCommand)
+            ->click();
+        return windows->trial.existing();
+    }
+    void typeInto(B box, const QString& text) {
+        auto* edit = Find<platform::FormTextBox>(windows->trial.existing(),
+                                                 k::kBoxes[static_cast<std::size_t>(box)]);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    QString foot() const {
+        return Find<platform::FormLabel>(windows->trial.existing(), k::kFoot)->caption();
+    }
+};
+
+TEST_F(TrialWindowTest, MeasurementsAdjustTheMixAndTravelWithTheDesign) {
+    enterWorkedDesign();
+    calculate();
+    forms::TrialWindow* trial = openTrial();
+    ASSERT_NE(trial, nullptr);
+    auto* chart = Find<platform::FormChart>(trial, k::kChart);
+    EXPECT_EQ(chart->seriesCount(), 3);  // the curve, the design and the adjusted design
+    typeInto(B::Slump, QStringLiteral("10"));
+    EXPECT_TRUE(trial->plainText().find("น้ำที่ใช้ออกแบบใหม่  180 ลิตร/ลบ.ม.") != std::string::npos);
+    typeInto(B::Strength, QStringLiteral("280"));
+    EXPECT_EQ(chart->seriesCount(), 4);  // and the trial
+    // A box out of range names itself and keeps the last trial shown.
+    const std::string shown = trial->plainText();
+    typeInto(B::Density, QStringLiteral("1800"));
+    EXPECT_EQ(foot(), QString::fromUtf8("หน่วยน้ำหนักคอนกรีตสดต้องอยู่ระหว่าง 2000 ถึง 2700 กก./ลบ.ม."));
+    EXPECT_EQ(trial->plainText(), shown);
+    typeInto(B::Density, QString());
+
+    // The design keeps the boxes: a save writes them, and krv1 --trial of
+    // the file gives the window's text.
+    ASSERT_TRUE(form->designInBoxes().Trial);
+    EXPECT_EQ((*form->designInBoxes().Trial)[static_cast<std::size_t>(B::Slump)], "10");
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("tried.krv1"));
+    QFile design(file);
+    ASSERT_TRUE(design.open(QIODevice::WriteOnly));
+    design.write(QByteArray::fromStdString(presentation::WriteDesign(form->designInBoxes())));
+    design.close();
+    QProcess program;
+    program.start(QStringLiteral(KRV1_PROGRAM), {QStringLiteral("--trial"), file});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.readAllStandardOutput().toStdString(), trial->plainText());
+    Find<QPushButton>(trial, k::kCopyCommand)->click();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), trial->plainText());
+
+    // A new design clears the trial and hides its window.
+    for (QAction* action : form->menuBar()->findChildren<QAction*>())
+        if (action->text() == Q(text::menu::kNewDesign)) action->trigger();
+    EXPECT_FALSE(trial->isVisible());
+    EXPECT_FALSE(form->designInBoxes().Trial);
+}
+
+}  // namespace
+}  // namespace krv1::testing
