@@ -5,6 +5,7 @@
 #include <QPointF>
 #include <QString>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 namespace krv1::platform {
@@ -16,12 +17,20 @@ struct ChartSeries {
     std::vector<QPointF> points;
 };
 
+// An axis: its title, range, and the labels at its ticks, written as the
+// design writes its figures.
+struct ChartScale {
+    QString title;
+    double from, to;
+    std::vector<std::pair<double, QString>> ticks;
+};
+
 class FormChart : public QWidget {
     Q_OBJECT
 public:
     explicit FormChart(QWidget* parent);
-    // Replaces what the chart shows; the axes take whole steps around it.
-    void plot(const QString& xTitle, const QString& yTitle, const std::vector<ChartSeries>& series);
+    // Replaces what the chart shows.
+    void plot(const ChartScale& x, const ChartScale& y, const std::vector<ChartSeries>& series);
     // How many series it shows now, for the tests.
     int seriesCount() const;
 

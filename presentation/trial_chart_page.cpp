@@ -22,39 +22,36 @@ constexpr int kPlotTop = kChartTop + 500;
 constexpr int kPlotBottom = 15000;
 constexpr int kLegendLeft = 8300;
 constexpr int kMarker = 90;  // half a marker's width
-constexpr double kRatioStep = 0.05;
+constexpr double kRatioStep = 0.1;
 constexpr double kStrengthStep = 50;
 
 struct Plot {
-    double ratioFrom, ratioTo, strengthFrom, strengthTo;
+    const ChartAxes& axes;
     int x(double ratio) const {
-        return kPlotLeft +
-               static_cast<int>(std::lround((ratio - ratioFrom) / (ratioTo - ratioFrom) *
-                                            (kPlotRight - kPlotLeft)));
+        const ChartAxis& a = axes.Ratio;
+        return kPlotLeft + static_cast<int>(std::lround((ratio - a.From) / (a.To - a.From) *
+                                                        (kPlotRight - kPlotLeft)));
     }
     int y(double strength) const {
-        return kPlotBottom - static_cast<int>(std::lround((strength - strengthFrom) /
-                                                          (strengthTo - strengthFrom) *
+        const ChartAxis& a = axes.Strength;
+        return kPlotBottom - static_cast<int>(std::lround((strength - a.From) / (a.To - a.From) *
                                                           (kPlotBottom - kPlotTop)));
     }
 };
 
-// The axes take whole steps and hold every point of the chart.
-Plot PlotOf(const TrialChart& chart) {
-    std::vector<ChartPoint> points = chart.Curve;
-    points.push_back(chart.Design);
-    if (chart.Trial) points.push_back(*chart.Trial);
-    if (chart.Adjusted) points.push_back(*chart.Adjusted);
-    double ratioFrom = 0.40, ratioTo = 0.95, strengthFrom = 100, strengthTo = 500;
-    for (const ChartPoint& point : points) {
-        ratioFrom = std::min(ratioFrom, std::floor(point.Ratio / kRatioStep) * kRatioStep);
-        ratioTo = std::max(ratioTo, std::ceil(point.Ratio / kRatioStep) * kRatioStep);
-        strengthFrom =
-            std::min(strengthFrom, std::floor(point.Strength / kStrengthStep) * kStrengthStep);
-        strengthTo =
-            std::max(strengthTo, std::ceil(point.Strength / kStrengthStep) * kStrengthStep);
+ChartAxis AxisOver(const std::vector<double>& values, double from, double to, double step,
+                   int decimals, const NumberLocale& separators) {
+    for (const double value : values) {
+        from = std::min(from, std::floor(value / step) * step);
+        to = std::max(to, std::ceil(value / step) * step);
     }
-    return {ratioFrom, ratioTo, strengthFrom, strengthTo};
+    ChartAxis axis{from, to, {}};
+    const int steps = static_cast<int>(std::lround((to - from) / step));
+    for (int i = 0; i <= steps; ++i) {
+        const double at = from + i * step;
+        axis.Ticks.emplace_back(at, FigureText(at, Decimals(decimals), separators));
+    }
+    return axis;
 }
 
 enum class Marker { Square, Cross, Diamond };
@@ -83,12 +80,27 @@ void Mark(PrintedPage& page, Marker marker, int x, int y) {
 
 }  // namespace
 
+ChartAxes AxesOf(const TrialChart& chart, const NumberLocale& separators) {
+    std::vector<ChartPoint> points = chart.Curve;
+    points.push_back(chart.Design);
+    if (chart.Trial) points.push_back(*chart.Trial);
+    if (chart.Adjusted) points.push_back(*chart.Adjusted);
+    std::vector<double> ratios, strengths;
+    for (const ChartPoint& point : points) {
+        ratios.push_back(point.Ratio);
+        strengths.push_back(point.Strength);
+    }
+    return {AxisOver(ratios, 0.4, 1.0, kRatioStep, 1, separators),
+            AxisOver(strengths, 100, 500, kStrengthStep, 0, separators)};
+}
+
 PrintedPage TrialPage(const std::vector<SheetRow>& rows, const TrialChart& chart,
                       const NumberLocale& separators, const PageFace& face) {
     PrintedPage page = SheetPage(rows, face, kChartTop - 200);
     const double points = page.PointSize;
     const int line = face.LineHeight(points);
-    const Plot plot = PlotOf(chart);
+    const ChartAxes axes = AxesOf(chart, separators);
+    const Plot plot{axes};
     const auto text = [&](int x, int y, std::string label, bool right = false) {
         page.Lines.push_back({x, y, false, std::move(label), right});
     };
@@ -97,22 +109,15 @@ PrintedPage TrialPage(const std::vector<SheetRow>& rows, const TrialChart& chart
                                          {kPlotRight, kPlotTop, kPlotRight, kPlotBottom},
                                          {kPlotRight, kPlotBottom, kPlotLeft, kPlotBottom},
                                          {kPlotLeft, kPlotBottom, kPlotLeft, kPlotTop}});
-    const int ratioSteps =
-        static_cast<int>(std::lround((plot.ratioTo - plot.ratioFrom) / kRatioStep));
-    for (int i = 0; i <= ratioSteps; ++i) {
-        const double ratio = plot.ratioFrom + i * kRatioStep;
+    for (const auto& [ratio, label] : axes.Ratio.Ticks) {
         const int x = plot.x(ratio);
         page.Rules.push_back({x, kPlotBottom, x, kPlotBottom + 80});
-        const std::string label = FigureText(ratio, Decimals(2), separators);
         text(x - face.Width(label, false, points) / 2, kPlotBottom + 100, label);
     }
-    const int strengthSteps =
-        static_cast<int>(std::lround((plot.strengthTo - plot.strengthFrom) / kStrengthStep));
-    for (int i = 0; i <= strengthSteps; ++i) {
-        const double strength = plot.strengthFrom + i * kStrengthStep;
+    for (const auto& [strength, label] : axes.Strength.Ticks) {
         const int y = plot.y(strength);
         page.Rules.push_back({kPlotLeft - 80, y, kPlotLeft, y});
-        text(kPlotLeft - 120, y - line / 2, FigureText(strength, Decimals(0), separators), true);
+        text(kPlotLeft - 120, y - line / 2, label, true);
     }
     const std::string ratioAxis(t::kRatioAxis);
     text((kPlotLeft + kPlotRight - face.Width(ratioAxis, false, points)) / 2,

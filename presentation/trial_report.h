@@ -18,6 +18,19 @@ std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
 // {"plan", "results", "adjusted" (null when refused), "chart", "notes"}.
 std::string TrialJson(const TrialOutcome& trial);
 
+// A chart axis: its range in whole steps around every point, and a tick at
+// every step labelled with the design's separators.
+struct ChartAxis {
+    double From = 0;
+    double To = 0;
+    std::vector<std::pair<double, std::string>> Ticks;
+};
+struct ChartAxes {
+    ChartAxis Ratio;     // W/C, a tick every 0.1
+    ChartAxis Strength;  // ksc, a tick every 50
+};
+ChartAxes AxesOf(const TrialChart& chart, const NumberLocale& separators);
+
 // The rows above, the chart below: the method's curve, the design, the trial
 // and the adjusted design.
 PrintedPage TrialPage(const std::vector<SheetRow>& rows, const TrialChart& chart,

@@ -27,6 +27,12 @@ std::vector<QPointF> Points(const std::vector<presentation::ChartPoint>& points)
     return drawn;
 }
 
+platform::ChartScale ScaleOf(std::string_view title, const presentation::ChartAxis& axis) {
+    platform::ChartScale scale{FromUtf8(title), axis.From, axis.To, {}};
+    for (const auto& [at, label] : axis.Ticks) scale.ticks.emplace_back(at, FromUtf8(label));
+    return scale;
+}
+
 }  // namespace
 
 TrialWindow::TrialWindow()
@@ -91,8 +97,9 @@ void TrialWindow::refresh() {
         series.push_back({FromUtf8(t::kTrialLegend), Look::Triangle, Points({*chart.Trial})});
     if (chart.Adjusted)
         series.push_back({FromUtf8(t::kAdjustedLegend), Look::Diamond, Points({*chart.Adjusted})});
-    control<platform::FormChart>(k::kChart)->plot(FromUtf8(t::kRatioAxis),
-                                                  FromUtf8(t::kStrengthAxis), series);
+    const presentation::ChartAxes axes = presentation::AxesOf(chart, source_.Locale);
+    control<platform::FormChart>(k::kChart)->plot(ScaleOf(t::kRatioAxis, axes.Ratio),
+                                                  ScaleOf(t::kStrengthAxis, axes.Strength), series);
 }
 
 std::string TrialWindow::plainText() const { return presentation::SheetText(rows_); }
