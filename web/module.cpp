@@ -11,6 +11,7 @@
 #include "presentation/design_file.h"
 #include "presentation/design_report.h"
 #include "presentation/site_sheet.h"
+#include "presentation/trial_report.h"
 
 namespace {
 
@@ -47,6 +48,50 @@ val SheetRowsOf(const std::vector<presentation::SheetRow>& rows) {
         array.call<void>("push", object);
     }
     return array;
+}
+
+val AxisObject(const presentation::ChartAxis& axis) {
+    val object = val::object();
+    object.set("from", axis.From);
+    object.set("to", axis.To);
+    val ticks = val::array();
+    for (const auto& [at, label] : axis.Ticks) {
+        val tick = val::array();
+        tick.call<void>("push", at);
+        tick.call<void>("push", label);
+        ticks.call<void>("push", tick);
+    }
+    object.set("ticks", ticks);
+    return object;
+}
+
+// The trial of the design's own boxes: its JSON as the command line's
+// --trial --json gives it, its text and its chart's axes; or the box it
+// refuses, named as the design file keys it.
+void SetTrial(val& answer, const presentation::Design& design, const MixDesign& calculated) {
+    const presentation::TrialInputs boxes = design.Trial.value_or(presentation::TrialInputs{});
+    const presentation::TrialResult result =
+        presentation::RunTrial(design.Input, calculated, boxes, design.Locale);
+    if (const auto* refusal = std::get_if<presentation::TrialRefusal>(&result)) {
+        val problem = val::object();
+        problem.set("field", std::string(presentation::RowOf(refusal->Box).Key));
+        problem.set("message", refusal->Message);
+        answer.set("trialProblem", problem);
+        answer.set("trialJson", val::null());
+        return;
+    }
+    const auto& trial = std::get<presentation::TrialOutcome>(result);
+    answer.set("trialProblem", val::null());
+    answer.set("trialJson", presentation::TrialJson(trial));
+    answer.set("trialText", presentation::SheetText(presentation::TrialRows(
+                                design.Input, calculated, boxes, trial, design.Locale)));
+    const presentation::ChartAxes axes = presentation::AxesOf(trial.Chart, design.Locale);
+    val chartAxes = val::object();
+    chartAxes.set("ratio", AxisObject(axes.Ratio));
+    chartAxes.set("strength", AxisObject(axes.Strength));
+    answer.set("trialAxes", chartAxes);
+    const CalculationError* refused = ErrorOf(trial.Adjusted);
+    answer.set("trialRefusal", refused ? val(refused->Message) : val::null());
 }
 
 // The design is the text of a .krv1 file, as the page's wrapper hands it
@@ -92,6 +137,7 @@ val CalculateDesign(const std::string& designText, int year, int month, int day)
     for (presentation::SiteSetting setting : sheet.OutOfRange)
         problems.call<void>("push", presentation::RangeMessage(setting));
     answer.set("sheetProblems", problems);
+    SetTrial(answer, design, report.Design);
     return answer;
 }
 

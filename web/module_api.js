@@ -7,6 +7,8 @@ Module['calculate'] = function (design, day) {
   if (answer.ok) {
     answer.sheet = JSON.parse(answer.sheetJson);
     delete answer.sheetJson;
+    answer.trial = answer.trialJson === null ? null : JSON.parse(answer.trialJson);
+    delete answer.trialJson;
   }
   return answer;
 };

@@ -56,7 +56,17 @@ function designFromForm() {
       const text = $(`site-${setting.key}`).value;
       return [setting.key, text === '' ? null : text];
     })),
+    ...trialFromForm(),
   };
+}
+
+// The trial's boxes go with the design once one holds a text.
+function trialFromForm() {
+  const entries = texts.trialBoxes.map((box) => {
+    const text = $(`trial-${box.key}`).value;
+    return [box.key, text === '' ? null : text];
+  });
+  return entries.some(([, text]) => text !== null) ? { trial: Object.fromEntries(entries) } : {};
 }
 
 function fillForm(design) {
@@ -73,6 +83,9 @@ function fillForm(design) {
   for (const setting of texts.siteSettings) {
     const text = design.site ? design.site[setting.key] : setting.default;
     $(`site-${setting.key}`).value = text ?? '';
+  }
+  for (const box of texts.trialBoxes) {
+    $(`trial-${box.key}`).value = (design.trial && design.trial[box.key]) ?? '';
   }
   enableDosage();
 }
@@ -137,6 +150,80 @@ function showAnswer(answer) {
   });
   for (const command of ['print', 'copy', 'print-sheet', 'copy-sheet']) $(command).disabled = false;
   showSheet(answer);
+  showTrial(answer);
+}
+
+// The trial follows every keystroke in its boxes; a box refused keeps the
+// last trial shown and says why.
+function showTrial(answer) {
+  if (answer.trialProblem) {
+    showText('trial-error', answer.trialProblem.message);
+    return;
+  }
+  showText('trial-error', answer.trialRefusal || '');
+  showText('trial-text', answer.trialText);
+  drawChart(answer.trial.chart, answer.trialAxes);
+}
+
+const SVG = 'http://www.w3.org/2000/svg';
+
+function svg(name, attributes, text) {
+  const element = document.createElementNS(SVG, name);
+  for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
+  if (text !== undefined) element.textContent = text;
+  return element;
+}
+
+// The chart from the module's points and labelled axes: the method's curve,
+// the design, the trial and the adjusted design.
+function drawChart(chart, axes) {
+  const [left, right, top, bottom] = [48, 350, 12, 250];
+  const x = (v) => left + (v - axes.ratio.from) / (axes.ratio.to - axes.ratio.from) * (right - left);
+  const y = (v) => bottom - (v - axes.strength.from) / (axes.strength.to - axes.strength.from)
+                   * (bottom - top);
+  const parts = [svg('rect', { x: left, y: top, width: right - left, height: bottom - top,
+                               fill: 'none', stroke: '#000' })];
+  for (const [at, label] of axes.ratio.ticks) {
+    parts.push(svg('line', { x1: x(at), y1: bottom, x2: x(at), y2: bottom + 4, stroke: '#000' }),
+               svg('text', { x: x(at), y: bottom + 16, 'text-anchor': 'middle', 'font-size': 11 },
+                   label));
+  }
+  for (const [at, label] of axes.strength.ticks) {
+    parts.push(svg('line', { x1: left - 4, y1: y(at), x2: left, y2: y(at), stroke: '#000' }),
+               svg('text', { x: left - 6, y: y(at) + 4, 'text-anchor': 'end', 'font-size': 11 },
+                   label));
+  }
+  parts.push(svg('text', { x: (left + right) / 2, y: bottom + 32, 'text-anchor': 'middle',
+                           'font-size': 12 }, texts.ratioAxis),
+             svg('text', { x: 12, y: (top + bottom) / 2, 'font-size': 12, 'text-anchor': 'middle',
+                           transform: `rotate(-90 12 ${(top + bottom) / 2})` }, texts.strengthAxis),
+             svg('polyline', { points: chart.curve.map(([w, f]) => `${x(w)},${y(f)}`).join(' '),
+                               fill: 'none', stroke: '#0060c0', 'stroke-width': 2 }));
+  const marker = (shape, cx, cy) => {
+    const d = { square: `M${cx - 5},${cy - 5}h10v10h-10z`,
+                triangle: `M${cx},${cy - 6}l6,11h-12z`,
+                diamond: `M${cx},${cy - 6}l6,6l-6,6l-6,-6z` }[shape];
+    return svg('path', { d, fill: { square: '#40a040', triangle: '#e08000', diamond: '#6040c0' }[shape],
+                         stroke: '#000' });
+  };
+  const legend = [['line', texts.curveLegend]];
+  const point = (shape, at, name) => {
+    if (!at) return;
+    parts.push(marker(shape, x(at[0]), y(at[1])));
+    legend.push([shape, name]);
+  };
+  point('square', chart.design, texts.designLegend);
+  point('triangle', chart.trial, texts.trialLegend);
+  point('diamond', chart.adjusted, texts.adjustedLegend);
+  legend.forEach(([shape, name], i) => {
+    const lx = 16 + (i % 2) * 172;
+    const ly = 290 + Math.floor(i / 2) * 22;
+    parts.push(shape === 'line'
+      ? svg('line', { x1: lx - 6, y1: ly, x2: lx + 6, y2: ly, stroke: '#0060c0', 'stroke-width': 2 })
+      : marker(shape, lx, ly),
+    svg('text', { x: lx + 12, y: ly + 4, 'font-size': 12 }, name));
+  });
+  $('trial-chart').replaceChildren(...parts);
 }
 
 // On a narrow screen the results stand below the form: bring them up.
@@ -235,6 +322,10 @@ function newDesign() {
   $('report').querySelectorAll('.line').forEach((element) => { element.textContent = ''; });
   showText('sheet', '');
   showText('site-error', '');
+  for (const box of texts.trialBoxes) $(`trial-${box.key}`).value = '';
+  showText('trial-text', '');
+  showText('trial-error', '');
+  $('trial-chart').replaceChildren();
   for (const command of ['print', 'copy', 'print-sheet', 'copy-sheet']) $(command).disabled = true;
   remember(designFromForm());
   $('strength').focus();
@@ -277,6 +368,18 @@ function fillTexts() {
       return option;
     }));
   };
+  $('trial-boxes').replaceChildren(...texts.trialBoxes.map((box) => {
+    const field = document.createElement('div');
+    field.className = 'field';
+    const label = document.createElement('label');
+    label.htmlFor = `trial-${box.key}`;
+    label.textContent = box.caption;
+    const input = document.createElement('input');
+    input.id = `trial-${box.key}`;
+    input.inputMode = 'decimal';
+    field.append(label, input);
+    return field;
+  }));
   $('site-settings').replaceChildren(...texts.siteSettings.map((setting) => {
     const field = document.createElement('div');
     field.className = 'field';
@@ -334,6 +437,12 @@ function connect() {
     remember(design);
     const answer = krv1.calculate(design);
     if (answer.ok) showSheet(answer);
+  });
+  $('trial-boxes').addEventListener('input', () => {
+    const design = designFromForm();
+    remember(design);
+    const answer = krv1.calculate(design);
+    if (answer.ok) showTrial(answer);
   });
   $('new').addEventListener('click', newDesign);
   $('print-sheet').addEventListener('click', printSheet);

@@ -7,6 +7,7 @@
 #include "presentation/choice_texts.h"
 #include "presentation/design_file.h"
 #include "presentation/site_sheet.h"
+#include "presentation/trial_batch.h"
 #include "text/conditions_texts.h"
 #include "text/details_texts.h"
 #include "text/hint_texts.h"
@@ -16,6 +17,7 @@
 #include "text/reference_texts.h"
 #include "text/report_texts.h"
 #include "text/site_sheet_texts.h"
+#include "text/trial_batch_texts.h"
 #include "text/web_page_texts.h"
 
 namespace krv1::web {
@@ -120,6 +122,22 @@ val PageTexts() {
         settings.call<void>("push", setting);
     }
     texts.set("siteSettings", settings);
+    namespace tr = text::trial;
+    set("trialTitle", tr::kTitle);
+    set("ratioAxis", tr::kRatioAxis);
+    set("strengthAxis", tr::kStrengthAxis);
+    set("curveLegend", tr::kCurveLegend);
+    set("designLegend", tr::kDesignLegend);
+    set("trialLegend", tr::kTrialLegend);
+    set("adjustedLegend", tr::kAdjustedLegend);
+    val trialBoxes = val::array();
+    for (const presentation::TrialBoxRow& row : presentation::TrialBoxRows()) {
+        val box = val::object();
+        box.set("key", std::string(row.Key));
+        box.set("caption", std::string(row.Caption));
+        trialBoxes.call<void>("push", box);
+    }
+    texts.set("trialBoxes", trialBoxes);
     return texts;
 }
 

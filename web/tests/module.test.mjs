@@ -108,3 +108,27 @@ test('the site batch sheet comes with the calculation, keyed as --sheet --json',
   assert.equal(sheet.cost.total, null);
   assert.match(sheetText, /ปูนซีเมนต์  31 ถุง/);
 });
+
+// The worked trials the desktop suite runs, worked by hand, through the module.
+const { trials } = JSON.parse(readFileSync(join(root, 'tests/data/worked-trials.json'), 'utf8'));
+for (const worked of trials) {
+  test(`worked trial ${worked.name}`, () => {
+    const design = { format: 'krv1-design', version: 2, engineer: '', ...worked.design,
+                     trial: worked.boxes };
+    const answer = krv1.calculate(design);
+    assert.equal(answer.ok, true, answer.message);
+    assert.equal(answer.trialProblem, null);
+    const close = (actual, expected, key) => {
+      if (expected === null) { assert.equal(actual, null, key); return; }
+      assert.ok(Math.abs(actual - expected) <= 1e-9 * Math.max(1, Math.abs(expected)),
+                `${key}: ${actual} against ${expected}`);
+    };
+    for (const key of Object.keys(worked.plan)) close(answer.trial.plan[key], worked.plan[key], key);
+    for (const key of Object.keys(worked.results)) {
+      close(answer.trial.results[key], worked.results[key], key);
+    }
+    assert.deepEqual(answer.trial.notes, worked.notes);
+    assert.equal(answer.trialRefusal, worked.refusal);
+    assert.equal(answer.trial.adjusted === null, worked.refusal !== null && worked.state === null);
+  });
+}

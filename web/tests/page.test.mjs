@@ -152,6 +152,22 @@ test('a comma design opens with its marks, a refused one changes nothing, a new 
   assert.equal(await page.$eval('#print', (button) => button.disabled), true);
 });
 
+test('the trial follows its boxes, with its chart', async () => {
+  await enterDesign(page, WORKED);
+  await page.click('#calculate');
+  await page.type('#trial-slump', '10');
+  assert.match(await page.$eval('#trial-text', (text) => text.textContent),
+               /\nน้ำที่ใช้ออกแบบใหม่  180 ลิตร\/ลบ\.ม\.\n/);
+  assert.equal(await page.$$eval('#trial-chart path', (marks) => marks.length), 2 + 2);
+  await page.type('#trial-strength', '280');
+  assert.equal(await page.$$eval('#trial-chart path', (marks) => marks.length), 3 + 3);
+  await page.type('#trial-density', '1');  // 1 kg/m3: refused, the trial stays
+  assert.equal(await page.$eval('#trial-error', (error) => error.textContent),
+               'หน่วยน้ำหนักคอนกรีตสดต้องอยู่ระหว่าง 2000 ถึง 2700 กก./ลบ.ม.');
+  assert.match(await page.$eval('#trial-text', (text) => text.textContent), /280/);
+  await page.$eval('#trial-density', (box) => { box.value = ''; });
+});
+
 test('the last design comes back, and the page works offline', async () => {
   await enterDesign(page, WORKED);
   await page.keyboard.press('Enter');
