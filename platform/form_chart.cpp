@@ -29,6 +29,7 @@ QCategoryAxis* AxisOf(const ChartScale& scale) {
     axis->setRange(scale.from, scale.to);
     axis->setStartValue(scale.from);
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setTruncateLabels(false);  // a category's span is too short for its label
     for (const auto& [at, label] : scale.ticks) axis->append(label, at);
     return axis;
 }

@@ -114,6 +114,28 @@ std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
     return rows;
 }
 
+ResultTexts TrialPanelTexts(const MixDesign& design, const TrialOutcome& trial,
+                            const NumberLocale& separators) {
+    const MixDesign* adjusted = DesignOf(trial.Adjusted);
+    if (!adjusted) return {};
+    ResultTexts texts = ResultPanelTexts(*adjusted, separators);
+    const auto was = [&](const BatchQuantities& batch) {
+        return std::array<double, kBatchRows>{batch.Cement, batch.Water, batch.Sand, batch.Stone,
+                                              batch.Admixture};
+    };
+    const auto add = [&](PanelTexts& panel, const BatchQuantities& batch) {
+        const auto before = was(batch);
+        for (std::size_t row = 0; row < kBatchRows; ++row)
+            panel[row]
+                .append(t::kWas)
+                .append(FigureText(before[row], Decimals(0), separators))
+                .append(t::kWasClose);
+    };
+    add(texts.BeforeCorrection, design.Rounded);
+    add(texts.AfterCorrection, design.Adjusted);
+    return texts;
+}
+
 std::string TrialJson(const TrialOutcome& trial) {
     const TrialPlan& plan = trial.Plan;
     const TrialFigures& f = trial.Figures;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "result_texts.h"
 #include "sheet_rows.h"
 #include "trial_batch.h"
 
@@ -14,6 +15,12 @@ namespace krv1::presentation {
 std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
                                 const TrialInputs& boxes, const TrialOutcome& trial,
                                 const NumberLocale& separators);
+
+// The adjusted mix as the main window's two panels show a design, each
+// figure followed by the design's own: "295      กิโลกรัม (เดิม 310)". Empty
+// when the adjusted mix is refused.
+ResultTexts TrialPanelTexts(const MixDesign& design, const TrialOutcome& trial,
+                            const NumberLocale& separators);
 
 // {"plan", "results", "adjusted" (null when refused), "chart", "notes"}.
 std::string TrialJson(const TrialOutcome& trial);

@@ -88,6 +88,14 @@ void TrialWindow::refresh() {
     control<platform::FormLabel>(k::kFoot)->setCaption(refused ? FromUtf8(refused->Message)
                                                                : QString());
     control<platform::FormMemo>(k::kResults)->setContent(FromUtf8(plainText()));
+    const presentation::ResultTexts panels =
+        presentation::TrialPanelTexts(source_.Design, *outcome_, source_.Locale);
+    for (std::size_t row = 0; row < k::kBeforeFigures.size(); ++row) {
+        control<platform::FormLabel>(k::kBeforeFigures[row])
+            ->setCaption(FromUtf8(panels.BeforeCorrection[row]));
+        control<platform::FormLabel>(k::kAfterFigures[row])
+            ->setCaption(FromUtf8(panels.AfterCorrection[row]));
+    }
     const presentation::TrialChart& chart = outcome_->Chart;
     using Look = platform::ChartSeries::Look;
     std::vector<platform::ChartSeries> series{

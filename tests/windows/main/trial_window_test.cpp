@@ -51,6 +51,9 @@ TEST_F(TrialWindowTest, MeasurementsAdjustTheMixAndTravelWithTheDesign) {
     EXPECT_EQ(chart->seriesCount(), 3);  // the curve, the design and the adjusted design
     typeInto(B::Slump, QStringLiteral("10"));
     EXPECT_TRUE(trial->plainText().find("น้ำที่ใช้ออกแบบใหม่  180 ลิตร/ลบ.ม.") != std::string::npos);
+    // The adjusted mix as the main window's panels, the design's figure beside.
+    EXPECT_EQ(Find<platform::FormLabel>(trial, k::kBeforeFigures[1])->caption(),
+              QString::fromUtf8("180     ลิตร (เดิม 190)"));
     typeInto(B::Strength, QStringLiteral("280"));
     EXPECT_EQ(chart->seriesCount(), 4);  // and the trial
     // A box out of range names itself and keeps the last trial shown.
