@@ -10,10 +10,12 @@
 #include "documents/page_printing.h"
 #include "platform/utf8_text.h"
 #include "presentation/design_report.h"
+#include "presentation/records_report.h"
 #include "presentation/site_sheet.h"
 #include "presentation/trial_report.h"
 #include "text/command_line_texts.h"
 #include "text/design_file_texts.h"
+#include "text/strength_records_texts.h"
 
 namespace krv1::app {
 namespace {
@@ -73,6 +75,29 @@ std::optional<presentation::CalendarDate> DateOf(const QString& text) {
     return presentation::CalendarDate{date.year(), date.month(), date.day()};
 }
 
+// The figures and the verdict of the file's strength records, against its
+// design's required strength.
+int WriteRecords(const CommandLine& line, const presentation::Design& design) {
+    if (!design.Records) return Refuse(kFileRefused, FromUtf8(text::records::kNoRecords));
+    const presentation::StrengthRecords& records = *design.Records;
+    const presentation::RecordsResult result =
+        presentation::AnalyseRecords(records, design.Input, design.Locale);
+    if (const auto* refusal = std::get_if<presentation::RecordsRefusal>(&result))
+        return Refuse(kFileRefused, FromUtf8(refusal->Message));
+    const auto& figures = std::get<presentation::RecordsFigures>(result);
+    if (line.pdfFile.isEmpty()) {
+        WriteTo(stdout, line.json ? presentation::RecordsJson(figures)
+                                  : presentation::SheetText(presentation::RecordsRows(
+                                        records, figures, design.Locale)));
+        return StandardOutputWritten();
+    }
+    if (const auto failure = documents::WritePdf(
+            line.pdfFile, presentation::RecordsPage(records, figures, design.Locale,
+                                                    documents::PageFaceMetrics())))
+        return Refuse(kOutputFailed, *failure);
+    return kDone;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -81,17 +106,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption report(QStringLiteral("report"));
     const QCommandLineOption sheet(QStringLiteral("sheet"));
     const QCommandLineOption trial(QStringLiteral("trial"));
+    const QCommandLineOption records(QStringLiteral("records"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QString(), QStringLiteral("file"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption date(QStringLiteral("date"), QString(), QStringLiteral("day"));
-    parser.addOptions({report, sheet, trial, json, output, help, version, date});
+    parser.addOptions({report, sheet, trial, records, json, output, help, version, date});
     parser.addPositionalArgument(QStringLiteral("file"), QString());
     if (!parser.parse(QStringList{QStringLiteral("krv1")} + arguments)) {
         QStringList flags;
-        for (const QCommandLineOption* flag : {&report, &sheet, &trial, &json, &help, &version})
+        for (const QCommandLineOption* flag :
+             {&report, &sheet, &trial, &records, &json, &help, &version})
             flags += flag->names();
         return WrongUsage(ParseFailure(arguments, parser, flags));
     }
@@ -101,14 +128,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (files.size() > 1) return WrongUsage(FromUtf8(c::kTooManyFiles));
     CommandLine line;
     line.designFile = files.value(0);
-    const int outputs =
-        int(parser.isSet(report)) + int(parser.isSet(sheet)) + int(parser.isSet(trial));
+    const int outputs = int(parser.isSet(report)) + int(parser.isSet(sheet)) +
+                        int(parser.isSet(trial)) + int(parser.isSet(records));
     if (outputs > 1) return WrongUsage(FromUtf8(c::kReportOrSheet));
     if (outputs == 1) {
         if (line.designFile.isEmpty()) return WrongUsage(FromUtf8(c::kMissingReportFile));
         line.action = parser.isSet(report)  ? CommandLine::Action::Report
                       : parser.isSet(sheet) ? CommandLine::Action::Sheet
-                                            : CommandLine::Action::Trial;
+                      : parser.isSet(trial) ? CommandLine::Action::Trial
+                                            : CommandLine::Action::Records;
         line.pdfFile = parser.value(output);
         // "-o -" is standard output; an empty name is no file at all.
         if (parser.isSet(output) && line.pdfFile.isEmpty())
@@ -140,7 +168,10 @@ int WriteReport(const CommandLine& line) {
     if (const QString* refusal = std::get_if<QString>(&loaded))
         return Refuse(kFileRefused, *refusal);
     const presentation::Design& design = std::get<presentation::Design>(loaded);
+    if (line.action == CommandLine::Action::Records) return WriteRecords(line, design);
     const presentation::DesignReport report = presentation::ReportOfDesign(design);
+    // Records the design takes its margin from are the file's to mend.
+    if (report.RecordsProblem) return Refuse(kFileRefused, FromUtf8(report.Refusal->Message));
     if (report.Refusal) return Refuse(kCalculationRefused, FromUtf8(report.Refusal->Message));
 
     presentation::PrintedPage page = presentation::ReportPage(report.Account, design.Engineer);
@@ -153,7 +184,7 @@ int WriteReport(const CommandLine& line) {
             return Refuse(kFileRefused,
                           FromUtf8(presentation::RangeMessage(sheet.OutOfRange.front())));
         const presentation::SiteSheetSource source = presentation::SiteSheetSourceOf(
-            design.Input, report.Design, design.Engineer, design.Locale, line.date);
+            report.Input, report.Design, design.Engineer, design.Locale, line.date);
         if (line.pdfFile.isEmpty()) {
             WriteTo(stdout, line.json
                                 ? presentation::SiteSheetJson(sheet)
@@ -168,14 +199,14 @@ int WriteReport(const CommandLine& line) {
         // the calculation's, and nothing reaches standard output.
         const presentation::TrialInputs boxes = design.Trial.value_or(presentation::TrialInputs{});
         const presentation::TrialResult result =
-            presentation::RunTrial(design.Input, report.Design, boxes, design.Locale);
+            presentation::RunTrial(report.Input, report.Design, boxes, design.Locale);
         if (const auto* refusal = std::get_if<presentation::TrialRefusal>(&result))
             return Refuse(kFileRefused, FromUtf8(refusal->Message));
         const auto& trial = std::get<presentation::TrialOutcome>(result);
         if (const CalculationError* refused = ErrorOf(trial.Adjusted))
             return Refuse(kCalculationRefused, FromUtf8(refused->Message));
         const std::vector<presentation::SheetRow> rows =
-            presentation::TrialRows(design.Input, report.Design, boxes, trial, design.Locale);
+            presentation::TrialRows(report.Input, report.Design, boxes, trial, design.Locale);
         if (line.pdfFile.isEmpty()) {
             WriteTo(stdout,
                     line.json ? presentation::TrialJson(trial) : presentation::SheetText(rows));

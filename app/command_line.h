@@ -24,13 +24,14 @@ struct CommandLine {
         Report,
         Sheet,
         Trial,
+        Records,
         Help,
         Version,
         WrongUsage
     } action = Action::Windows;
     QString designFile;  // the design to open or report on; may be empty for the windows
     QString pdfFile;     // with Report or Sheet: write a PDF here ("-": standard output)
-    bool json = false;   // with Sheet or Trial: the unrounded figures as JSON
+    bool json = false;   // with Sheet, Trial or Records: the unrounded figures as JSON
     // With Sheet: the day printed on it, today unless --date names another.
     presentation::CalendarDate date;
     QString problem;  // with WrongUsage: what is wrong, in Thai
@@ -39,7 +40,8 @@ struct CommandLine {
 // `arguments` without the program's own name.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
-// Writes the report, or the site batch sheet, of the design file to standard
+// Writes the report, the site batch sheet, the trial or the strength records
+// of the design file to standard
 // output, or as a PDF, and returns the exit status. Needs a QGuiApplication
 // for a PDF.
 int WriteReport(const CommandLine& line);

@@ -59,7 +59,8 @@ int main(int argc, char* argv[]) {
             return krv1::app::kWrongUsage;
         case CommandLine::Action::Report:
         case CommandLine::Action::Sheet:
-        case CommandLine::Action::Trial: {
+        case CommandLine::Action::Trial:
+        case CommandLine::Action::Records: {
             if (line.pdfFile.isEmpty()) {
                 QCoreApplication application(argc, argv);
                 return krv1::app::WriteReport(line);

@@ -5,7 +5,8 @@
 namespace krv1 {
 namespace {
 
-// Every shape is designed with a 60 ksc margin over the required strength.
+// Every shape is designed with a 60 ksc margin over the required strength,
+// unless the site's records have earned their own.
 constexpr double kMarginKsc = 60;
 // A 15 x 30 cm cylinder reaches about 0.833 of the strength of a 15 cm cube
 // of the same concrete, so a cylinder strength is divided by it.
@@ -14,15 +15,16 @@ constexpr double kCylinderToCube = 0.833;
 }  // namespace
 
 void ComputeTargetStrength(const MixInput& input, MixState& state, const NumberLocale& locale) {
+    const double margin = input.Margin ? input.Margin->Cube : kMarginKsc;
     state.F = TextToInteger(input.RequiredStrength, locale);
     // The text is read again as a double so that a fractional strength is
     // carried unrounded into the sum; only the target is rounded.
     if (input.Shape == SpecimenShape::Cube) {
-        state.F = FloatToInteger(TextToDouble(input.RequiredStrength, locale) + kMarginKsc);
+        state.F = FloatToInteger(TextToDouble(input.RequiredStrength, locale) + margin);
     }
     if (input.Shape == SpecimenShape::Cylinder) {
-        state.F = FloatToInteger(TextToDouble(input.RequiredStrength, locale) / kCylinderToCube +
-                                 kMarginKsc);
+        state.F =
+            FloatToInteger(TextToDouble(input.RequiredStrength, locale) / kCylinderToCube + margin);
     }
 }
 

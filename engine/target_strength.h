@@ -15,7 +15,8 @@ inline constexpr int16_t kLowestTargetStrength = 150;
 inline constexpr int16_t kHighestTargetStrength = 450;
 
 // Stores F in the state: the required strength converted to a cube strength
-// plus the 60 ksc margin. Throws ConversionError for a text that is not a
+// plus the 60 ksc margin,
+// or the margin the records earned. Throws ConversionError for a text that is not a
 // number or a strength beyond the 16-bit range.
 void ComputeTargetStrength(const MixInput& input, MixState& state, const NumberLocale& locale = {});
 

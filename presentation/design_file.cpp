@@ -84,6 +84,58 @@ Json Spelled(Choice choice, const std::array<std::pair<Choice, std::string_view>
     return nullptr;
 }
 
+// A date or a note as the engineer's name is kept: harmless and short.
+std::string HarmlessTextAt(const Json& object, const char* key) {
+    std::string text = TextAt(object, key);
+    if (!HarmlessEngineerName(text)) throw BadKey{key};
+    return text;
+}
+
+// A value kept as text, null and "" both an empty box.
+std::string BoxText(const Json& value, const char* key) {
+    if (value.is_null()) return {};
+    if (!value.is_string()) throw BadKey{key};
+    return value.get<std::string>();
+}
+
+StrengthRecords ReadRecords(const Json& object) {
+    if (!object.is_object()) throw BadKey{"records"};
+    StrengthRecords records;
+    records.Specimen = ChoiceAt(object, "specimen", kShapes);
+    if (records.Specimen == SpecimenShape::None) throw BadKey{"specimen"};
+    const auto specified = object.find("specified");
+    if (specified == object.end()) throw BadKey{"specified"};
+    records.Specified = BoxText(*specified, "specified");
+    const auto useMargin = object.find("use_margin");
+    if (useMargin == object.end() || !useMargin->is_boolean()) throw BadKey{"use_margin"};
+    records.UseMargin = useMargin->get<bool>();
+    const auto tests = object.find("tests");
+    if (tests == object.end() || !tests->is_array()) throw BadKey{"tests"};
+    for (const Json& row : *tests) {
+        if (!row.is_object()) throw BadKey{"tests"};
+        StrengthTest test;
+        test.Date = HarmlessTextAt(row, "date");
+        test.Note = HarmlessTextAt(row, "note");
+        const auto values = row.find("values");
+        if (values == row.end() || !values->is_array() || values->size() > kSpecimensPerTest)
+            throw BadKey{"values"};
+        for (std::size_t i = 0; i < values->size(); ++i)
+            test.Values[i] = BoxText((*values)[i], "values");
+        records.Tests.push_back(std::move(test));
+    }
+    return records;
+}
+
+Json RecordsObject(const StrengthRecords& records) {
+    Json tests = Json::array();
+    for (const StrengthTest& test : records.Tests)
+        tests.push_back(Json{{"date", test.Date}, {"values", test.Values}, {"note", test.Note}});
+    return Json{{"specimen", Spelled(records.Specimen, kShapes)},
+                {"specified", records.Specified.empty() ? Json() : Json(records.Specified)},
+                {"use_margin", records.UseMargin},
+                {"tests", std::move(tests)}};
+}
+
 DesignReading Refused(std::string_view message, std::string_view detail = {}) {
     return DesignRefusal{std::string(message).append(detail)};
 }
@@ -154,6 +206,8 @@ DesignReading ReadDesign(std::string_view fileText) {
             ReadBoxes(file, "trial", *design.Trial,
                       [](std::size_t i) { return TrialBoxRows()[i].Key; });
         }
+        if (const auto records = file.find("records"); records != file.end())
+            design.Records = ReadRecords(*records);
         return design;
     } catch (const BadKey& bad) {
         return Refused(f::kIncomplete, bad.key);
@@ -185,9 +239,9 @@ std::string WriteDesign(const Design& design) {
     inputs["moisture"] = input.SandMoistureText;
     Json file = Json::object();
     file["format"] = kDesignFormat;
-    // A trial is kept only by a version that knows it; an older KRV1 then
-    // refuses the file as newer rather than drop the trial on a save.
-    file["version"] = design.Trial ? kDesignVersion : 1;
+    // A trial or records are kept only by a version that knows them; an older
+    // KRV1 then refuses the file as newer rather than drop them on a save.
+    file["version"] = design.Trial || design.Records ? kDesignVersion : 1;
     file["decimal"] = design.Locale.DecimalSeparator;
     file["group"] = design.Locale.GroupSeparator;
     file["engineer"] = design.Engineer;
@@ -197,6 +251,7 @@ std::string WriteDesign(const Design& design) {
     if (design.Trial)
         file["trial"] =
             BoxesObject(*design.Trial, [](std::size_t i) { return TrialBoxRows()[i].Key; });
+    if (design.Records) file["records"] = RecordsObject(*design.Records);
     // Texts that are not UTF-8 are written with the replacement character
     // rather than refused: a save must not fail on a name.
     return file.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";

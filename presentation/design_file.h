@@ -5,7 +5,10 @@
 //    "admixture": "with", "dosage": "250", "slump": "7.5", "stone": "3/4",
 //    "moisture": "5"},
 //    "site": {"volume": "12", "bucket": null, ...},
-//    "trial": {"cubes": "6", "slump": "9", "density": null, ...}}
+//    "trial": {"cubes": "6", "slump": "9", "density": null, ...},
+//    "records": {"specimen": "cube", "specified": "240", "use_margin": true,
+//                "tests": [{"date": "3 ม.ค.", "values": ["245", "251", ""],
+//                           "note": ""}, ...]}}
 //
 // The texts are kept exactly as typed, with the separators they were typed
 // with, so that a file means the same on every machine. Every front end reads
@@ -22,12 +25,14 @@
 #include "engine/mix_input.h"
 #include "engine/number_locale.h"
 #include "site_sheet.h"
+#include "strength_records.h"
 #include "trial_batch.h"
 
 namespace krv1::presentation {
 
 inline constexpr std::string_view kDesignFormat = "krv1-design";
-// Version 2 adds the trial batch; a design without one is still written as 1.
+// Version 2 adds the trial batch and the strength records; a design with
+// neither is still written as 1.
 inline constexpr int kDesignVersion = 2;
 // No design comes near this; anything larger is not one.
 inline constexpr std::size_t kLargestDesignBytes = 1024 * 1024;
@@ -50,6 +55,8 @@ struct Design {
     SiteSettings Site = DefaultSiteSettings();
     // The trial batch's boxes, when the design has been tried.
     std::optional<TrialInputs> Trial;
+    // The site's strength records, when the engineer has kept them here.
+    std::optional<StrengthRecords> Records;
 
     bool operator==(const Design&) const = default;
 };

@@ -12,11 +12,15 @@
 #include "report_lines.h"
 #include "result_texts.h"
 #include "site_sheet.h"
+#include "strength_records.h"
 
 namespace krv1::presentation {
 
 struct DesignReport {
     std::optional<CalculationError> Refusal;  // set when the calculation is refused
+    // Set, with Refusal, when the records whose margin the design uses are.
+    std::optional<RecordsRefusal> RecordsProblem;
+    MixInput Input;  // the design's, with the records' margin when it uses it
     ResultTexts Panels;
     DetailsTexts Account;
     std::vector<ReportLine> Lines;

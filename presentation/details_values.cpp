@@ -5,6 +5,7 @@
 #include "figure_text.h"
 #include "result_texts.h"
 #include "text/details_texts.h"
+#include "text/strength_records_texts.h"
 
 namespace krv1::presentation {
 
@@ -30,6 +31,15 @@ DetailsTexts DetailsValueTexts(const MixInput& input, const MixDesign& design,
     DetailsTexts texts;
     texts[V::RequiredStrength] = input.RequiredStrength + d::kKsc;
     texts[V::TargetStrength] = IntegerText(s.F) + d::kKsc;
+    if (const auto& margin = input.Margin) {
+        namespace r = text::records;
+        texts.TargetCaption = std::string(r::kTargetWithMargin) +
+                              FigureText(margin->Cube, Decimals(1), locale) +
+                              r::kTargetWithMarginClose;
+        texts.MarginLine =
+            std::string(r::kReportMargin) + std::to_string(margin->Tests) + r::kReportDeviation +
+            FigureText(margin->Deviation, Decimals(1), locale) + r::kReportDeviationUnit;
+    }
     texts[V::Slump] = slump + d::kCm;
     texts[V::StoneSize] = stone + d::kCm;
     texts[V::Admixture] = admixture;

@@ -10,6 +10,7 @@
 #include "engine/calculation.h"
 #include "engine/mix_input.h"
 #include "engine/number_locale.h"
+#include "text/details_texts.h"
 
 namespace krv1::presentation {
 
@@ -69,6 +70,13 @@ public:
     std::string& operator[](DetailsValue value) { return texts_[static_cast<std::size_t>(value)]; }
     // The texts in the order they are written, for front ends keyed by step.
     const std::array<std::string, kDetailsValues>& inOrder() const { return texts_; }
+
+    // The caption before the target strength: the method's margin of 60, or
+    // the one the site's records earned.
+    std::string TargetCaption{text::details::kTargetStrength};
+    // With the records' margin, the report's line on the tests that earned
+    // it; empty otherwise.
+    std::string MarginLine;
 
 private:
     std::array<std::string, kDetailsValues> texts_;

@@ -34,7 +34,7 @@ const LineLayout kLines[] = {
     {3900, 800, true, {r::kTitle}},
     {1000, 1400, false, {r::kEngineer}},  // followed by the engineer's name
     {900, 1800, false, {d::kRequiredStrength, V::RequiredStrength}},
-    {900, 2100, false, {d::kTargetStrength, V::TargetStrength}},
+    {900, 2100, false, {V::TargetStrength}},  // after the account's caption
     {900, 2400, false, {d::kSlump, V::Slump}},
     {900, 2700, false, {d::kStoneSize, V::StoneSize}},
     {1300, 3000, false, {r::kBannerBeforeCorrection}},
@@ -82,7 +82,7 @@ static_assert(std::size(kLines) == kReportLines);
 
 std::vector<ReportLine> ReportLines(const DetailsTexts& values, std::string_view engineerName) {
     std::vector<ReportLine> lines;
-    lines.reserve(kReportLines);
+    lines.reserve(kReportLines + 1);
     for (const LineLayout& layout : kLines) {
         std::string text;
         for (const Piece& piece : layout.pieces)
@@ -90,6 +90,10 @@ std::vector<ReportLine> ReportLines(const DetailsTexts& values, std::string_view
         lines.push_back(ReportLine{layout.x, layout.y, layout.bold, std::move(text)});
     }
     lines[1].Text += engineerName;
+    lines[3].Text.insert(0, values.TargetCaption);
+    // The records' margin is accounted for under the final mix.
+    if (!values.MarginLine.empty())
+        lines.push_back(ReportLine{1300, 14400, false, values.MarginLine});
     return lines;
 }
 

@@ -1,5 +1,6 @@
 // The printed report: 44 lines at fixed places on one A4 page, each the
-// account's caption and value joined end to end, or a banner of its own.
+// account's caption and value joined end to end, or a banner of its own;
+// 45 with the records' margin, whose tests are accounted for last.
 #pragma once
 
 #include <string>

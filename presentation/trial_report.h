@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chart_page.h"
 #include "result_texts.h"
 #include "sheet_rows.h"
 #include "trial_batch.h"
@@ -25,13 +26,6 @@ ResultTexts TrialPanelTexts(const MixDesign& design, const TrialOutcome& trial,
 // {"plan", "results", "adjusted" (null when refused), "chart", "notes"}.
 std::string TrialJson(const TrialOutcome& trial);
 
-// A chart axis: its range in whole steps around every point, and a tick at
-// every step labelled with the design's separators.
-struct ChartAxis {
-    double From = 0;
-    double To = 0;
-    std::vector<std::pair<double, std::string>> Ticks;
-};
 struct ChartAxes {
     ChartAxis Ratio;     // W/C, a tick every 0.1
     ChartAxis Strength;  // ksc, a tick every 50

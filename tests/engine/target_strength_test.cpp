@@ -23,6 +23,29 @@ TEST(TargetStrength, AddsTheMarginOnACubeBasis) {
     EXPECT_EQ(TargetOf("240", SpecimenShape::None), 240);
 }
 
+TEST(TargetStrength, AnEarnedMarginTakesThePlaceOfSixty) {
+    const struct {
+        const char* strength;
+        SpecimenShape shape;
+        double margin;
+        int16_t target;
+    } kCases[] = {
+        {"240", SpecimenShape::Cube, 29.6, 270},       // 269.6
+        {"210", SpecimenShape::Cylinder, 35.55, 288},  // 252.1 + 35.55 = 287.65
+        {"240", SpecimenShape::Cube, 30.5, 270},       // 270.5, half to even
+        {"240", SpecimenShape::None, 29.6, 240},
+    };
+    for (const auto& c : kCases) {
+        MixInput input;
+        input.RequiredStrength = c.strength;
+        input.Shape = c.shape;
+        input.Margin = EarnedMargin{c.margin, 15, 20};
+        MixState state;
+        ComputeTargetStrength(input, state);
+        EXPECT_EQ(state.F, c.target) << c.strength << " + " << c.margin;
+    }
+}
+
 TEST(TargetStrength, RoundsOnlyTheTargetHalfToEven) {
     EXPECT_EQ(TargetOf("210.5", SpecimenShape::Cube), 270);
     EXPECT_EQ(TargetOf("211.5", SpecimenShape::Cube), 272);

@@ -1,0 +1,205 @@
+#include "strength_records.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/conversion_error.h"
+#include "engine/mix_state.h"
+#include "engine/number_conversion.h"
+#include "engine/target_strength.h"
+#include "text/strength_records_texts.h"
+
+namespace krv1::presentation {
+namespace {
+
+namespace r = text::records;
+
+// ACI 318's factor for fewer than 30 tests, linear between these points.
+struct FactorPoint {
+    int Tests;
+    double Factor;
+};
+constexpr FactorPoint kFactors[] = {{15, 1.16}, {20, 1.08}, {25, 1.03}, {30, 1.00}};
+
+// ACI 318's limits, 3.5 and 35 MPa, as ksc on the cylinder basis.
+constexpr double kLowSingleAllowance = 35;
+constexpr double kHighStrength = 350;
+// The required strengths of the records and of the design may differ by so
+// much before the scatter of the one says little about the other.
+constexpr double kComparableStrengths = 70;
+// No concrete comes near this; a larger figure is a typing slip that would
+// swamp the statistics.
+constexpr double kHighestResult = 10000;
+// ACI 214R's standards of control for general construction, upper bounds of
+// the deviation in ksc (cylinder basis), best first.
+constexpr double kControlBounds[] = {28, 35, 42, 49};
+
+bool Blank(std::string_view text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
+std::optional<double> Strength(std::string_view text, const NumberLocale& separators) {
+    try {
+        const double value = TextToDouble(text, separators);
+        if (value > 0 && value <= kHighestResult) return value;
+    } catch (const ConversionError&) {
+    }
+    return std::nullopt;
+}
+
+RecordsRefusal RowRefused(std::size_t row) {
+    return {row,
+            std::string(r::kRowRefused).append(std::to_string(row)).append(r::kRowRefusedClose)};
+}
+
+double FactorFor(int tests) {
+    for (std::size_t i = 0; i + 1 < std::size(kFactors); ++i) {
+        const FactorPoint& from = kFactors[i];
+        const FactorPoint& to = kFactors[i + 1];
+        if (tests < to.Tests)
+            return from.Factor +
+                   (to.Factor - from.Factor) * (tests - from.Tests) / (to.Tests - from.Tests);
+    }
+    return 1.0;
+}
+
+std::string_view ControlOf(double deviation) {
+    for (std::size_t i = 0; i < std::size(kControlBounds); ++i)
+        if (deviation < kControlBounds[i]) return r::kControlClasses[i];
+    return r::kControlClasses.back();
+}
+
+// The design's required strength, as typed, on the given specimen.
+double OnShape(double strength, SpecimenShape from, SpecimenShape to) {
+    if (from == to) return strength;
+    return to == SpecimenShape::Cylinder ? strength * kCubeToCylinder : strength / kCubeToCylinder;
+}
+
+}  // namespace
+
+double OnSpecimen(double cylinder, SpecimenShape specimen) {
+    return specimen == SpecimenShape::Cube ? cylinder / kCubeToCylinder : cylinder;
+}
+
+RecordsResult AnalyseRecords(const StrengthRecords& records, const MixInput& input,
+                             const NumberLocale& separators) {
+    RecordsFigures f;
+    f.Specimen = records.Specimen;
+    std::optional<double> specified;
+    if (!Blank(records.Specified)) {
+        specified = Strength(records.Specified, separators);
+        if (!specified) return RecordsRefusal{0, std::string(r::kSpecifiedRefused)};
+    }
+    for (std::size_t i = 0; i < records.Tests.size(); ++i) {
+        double sum = 0;
+        int filled = 0;
+        for (const std::string& text : records.Tests[i].Values) {
+            if (Blank(text)) continue;
+            const std::optional<double> value = Strength(text, separators);
+            if (!value) return RowRefused(i + 1);
+            sum += *value;
+            ++filled;
+        }
+        if (filled == 0) continue;
+        const double mean = sum / filled;
+        TestFigures test;
+        test.Row = i + 1;
+        test.Result = records.Specimen == SpecimenShape::Cube ? mean * kCubeToCylinder : mean;
+        f.Tests.push_back(test);
+    }
+
+    const int n = static_cast<int>(f.Tests.size());
+    if (n >= 1) {
+        double sum = 0;
+        for (const TestFigures& test : f.Tests) sum += test.Result;
+        f.Mean = sum / n;
+    }
+    if (n >= 2) {
+        double squares = 0;
+        for (const TestFigures& test : f.Tests) {
+            const double away = test.Result - *f.Mean;
+            squares += away * away;
+        }
+        f.Deviation = std::sqrt(squares / (n - 1));
+        f.Control = ControlOf(*f.Deviation);
+    }
+    if (n >= kFewestTestsForMargin) f.Factor = FactorFor(n);
+
+    std::optional<double> strength;
+    try {
+        strength = TextToDouble(input.RequiredStrength, separators);
+    } catch (const ConversionError&) {
+    }
+    if (strength && input.Shape != SpecimenShape::None)
+        f.Required = OnShape(*strength, input.Shape, SpecimenShape::Cylinder);
+    if (f.Required) {
+        const double fc = *f.Required;
+        f.SingleLimit = fc <= kHighStrength ? fc - kLowSingleAllowance : 0.90 * fc;
+        if (f.Factor) {
+            const double ks = *f.Factor * *f.Deviation;
+            const double allowance = fc <= kHighStrength ? kLowSingleAllowance : 0.10 * fc;
+            f.Margin = std::max(1.34 * ks, 2.33 * ks - allowance);
+            f.MarginCube = *f.Margin / kCubeToCylinder;
+        }
+        MixInput design = input;
+        design.Margin.reset();
+        if (records.UseMargin && f.MarginCube)
+            design.Margin = EarnedMargin{*f.MarginCube, n, *f.Deviation};
+        try {
+            MixState state;
+            ComputeTargetStrength(design, state, separators);
+            f.Target = state.F;
+        } catch (const ConversionError&) {
+        }
+        for (std::size_t i = 0; i < f.Tests.size(); ++i) {
+            TestFigures& test = f.Tests[i];
+            test.LowSingle = test.Result < *f.SingleLimit;
+            if (i < 2) continue;
+            test.Average3 = (f.Tests[i - 2].Result + f.Tests[i - 1].Result + test.Result) / 3;
+            if (*test.Average3 < fc)
+                for (std::size_t j = i - 2; j <= i; ++j) f.Tests[j].LowAverage = true;
+        }
+    } else {
+        for (std::size_t i = 2; i < f.Tests.size(); ++i)
+            f.Tests[i].Average3 =
+                (f.Tests[i - 2].Result + f.Tests[i - 1].Result + f.Tests[i].Result) / 3;
+    }
+
+    const bool anyLow = std::any_of(f.Tests.begin(), f.Tests.end(), [](const TestFigures& test) {
+        return test.LowSingle || test.LowAverage;
+    });
+    if (n == 0) {
+        f.Verdict = r::kNoTests;
+    } else if (!strength) {
+        f.Verdict = r::kNoRequiredStrength;
+    } else if (!f.Required) {
+        f.Verdict = r::kNoShape;
+    } else {
+        f.Verdict = anyLow ? r::kRejected : r::kAccepted;
+        f.Accepted = !anyLow;
+    }
+
+    if (n < kFewestTestsForMargin) f.Notes.emplace_back(r::kTooFewTests);
+    if (specified && strength && input.Shape != SpecimenShape::None &&
+        std::abs(*specified - OnShape(*strength, input.Shape, records.Specimen)) >
+            kComparableStrengths)
+        f.Notes.emplace_back(r::kDifferentStrength);
+    if (records.UseMargin) f.Notes.emplace_back(r::kConfirmByTrial);
+    if (records.Specimen == SpecimenShape::Cube) f.Notes.emplace_back(r::kCylinderBasis);
+    return f;
+}
+
+InputWithRecords WithRecordsMargin(const MixInput& input,
+                                   const std::optional<StrengthRecords>& records,
+                                   const NumberLocale& separators) {
+    MixInput margined = input;
+    margined.Margin.reset();
+    if (!records || !records->UseMargin) return margined;
+    const RecordsResult result = AnalyseRecords(*records, input, separators);
+    if (const auto* refusal = std::get_if<RecordsRefusal>(&result)) return *refusal;
+    const RecordsFigures& f = std::get<RecordsFigures>(result);
+    if (f.MarginCube)
+        margined.Margin =
+            EarnedMargin{*f.MarginCube, static_cast<int>(f.Tests.size()), *f.Deviation};
+    return margined;
+}
+
+}  // namespace krv1::presentation

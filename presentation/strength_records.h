@@ -1,0 +1,96 @@
+// A site's own strength records: the tests an engineer pastes from a
+// spreadsheet, the margin their scatter earns by ACI 318's rules, and
+// whether the concrete they stand for is accepted. ACI's constants are
+// cylinder figures, so every rule works on cylinder strengths; cube results
+// are converted with the method's own factor.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "engine/mix_input.h"
+#include "engine/number_locale.h"
+
+namespace krv1::presentation {
+
+// A cylinder reaches 0.833 of a cube's strength, as the method converts.
+inline constexpr double kCubeToCylinder = 0.833;
+inline constexpr std::size_t kSpecimensPerTest = 3;
+// Below this many tests the scatter earns no margin; the method's 60 stands.
+inline constexpr int kFewestTestsForMargin = 15;
+
+// One test: the specimens of one sample, as typed with the design's separators.
+struct StrengthTest {
+    std::string Date;
+    std::array<std::string, kSpecimensPerTest> Values;
+    std::string Note;
+
+    bool operator==(const StrengthTest&) const = default;
+};
+
+struct StrengthRecords {
+    SpecimenShape Specimen = SpecimenShape::Cube;  // cube or cylinder
+    std::string Specified;  // the strength the records were specified at, may be empty
+    bool UseMargin = false;
+    std::vector<StrengthTest> Tests;
+
+    bool operator==(const StrengthRecords&) const = default;
+};
+
+// A test that counts: one with at least one specimen filled. Figures are on
+// the cylinder basis.
+struct TestFigures {
+    std::size_t Row = 0;  // the table's row, from 1, skipped rows counted
+    double Result = 0;
+    std::optional<double> Average3;  // with the two tests before it
+    bool LowSingle = false;
+    bool LowAverage = false;  // in an average of three below f'c
+};
+
+// Everything on the cylinder basis, unrounded.
+struct RecordsFigures {
+    std::vector<TestFigures> Tests;
+    std::optional<double> Mean;
+    std::optional<double> Deviation;   // from two tests on
+    std::optional<double> Factor;      // k, from kFewestTestsForMargin tests on
+    std::optional<double> Margin;      // with k and a required strength
+    std::optional<double> MarginCube;  // the same on the method's cube basis
+    std::optional<double> Required;    // f'c, the design's required strength
+    std::optional<double> SingleLimit;
+    std::optional<int16_t> Target;  // F as the design now uses it, cube basis
+    std::optional<std::string_view> Control;
+    std::string_view Verdict;
+    bool Accepted = false;
+    std::vector<std::string> Notes;
+    SpecimenShape Specimen = SpecimenShape::Cube;  // the records' own
+};
+
+// What refuses a set of records: a row (from 1) whose specimen is not a
+// strength above 0, or, as row 0, the specified strength.
+struct RecordsRefusal {
+    std::size_t Row = 0;
+    std::string Message;
+};
+using RecordsResult = std::variant<RecordsFigures, RecordsRefusal>;
+
+// The records' figures against the design `input`, read with `separators`.
+RecordsResult AnalyseRecords(const StrengthRecords& records, const MixInput& input,
+                             const NumberLocale& separators);
+
+// The design's input with the margin its records earn, when it uses them:
+// unchanged without records, with the box off or below 15 tests.
+using InputWithRecords = std::variant<MixInput, RecordsRefusal>;
+InputWithRecords WithRecordsMargin(const MixInput& input,
+                                   const std::optional<StrengthRecords>& records,
+                                   const NumberLocale& separators);
+
+// A cylinder-basis figure on the records' own specimen.
+double OnSpecimen(double cylinder, SpecimenShape specimen);
+
+}  // namespace krv1::presentation

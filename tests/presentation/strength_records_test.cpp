@@ -1,0 +1,193 @@
+// The worked record sets of tests/data/worked-records.json, figures worked
+// by hand from ACI 318's rules, through the records' JSON and the design
+// that takes their margin; and the records' refusals.
+#include "presentation/strength_records.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "presentation/design_file.h"
+#include "presentation/design_report.h"
+#include "presentation/records_report.h"
+
+namespace krv1::presentation {
+namespace {
+
+using Json = nlohmann::json;
+
+std::vector<Json> WorkedSets() {
+    std::ifstream file(KRV1_WORKED_RECORDS);
+    return Json::parse(file)["sets"].get<std::vector<Json>>();
+}
+
+Design DesignOfSet(const Json& set) {
+    Json file = set["design"];
+    file["format"] = "krv1-design";
+    file["version"] = 2;
+    file["engineer"] = "";
+    const DesignReading reading = ReadDesign(file.dump());
+    EXPECT_TRUE(std::holds_alternative<Design>(reading));
+    return std::get<Design>(reading);
+}
+
+// Numbers agree to rounding, everything else exactly.
+void ExpectSame(const Json& want, const Json& got, const std::string& at) {
+    if (want.is_number() && got.is_number()) {
+        const double w = want.get<double>();
+        EXPECT_NEAR(got.get<double>(), w, 1e-9 * std::max(1.0, std::fabs(w))) << at;
+    } else if (want.is_object() || want.is_array()) {
+        ASSERT_EQ(want.size(), got.size()) << at;
+        for (auto it = want.begin(); it != want.end(); ++it) {
+            const std::string key = want.is_object() ? it.key() : "";
+            const Json& other =
+                want.is_object() ? got.at(key) : got.at(std::distance(want.begin(), it));
+            ExpectSame(*it, other, at + "/" + key);
+        }
+    } else {
+        EXPECT_EQ(want, got) << at;
+    }
+}
+
+class WorkedRecords : public ::testing::TestWithParam<Json> {};
+
+TEST_P(WorkedRecords, GiveTheFiguresWorkedByHand) {
+    const Json& set = GetParam();
+    const Design design = DesignOfSet(set);
+    ASSERT_TRUE(design.Records);
+    const RecordsResult result = AnalyseRecords(*design.Records, design.Input, design.Locale);
+    ASSERT_TRUE(std::holds_alternative<RecordsFigures>(result));
+    ExpectSame(set["expected"], Json::parse(RecordsJson(std::get<RecordsFigures>(result))), "");
+}
+
+TEST_P(WorkedRecords, TheDesignIsProducedAtTheirTarget) {
+    const Json& set = GetParam();
+    const DesignReport report = ReportOfDesign(DesignOfSet(set));
+    const int target = set["expected"]["target"];
+    if (report.Refusal) {
+        EXPECT_GT(target, 450) << "only a target beyond the curve is refused";
+        return;
+    }
+    EXPECT_EQ(report.Design.State.F, target);
+    const bool earned = set["design"]["records"]["use_margin"] && set["expected"]["n"] >= 15;
+    EXPECT_EQ(report.Lines.size(), earned ? 45u : 44u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sets, WorkedRecords, ::testing::ValuesIn(WorkedSets()),
+                         [](const ::testing::TestParamInfo<Json>& info) {
+                             return "Set" + std::to_string(info.index);
+                         });
+
+MixInput CubeDesign(const char* strength) {
+    MixInput input;
+    input.RequiredStrength = strength;
+    input.Shape = SpecimenShape::Cube;
+    return input;
+}
+
+TEST(StrengthRecords, RefuseWhatIsNotAStrengthNamingTheRow) {
+    const struct {
+        const char* specified;
+        const char* value;
+        std::size_t row;
+        const char* message;
+    } kCases[] = {
+        {"", "abc", 2, "ผลทดสอบแถวที่ 2 ไม่ถูกต้อง"},
+        {"", "0", 2, "ผลทดสอบแถวที่ 2 ไม่ถูกต้อง"},
+        {"", "-250", 2, "ผลทดสอบแถวที่ 2 ไม่ถูกต้อง"},
+        {"", "1e300", 2, "ผลทดสอบแถวที่ 2 ไม่ถูกต้อง"},
+        {"240x", "250", 0, "กำลังอัดที่กำหนดของคอนกรีตในผลทดสอบต้องเป็นตัวเลขที่มากกว่า 0"},
+        {"0", "250", 0, "กำลังอัดที่กำหนดของคอนกรีตในผลทดสอบต้องเป็นตัวเลขที่มากกว่า 0"},
+    };
+    for (const auto& c : kCases) {
+        StrengthRecords records;
+        records.Specified = c.specified;
+        records.Tests = {{"", {"250", "", ""}, ""}, {"", {"", c.value, ""}, ""}};
+        const RecordsResult result = AnalyseRecords(records, CubeDesign("240"), {});
+        const auto* refusal = std::get_if<RecordsRefusal>(&result);
+        ASSERT_NE(refusal, nullptr) << c.value;
+        EXPECT_EQ(refusal->Row, c.row);
+        EXPECT_EQ(refusal->Message, c.message);
+    }
+}
+
+TEST(StrengthRecords, WithoutARequiredStrengthThereIsNoVerdict) {
+    StrengthRecords records;
+    records.Tests = {{"", {"250", "260", ""}, ""}};
+    const struct {
+        const char* strength;
+        SpecimenShape shape;
+        std::string_view verdict;
+    } kCases[] = {
+        {"", SpecimenShape::Cube, "กรุณาใส่กำลังอัดที่ต้องการในหน้าหลัก"},
+        {"สองร้อย", SpecimenShape::Cube, "กรุณาใส่กำลังอัดที่ต้องการในหน้าหลัก"},
+        {"240", SpecimenShape::None, "กรุณาเลือกชนิดตัวอย่างของแบบในหน้าหลัก"},
+    };
+    for (const auto& c : kCases) {
+        MixInput input = CubeDesign(c.strength);
+        input.Shape = c.shape;
+        const auto& f = std::get<RecordsFigures>(AnalyseRecords(records, input, {}));
+        EXPECT_EQ(f.Verdict, c.verdict) << c.strength;
+        EXPECT_FALSE(f.Accepted);
+        EXPECT_FALSE(f.Target);
+    }
+    const auto& none = std::get<RecordsFigures>(AnalyseRecords({}, CubeDesign("240"), {}));
+    EXPECT_EQ(none.Verdict, "ยังไม่มีผลทดสอบ");
+    EXPECT_FALSE(none.Accepted);
+}
+
+TEST(StrengthRecords, AreKeptInTheFileAsTyped) {
+    Design design;
+    design.Locale = {",", "."};
+    design.Records = StrengthRecords{
+        SpecimenShape::Cylinder, "", true, {{"3 ม.ค.", {"245,5", "", "251"}, "เสา C3"}}};
+    const std::string text = WriteDesign(design);
+    EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
+    EXPECT_NE(text.find("\"specified\": null"), std::string::npos);
+    const DesignReading read = ReadDesign(text);
+    ASSERT_TRUE(std::holds_alternative<Design>(read));
+    EXPECT_EQ(std::get<Design>(read), design);
+}
+
+TEST(StrengthRecords, AFileWithBadRecordsIsRefusedByKey) {
+    const auto refusal = [](const std::string& records) {
+        const std::string file =
+            R"({"format": "krv1-design", "version": 2, "engineer": "", "inputs": {"strength":
+            "240", "shape": "cube", "admixture": "without", "dosage": "", "slump": "7.5",
+            "stone": "3/4", "moisture": "5"}, "records": )" +
+            records + "}";
+        const DesignReading read = ReadDesign(file);
+        const auto* refused = std::get_if<DesignRefusal>(&read);
+        return refused ? refused->Message : std::string("read");
+    };
+    const std::string good = R"("specified": null, "use_margin": false, "tests": [])";
+    const struct {
+        std::string records;
+        const char* key;
+    } kCases[] = {
+        {"[]", "records"},
+        {R"({"specimen": null, )" + good + "}", "specimen"},
+        {R"({"specimen": "cube", "specified": 240, "use_margin": false, "tests": []})",
+         "specified"},
+        {R"({"specimen": "cube", "specified": null, "use_margin": "yes", "tests": []})",
+         "use_margin"},
+        {R"({"specimen": "cube", "specified": null, "use_margin": false, "tests": [1]})", "tests"},
+        {R"({"specimen": "cube", "specified": null, "use_margin": false, "tests": [{"date":
+          "\u202e", "values": [], "note": ""}]})",
+         "date"},
+        {R"({"specimen": "cube", "specified": null, "use_margin": false, "tests": [{"date":
+          "", "values": ["1", "2", "3", "4"], "note": ""}]})",
+         "values"},
+        {R"({"specimen": "cube", "specified": null, "use_margin": false, "tests": [{"date":
+          "", "values": [], "note": "a\nb"}]})",
+         "note"},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(refusal(c.records), std::string("ข้อมูลในแฟ้มไม่ครบหรือไม่ถูกต้อง: ") + c.key)
+            << c.records;
+}
+
+}  // namespace
+}  // namespace krv1::presentation
