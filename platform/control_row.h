@@ -21,7 +21,9 @@ enum class ControlKind {
     Frame,         // with a caption; nestable
     PlainFrame,    // no caption, no border
     PictureBox,
-    Chart,  // lines and marked points on two value axes
+    Chart,     // lines and marked points on two value axes
+    Table,     // rows and columns of a model, editable in place
+    CheckBox,  // on or off, with its caption
 };
 
 // Fonts named by the layout; each maps to a Thai-capable face at start-up.

@@ -1,6 +1,8 @@
 #include "form_builder.h"
 
+#include <QCheckBox>
 #include <QPalette>
+#include <QTableView>
 #include <algorithm>
 #include <vector>
 
@@ -55,6 +57,10 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
         }
         case ControlKind::Chart:
             return new FormChart(parent);
+        case ControlKind::Table:
+            return new QTableView(parent);
+        case ControlKind::CheckBox:
+            return new QCheckBox(caption, parent);
         case ControlKind::PictureBox: {
             auto* picture = new QLabel(parent);
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -93,6 +99,7 @@ void ApplyColours(QWidget* widget, const ControlRow& row, Rgb containerBack) {
         case ControlKind::Label:
         case ControlKind::ValueLabel:
         case ControlKind::OptionButton:
+        case ControlKind::CheckBox:
         case ControlKind::Frame:
         case ControlKind::PlainFrame:
         case ControlKind::PictureBox:
@@ -111,6 +118,7 @@ void ApplyColours(QWidget* widget, const ControlRow& row, Rgb containerBack) {
         case ControlKind::TextBox:
         case ControlKind::DropDownList:
         case ControlKind::Chart:
+        case ControlKind::Table:
             break;
     }
     widget->setPalette(palette);

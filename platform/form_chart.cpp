@@ -50,8 +50,17 @@ void FormChart::plot(const ChartScale& xScale, const ChartScale& yScale,
     chart->addAxis(y, Qt::AlignLeft);
     for (const ChartSeries& one : series) {
         QXYSeries* drawn = nullptr;
-        if (one.look == ChartSeries::Look::Line) {
-            drawn = new QLineSeries;
+        using Look = ChartSeries::Look;
+        if (one.look == Look::Line || one.look == Look::MarkedLine ||
+            one.look == Look::DashedLine) {
+            auto* line = new QLineSeries;
+            line->setPointsVisible(one.look == Look::MarkedLine);
+            if (one.look == Look::DashedLine) {
+                QPen pen = line->pen();
+                pen.setStyle(Qt::DashLine);
+                line->setPen(pen);
+            }
+            drawn = line;
         } else {
             auto* scatter = new QScatterSeries;
             scatter->setMarkerSize(11);

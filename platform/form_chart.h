@@ -11,7 +11,7 @@
 namespace krv1::platform {
 
 struct ChartSeries {
-    enum class Look { Line, Square, Triangle, Diamond };
+    enum class Look { Line, MarkedLine, DashedLine, Square, Triangle, Diamond };
     QString name;  // in the legend
     Look look;
     std::vector<QPointF> points;

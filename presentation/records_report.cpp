@@ -92,6 +92,7 @@ std::vector<SheetRow> RecordsRows(const StrengthRecords& records, const RecordsF
     rows.push_back({Kind::Heading, std::string(r::kTestsHeading), {}, {}});
     for (const TestFigures& test : f.Tests) {
         if (lines == TestLines::LowOnly && !test.LowSingle && !test.LowAverage) continue;
+        if (test.Row > records.Tests.size()) break;  // figures of other records
         rows.push_back(
             {Kind::Line, TestLine(records.Tests[test.Row - 1], test, on, separators), {}, {}});
     }

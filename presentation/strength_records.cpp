@@ -75,6 +75,42 @@ double OnShape(double strength, SpecimenShape from, SpecimenShape to) {
 
 }  // namespace
 
+RecordCells CellsOf(const StrengthTest& test) {
+    RecordCells cells;
+    cells.front() = test.Date;
+    std::copy(test.Values.begin(), test.Values.end(), cells.begin() + 1);
+    cells.back() = test.Note;
+    return cells;
+}
+
+StrengthTest TestOf(const RecordCells& cells) {
+    StrengthTest test;
+    test.Date = cells.front();
+    std::copy(cells.begin() + 1, cells.end() - 1, test.Values.begin());
+    test.Note = cells.back();
+    return test;
+}
+
+std::vector<std::vector<std::string>> PastedRows(std::string_view text) {
+    std::vector<std::vector<std::string>> rows;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        // A spreadsheet on Windows ends its lines with CR LF.
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        std::vector<std::string> cells;
+        for (std::size_t from = 0; cells.size() < kRecordColumns;) {
+            const std::size_t tab = std::min(line.find('\t', from), line.size());
+            cells.emplace_back(line.substr(from, tab - from));
+            if (tab == line.size()) break;
+            from = tab + 1;
+        }
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
 double OnSpecimen(double cylinder, SpecimenShape specimen) {
     return specimen == SpecimenShape::Cube ? cylinder / kCubeToCylinder : cylinder;
 }

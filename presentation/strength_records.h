@@ -90,6 +90,17 @@ InputWithRecords WithRecordsMargin(const MixInput& input,
                                    const std::optional<StrengthRecords>& records,
                                    const NumberLocale& separators);
 
+// The table's columns: the date, the specimens, the note.
+inline constexpr std::size_t kRecordColumns = kSpecimensPerTest + 2;
+using RecordCells = std::array<std::string, kRecordColumns>;
+RecordCells CellsOf(const StrengthTest& test);
+StrengthTest TestOf(const RecordCells& cells);
+
+// Rows copied from a spreadsheet: a line each, its columns apart by tabs,
+// the end of the last line no row of its own. Columns past the table's are
+// dropped.
+std::vector<std::vector<std::string>> PastedRows(std::string_view text);
+
 // A cylinder-basis figure on the records' own specimen.
 double OnSpecimen(double cylinder, SpecimenShape specimen);
 

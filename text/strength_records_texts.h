@@ -30,6 +30,9 @@ inline constexpr std::string_view kRowRefusedClose = " ไม่ถูกต้�
 inline constexpr std::string_view kSpecifiedRefused =
     "กำลังอัดที่กำหนดของคอนกรีตในผลทดสอบต้องเป็นตัวเลขที่มากกว่า 0";
 inline constexpr std::string_view kNoRecords = "แฟ้มนี้ไม่มีผลทดสอบกำลังอัด";
+// A typed or pasted cell the table does not take.
+inline constexpr std::string_view kCellRefused =
+    "วันที่ หมายเหตุ และผลทดสอบต้องยาวไม่เกิน 60 ตัวอักษรและไม่มีอักขระควบคุม";
 
 // The figures, shown on the records' own specimen.
 inline constexpr std::string_view kTests = "จำนวนผลทดสอบ";

@@ -44,6 +44,8 @@ void DetailsWindow::fill(const presentation::DetailsTexts& account) {
         control<platform::FormLabel>(ValueLabel(value))
             ->setCaption(platform::FromUtf8(account[value]));
     }
+    control<platform::FormLabel>(k::kTargetStrengthCaption)
+        ->setCaption(platform::FromUtf8(account.TargetCaption));
 }
 
 void DetailsWindow::setEngineerNameSource(std::function<QString()> engineerName) {

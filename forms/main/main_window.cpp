@@ -169,13 +169,23 @@ QWidget* MainWindow::controlOf(FaultyInput input) const {
     return nullptr;
 }
 
-void MainWindow::calculate() {
-    const MixInput input = readInput();
+void MainWindow::calculate() { calculateDesign(false); }
+
+void MainWindow::calculateDesign(bool quietly) {
+    // The records' margin in place of the method's 60, when the design uses it.
+    const presentation::InputWithRecords margined =
+        presentation::WithRecordsMargin(readInput(), records_, locale_);
+    if (const auto* refused = std::get_if<presentation::RecordsRefusal>(&margined)) {
+        if (!quietly) platform::ShowMessage(this, platform::FromUtf8(refused->Message));
+        return;
+    }
+    const MixInput& input = std::get<MixInput>(margined);
     // Every press works the method's sheet afresh: no figure of an earlier
     // calculation reaches this one.
     const CalculationResult result = CalculateMix(input, MixState{}, locale_);
     if (const CalculationError* error = ErrorOf(result)) {
         // Nothing changes: the panels keep the last good results.
+        if (quietly) return;
         platform::ShowMessage(this, platform::FromUtf8(error->Message));
         if (error->Input) controlOf(*error->Input)->setFocus(Qt::OtherFocusReason);
         return;
@@ -191,6 +201,9 @@ void MainWindow::calculate() {
     rememberLastCalculated();
     followInSiteSheet();
     followInTrial();
+    // The records weigh against the strength now in the boxes.
+    if (RecordsWindow* records = windows_.records.existing())
+        records->follow(RecordsSource{readInput(), locale_});
 }
 
 void MainWindow::showResults(const MixDesign& design) {
@@ -249,6 +262,27 @@ void MainWindow::followInTrial() {
     if (!trial || !calculated_) return;
     trial->fill(TrialSource{calculated_->Input, calculated_->Design, locale_},
                 trial_.value_or(presentation::TrialInputs{}));
+}
+
+void MainWindow::showRecords() {
+    RecordsWindow& records = windows_.records.show();
+    records.setRecordsSink(
+        [this](const presentation::StrengthRecords& edited) { recordsEdited(edited); });
+    followInRecords();
+}
+
+void MainWindow::followInRecords() {
+    RecordsWindow* records = windows_.records.existing();
+    if (!records) return;
+    records->fill(RecordsSource{readInput(), locale_},
+                  records_.value_or(presentation::StrengthRecords{}));
+}
+
+void MainWindow::recordsEdited(const presentation::StrengthRecords& records) {
+    const bool usedMargin = records_ && records_->UseMargin;
+    records_ = records;
+    // A design that takes its margin from the records follows them.
+    if (calculated_ && (usedMargin || records.UseMargin)) calculateDesign(true);
 }
 
 void MainWindow::siteSettingsEdited(const presentation::SiteSettings& settings) {

@@ -59,6 +59,8 @@ public:
     void showSiteSheet();
     // The trial batch of the last successful calculation.
     void showTrial();
+    // The site's strength records, kept with the design.
+    void showRecords();
     const presentation::SiteSettings& siteSettings() const { return siteSettings_; }
     // What the boxes, choices and lists hold now, as a design file keeps it.
     presentation::Design designInBoxes() const;
@@ -93,6 +95,11 @@ private:
     void updateTitle();
     void followInSiteSheet();
     void followInTrial();
+    void followInRecords();
+    void recordsEdited(const presentation::StrengthRecords& records);
+    // Calculate's work; `quietly` keeps a refusal to itself and the results
+    // as they were.
+    void calculateDesign(bool quietly);
     void siteSettingsEdited(const presentation::SiteSettings& settings);
 
     SecondaryWindows& windows_;
@@ -101,6 +108,8 @@ private:
     QString designPath_;  // the open design file, empty with none
     presentation::Design savedDesign_;
     std::optional<presentation::TrialInputs> trial_;  // the design's trial batch, if tried
+    // The site's strength records, when the engineer has kept any.
+    std::optional<presentation::StrengthRecords> records_;
     QMenu* recentMenu_ = nullptr;
     QAction* reportPdfAction_ = nullptr;
     QAction* printReportAction_ = nullptr;

@@ -20,6 +20,7 @@
 #include "text/design_file_texts.h"
 #include "text/menu_texts.h"
 #include "text/site_sheet_texts.h"
+#include "text/strength_records_texts.h"
 #include "text/trial_batch_texts.h"
 
 namespace krv1::forms {
@@ -71,6 +72,7 @@ void MainWindow::buildMenu() {
     trialAction_ =
         tools->addAction(FromUtf8(text::trial::kMenuItem), this, [this] { showTrial(); });
     trialAction_->setEnabled(false);
+    tools->addAction(FromUtf8(text::records::kMenuItem), this, [this] { showRecords(); });
     dockMenuBar();
     refreshRecentMenu();
 }
@@ -78,8 +80,12 @@ void MainWindow::buildMenu() {
 presentation::Design MainWindow::designInBoxes() const {
     // The same reading as Calculate's, with the separators the texts are in.
     return presentation::Design{
-        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(), readInput(), locale_,
-        siteSettings_, trial_};
+        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(),
+        readInput(),
+        locale_,
+        siteSettings_,
+        trial_,
+        records_};
 }
 
 void MainWindow::startNewDesign() {
@@ -101,8 +107,12 @@ void MainWindow::newDesign() {
     // Every box empty and nothing chosen; the engineer's name and the
     // remembered sheet settings stay.
     presentation::Design empty{
-        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(), MixInput{},
-        SystemNumberLocale(), RememberedSiteSettings()};
+        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(),
+        MixInput{},
+        SystemNumberLocale(),
+        RememberedSiteSettings(),
+        std::nullopt,
+        std::nullopt};
     fillBoxes(empty);
     control<platform::FormDropDownList>(m::kSlumpList)->setCurrentIndex(-1);
     control<platform::FormDropDownList>(m::kStoneList)->setCurrentIndex(-1);
@@ -173,8 +183,10 @@ void MainWindow::fillBoxes(const presentation::Design& design) {
     locale_ = design.Locale;
     // An opened design's sheet settings win; the sheet follows at once.
     siteSettings_ = design.Site;
-    // Its trial is kept with it, to be saved again whole.
+    // Its trial and records are kept with it, to be saved again whole.
     trial_ = design.Trial;
+    records_ = design.Records;
+    followInRecords();
 }
 
 bool MainWindow::openDesign() {

@@ -8,6 +8,7 @@ void SecondaryWindows::closeAll() {
     if (DetailsWindow* window = details.existing()) window->close();
     if (SiteSheetWindow* window = siteSheet.existing()) window->close();
     if (TrialWindow* window = trial.existing()) window->close();
+    if (RecordsWindow* window = records.existing()) window->close();
 }
 
 void SecondaryWindows::hideAll() {
@@ -16,6 +17,7 @@ void SecondaryWindows::hideAll() {
     if (DetailsWindow* window = details.existing()) window->hide();
     if (SiteSheetWindow* window = siteSheet.existing()) window->hide();
     if (TrialWindow* window = trial.existing()) window->hide();
+    if (RecordsWindow* window = records.existing()) window->hide();
 }
 
 }  // namespace krv1::forms

@@ -6,6 +6,7 @@
 #include "forms/conditions/conditions_window.h"
 #include "forms/details/details_window.h"
 #include "forms/site_sheet/site_sheet_window.h"
+#include "forms/strength_records/records_window.h"
 #include "forms/trial_batch/trial_window.h"
 #include "platform/single_window.h"
 
@@ -18,6 +19,7 @@ struct SecondaryWindows {
         [this] { return new DetailsWindow([this] { conditions.show(); }); }};
     platform::SingleWindow<SiteSheetWindow> siteSheet;
     platform::SingleWindow<TrialWindow> trial;
+    platform::SingleWindow<RecordsWindow> records;
 
     SecondaryWindows() = default;
     SecondaryWindows(const SecondaryWindows&) = delete;

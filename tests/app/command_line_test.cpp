@@ -125,6 +125,49 @@ TEST_F(CommandLineTest, TheTrialAndItsRefusals) {
     EXPECT_TRUE(mix.out.empty());
 }
 
+// Fifteen cube tests that earn a margin: the records' text, JSON and PDF,
+// the report that takes their margin, and a row that is not a strength,
+// refused as the file's fault (2) wherever the margin is needed.
+TEST_F(CommandLineTest, TheRecordsAndTheirRefusals) {
+    const auto kept = [this](const char* name, const char* secondValue) {
+        presentation::Design design{"", testing::WorkedDesign(), {}};
+        presentation::StrengthRecords records{SpecimenShape::Cube, "", true, {}};
+        for (int i = 0; i < 15; ++i)
+            records.Tests.push_back({"", {std::to_string(300 + (i * 7) % 30), "", ""}, ""});
+        records.Tests[1].Values[0] = secondValue;
+        design.Records = records;
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(presentation::WriteDesign(design)));
+        return path;
+    };
+    const QString good = kept("good.krv1", "307");
+    const Outcome text = run({"--records", good});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("\nการยอมรับคอนกรีต  ผ่านเกณฑ์การยอมรับ\n"), std::string::npos) << text.out;
+    const Outcome json = run({"--records", good, "--json"});
+    EXPECT_NE(json.out.find("\"n\": 15,"), std::string::npos) << json.out;
+    const Outcome report = run({"--report", good});
+    EXPECT_EQ(std::count(report.out.begin(), report.out.end(), '\n'), 45);
+    EXPECT_NE(report.out.find("ส่วนเผื่อหรือmargin(14.3 กก./ตร.ซม.))=254  กก./ตร.ซม.\n"),
+              std::string::npos)
+        << report.out;
+    const QString pdf = folder.filePath("records.pdf");
+    EXPECT_EQ(run({"--records", good, "-o", pdf}).status, 0);
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5) == "%PDF-");
+
+    const QString bad = kept("bad.krv1", "สามร้อย");
+    for (const char* action : {"--records", "--report", "--sheet", "--trial"}) {
+        const Outcome refused = run({action, bad});
+        EXPECT_EQ(refused.status, 2) << action;
+        EXPECT_EQ(refused.err, "ผลทดสอบแถวที่ 2 ไม่ถูกต้อง\n") << action;
+        EXPECT_TRUE(refused.out.empty());
+    }
+}
+
 TEST_F(CommandLineTest, EachExitStatus) {
     MixInput refused = testing::WorkedDesign();
     refused.RequiredStrength = "มาก";
@@ -151,8 +194,8 @@ TEST_F(CommandLineTest, EachExitStatus) {
         {{"-x"}, 1, wrong("ไม่รู้จักตัวเลือก -x")},
         {{"--report=x", worked}, 1, wrong("ตัวเลือกนี้ไม่รับค่า: --report")},
         {{"--report", worked, "-o"}, 1, wrong("ต้องระบุแฟ้ม PDF หลัง -o")},
-        {{"-o", pdf}, 1, wrong("ใช้ -o ได้กับ --report, --sheet หรือ --trial เท่านั้น")},
-        {{"--report"}, 1, wrong("ต้องระบุแฟ้มแบบส่วนผสมหลัง --report, --sheet หรือ --trial")},
+        {{"-o", pdf}, 1, wrong("ใช้ -o ได้กับ --report, --sheet, --trial หรือ --records เท่านั้น")},
+        {{"--report"}, 1, wrong("ต้องระบุแฟ้มแบบส่วนผสมหลัง --report, --sheet, --trial หรือ --records")},
         {{worked, worked}, 1, wrong("ระบุแฟ้มแบบส่วนผสมได้เพียงแฟ้มเดียว")},
         {{"--sheet", worked, "--date"}, 1, wrong("ต้องระบุวันที่หลัง --date")},
         {{"--sheet", worked, "--date", "2026-02-30"},
@@ -177,7 +220,11 @@ TEST_F(CommandLineTest, EachExitStatus) {
          std::string(text::kStrengthNotNumber) + "\n"},
         {{"--sheet", worked, "--json", "-o", refusedPdf},
          1,
-         wrong("ใช้ --json ได้กับ --sheet หรือ --trial ที่ไม่มี -o เท่านั้น")},
+         wrong("ใช้ --json ได้กับ --sheet, --trial หรือ --records ที่ไม่มี -o เท่านั้น")},
+        {{"--records", worked, "--sheet"},
+         1,
+         wrong("เลือก --report, --sheet, --trial หรือ --records อย่างใดอย่างหนึ่ง")},
+        {{"--records", worked}, 2, "แฟ้มนี้ไม่มีผลทดสอบกำลังอัด\n"},
         // Nothing was there before: nothing is said to be kept.
         {{"--report", worked, "-o", folder.filePath("no-folder/report.pdf")},
          4,
