@@ -55,11 +55,6 @@ void FormChart::plot(const ChartScale& xScale, const ChartScale& yScale,
             one.look == Look::DashedLine) {
             auto* line = new QLineSeries;
             line->setPointsVisible(one.look == Look::MarkedLine);
-            if (one.look == Look::DashedLine) {
-                QPen pen = line->pen();
-                pen.setStyle(Qt::DashLine);
-                line->setPen(pen);
-            }
             drawn = line;
         } else {
             auto* scatter = new QScatterSeries;
@@ -74,6 +69,12 @@ void FormChart::plot(const ChartScale& xScale, const ChartScale& yScale,
         drawn->setName(one.name);
         for (const QPointF& point : one.points) drawn->append(point);
         chart->addSeries(drawn);
+        // Dashed in the colour the chart's theme gave it on adding.
+        if (one.look == ChartSeries::Look::DashedLine) {
+            QPen pen = drawn->pen();
+            pen.setStyle(Qt::DashLine);
+            drawn->setPen(pen);
+        }
         drawn->attachAxis(x);
         drawn->attachAxis(y);
     }

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
@@ -46,10 +47,8 @@ RecordsWindow::RecordsWindow()
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     connect(table_, &RecordsTable::edited, this, &RecordsWindow::edited);
     connect(table_, &RecordsTable::refused, this, [this] { say(r::kCellRefused); });
-    auto* paste =
-        new QShortcut(QKeySequence::Paste, view, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(paste, &QShortcut::activated, this,
-            [this] { pasteRows(QGuiApplication::clipboard()->text()); });
+    // The table's own key: a view in Qt takes no paste of its own.
+    view->installEventFilter(this);
     for (const char* option : {k::kCubeOption, k::kCylinderOption})
         connect(control<platform::FormOptionButton>(option), &QRadioButton::clicked, this,
                 &RecordsWindow::edited);
@@ -94,6 +93,15 @@ void RecordsWindow::fill(const RecordsSource& source,
 void RecordsWindow::follow(const RecordsSource& source) {
     source_ = source;
     refresh();
+}
+
+bool RecordsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        pasteRows(QGuiApplication::clipboard()->text());
+        return true;
+    }
+    return FormWindow::eventFilter(watched, event);
 }
 
 QWidget* RecordsWindow::firstFocus() const { return control<QWidget>(k::kTable); }

@@ -51,6 +51,7 @@ public:
 
 protected:
     QWidget* firstFocus() const override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void edited();

@@ -2,6 +2,7 @@
 // its whole text inside its own rectangle, and nothing drawn above it meets
 // that text: measured from the fonts after the longest fillings.
 #include <QAbstractScrollArea>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QTextLayout>
 
 #include "forms/details/details_window_layout.h"
+#include "forms/strength_records/records_window_layout.h"
 #include "main/main_window_fixture.h"
 
 namespace krv1::testing {
@@ -66,6 +68,15 @@ std::optional<Drawn> DrawnText(const QWidget* widget) {
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         if (label->text().isEmpty()) return std::nullopt;
         return Drawn{WrappedLines(label), QRectF(label->rect())};
+    }
+    if (const auto* check = qobject_cast<const QCheckBox*>(widget)) {
+        QStyleOptionButton style;
+        style.initFrom(check);
+        style.text = check->text();
+        const QRect room =
+            check->style()->subElementRect(QStyle::SE_CheckBoxContents, &style, check);
+        return Drawn{{PlacedLine(check, room, Qt::AlignLeft | Qt::AlignVCenter, check->text())},
+                     QRectF(check->rect())};
     }
     if (const auto* option = qobject_cast<const QRadioButton*>(widget)) {
         QStyleOptionButton style;
@@ -230,12 +241,27 @@ public:
         Find<QPushButton>(details, forms::details_controls::kTrialCommand)->click();
         Find<QPushButton>(details, forms::details_controls::kConditionsCommand)->click();
         control<QPushButton>(m::kAboutCommand)->click();
+        // Records that earn a margin, one of them low, with the box ticked.
+        form->showRecords();
+        forms::RecordsWindow* records = windows->records.existing();
+        QString rows;
+        for (int i = 0; i < 16; ++i)
+            rows += QStringLiteral("%1/1/2569\t%2\t%3\t\tเสาชั้น %1\n")
+                        .arg(i + 1)
+                        .arg(i == 7 ? 150 : (i % 2 ? 240 : 360) + i)
+                        .arg(310 - i);
+        records->pasteRows(rows);
+        Find<QCheckBox>(records, forms::records_controls::kUseMarginCheck)->click();
+        // A scatter so wide that the details' caption carries a margin of
+        // three figures.
+        control<QPushButton>(m::kDetailsCommand)->click();
         return {form.get(),
                 details,
                 windows->siteSheet.existing(),
                 windows->trial.existing(),
                 windows->conditions.existing(),
-                windows->about.existing()};
+                windows->about.existing(),
+                records};
     }
 };
 

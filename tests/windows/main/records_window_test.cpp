@@ -1,0 +1,121 @@
+// The strength records window, driven from the main window: rows pasted
+// from a spreadsheet, the box that takes their margin into the design at
+// once, the records kept with the design, and what the table refuses.
+#include "forms/strength_records/records_window.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "forms/details/details_window_layout.h"
+#include "forms/strength_records/records_window_layout.h"
+#include "main_window_fixture.h"
+#include "text/menu_texts.h"
+#include "text/strength_records_texts.h"
+
+namespace krv1::testing {
+namespace {
+
+namespace k = forms::records_controls;
+
+class RecordsWindowTest : public MainWindowTest {
+public:
+    void trigger(std::string_view item) {
+        for (QAction* action : form->menuBar()->findChildren<QAction*>())
+            if (action->text() == Q(item)) action->trigger();
+    }
+    forms::RecordsWindow* records() const { return windows->records.existing(); }
+    QString foot() const { return Find<platform::FormLabel>(records(), k::kFoot)->caption(); }
+    QString targetCaption() {
+        control<QPushButton>(m::kDetailsCommand)->click();
+        return Find<platform::FormLabel>(windows->details.existing(),
+                                         forms::details_controls::kTargetStrengthCaption)
+            ->caption();
+    }
+};
+
+TEST_F(RecordsWindowTest, PastedRecordsEarnTheMarginTheDesignUses) {
+    enterWorkedDesign();
+    calculate();
+    trigger(text::records::kMenuItem);
+    ASSERT_NE(records(), nullptr);
+    // Fifteen cube tests as a spreadsheet copies them, CR LF and all.
+    QString rows;
+    for (int i = 0; i < 15; ++i)
+        rows += QStringLiteral("%1/1/2569\t%2\r\n").arg(i + 1).arg(300 + (i * 7) % 30);
+    QApplication::clipboard()->setText(rows);
+    auto* table = Find<QTableView>(records(), k::kTable);
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(table->model()->rowCount(), 15);
+    EXPECT_EQ(form->calculated()->Design.State.F, 300);  // the box is off: 240 + 60
+
+    // Ticking recalculates at once with the records' margin.
+    Find<QCheckBox>(records(), k::kUseMarginCheck)->click();
+    EXPECT_EQ(form->calculated()->Design.State.F, 254);
+    EXPECT_EQ(targetCaption(), QString::fromUtf8("กำลังอัดที่ต้องผลิต                            "
+                                                 "(กำลังอัดที่ต้องการ+ส่วนเผื่อหรือmargin(14.3 "
+                                                 "กก./ตร.ซม.))="));
+
+    // The records travel with the design, and krv1 --records of the saved
+    // file gives the window's text.
+    ASSERT_TRUE(form->designInBoxes().Records);
+    EXPECT_EQ(*form->designInBoxes().Records, records()->records());
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("site.krv1"));
+    QFile design(file);
+    ASSERT_TRUE(design.open(QIODevice::WriteOnly));
+    design.write(QByteArray::fromStdString(presentation::WriteDesign(form->designInBoxes())));
+    design.close();
+    QProcess program;
+    program.start(QStringLiteral(KRV1_PROGRAM), {QStringLiteral("--records"), file});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.readAllStandardOutput().toStdString(), records()->plainText());
+
+    // A value that is no strength names its row and keeps the design's margin.
+    const std::string shown = records()->plainText();
+    table->model()->setData(table->model()->index(1, 2), QStringLiteral("สูง"));
+    EXPECT_EQ(foot(), QString::fromUtf8("ผลทดสอบแถวที่ 2 ไม่ถูกต้อง"));
+    EXPECT_EQ(records()->plainText(), shown);
+    EXPECT_EQ(form->calculated()->Design.State.F, 254);
+
+    // Clearing the box gives back the method's 60.
+    table->model()->setData(table->model()->index(1, 2), QString());
+    Find<QCheckBox>(records(), k::kUseMarginCheck)->click();
+    EXPECT_EQ(form->calculated()->Design.State.F, 300);
+
+    // A new design clears the records and hides their window.
+    trigger(text::menu::kNewDesign);
+    EXPECT_FALSE(records()->isVisible());
+    EXPECT_FALSE(form->designInBoxes().Records);
+}
+
+TEST_F(RecordsWindowTest, ACellThatCouldNotBeKeptIsRefusedAndSaid) {
+    trigger(text::records::kMenuItem);
+    auto* table = Find<QTableView>(records(), k::kTable);
+    Find<QPushButton>(records(), k::kAddRowCommand)->click();
+    const struct {
+        QString text;
+        bool taken;
+    } kCells[] = {
+        {QString::fromUtf8("3 ม.ค. 2569"), true},
+        {QStringLiteral("a\u202Eb"), false},     // turns the Thai around
+        {QString(61, QLatin1Char('x')), false},  // longer than a file keeps
+        {QStringLiteral("line\tbreak"), false},
+    };
+    for (const auto& cell : kCells) {
+        EXPECT_EQ(table->model()->setData(table->model()->index(0, 0), cell.text), cell.taken);
+        EXPECT_EQ(foot().isEmpty(), cell.taken) << cell.text.toStdString();
+        table->model()->setData(table->model()->index(0, 0), QString());
+    }
+    EXPECT_EQ(records()->records().Tests.front().Date, "");
+}
+
+}  // namespace
+}  // namespace krv1::testing
