@@ -63,34 +63,40 @@ read -r area_left area_bottom area_right area_top \
 area_top=$(python3 -c "print(842 - $area_top)")
 area_bottom=$(python3 -c "print(842 - $area_bottom)")
 "${as_root[@]}" lpadmin -d "$queue"
-touch "$work/stamp"
-sleep 1
 
 "$check" queue-accepts "$queue"
 "$check" queue-unknown KRV1_NO_SUCH_QUEUE
-"$check" printed
-for _ in $(seq 300); do
-  [[ -z $(lpstat -o "$queue" 2>/dev/null) ]] && break
-  sleep 0.1
-done
-sent=$("${as_root[@]}" bash -c 'ls -t /var/spool/cups/d*-001 | head -1')
-"${as_root[@]}" cat "$sent" > "$work/sent.pdf"
-arrived=""
-for _ in $(seq 100); do
-  arrived=$("${as_root[@]}" find /root/PDF "$HOME/PDF" /var/spool/cups-pdf -name '*.pdf' \
-              -newer "$work/stamp" 2>/dev/null | head -1 || true)
-  [[ -n $arrived ]] && break
-  sleep 0.1
-done
-if [[ -z $arrived ]]; then echo "FAIL: no PDF arrived from the queue"; exit 1; fi
-"${as_root[@]}" cat "$arrived" > "$work/arrived.pdf"
+# Prints the report in the given mode and checks the page that arrives.
+print_and_check() {  # printed|printed-margin
+  touch "$work/stamp"
+  sleep 1
+  "$check" "$1"
+  for _ in $(seq 300); do
+    [[ -z $(lpstat -o "$queue" 2>/dev/null) ]] && break
+    sleep 0.1
+  done
+  sent=$("${as_root[@]}" bash -c 'ls -t /var/spool/cups/d*-001 | head -1')
+  "${as_root[@]}" cat "$sent" > "$work/sent.pdf"
+  arrived=""
+  for _ in $(seq 100); do
+    arrived=$("${as_root[@]}" find /root/PDF "$HOME/PDF" /var/spool/cups-pdf -name '*.pdf' \
+                -newer "$work/stamp" 2>/dev/null | head -1 || true)
+    [[ -n $arrived ]] && break
+    sleep 0.1
+  done
+  if [[ -z $arrived ]]; then echo "FAIL: no PDF arrived from the queue"; exit 1; fi
+  "${as_root[@]}" cat "$arrived" > "$work/arrived.pdf"
 
-pdfinfo "$work/arrived.pdf" > "$work/arrived.info"
-pdftohtml -xml -zoom 1 -i -fontfullname -stdout -q "$work/sent.pdf" > "$work/sent.xml"
-pdffonts "$work/sent.pdf" > "$work/sent.fonts"
-pdftotext -bbox "$work/sent.pdf" "$work/sent.bbox.html"
-python3 tests/windows/details/check_report_pdf.py "$work/arrived.info" "$work/sent.xml" \
-  "$work/sent.fonts" "$area_left" "$area_top" "$work/sent.bbox.html" "$area_right" "$area_bottom"
+  pdfinfo "$work/arrived.pdf" > "$work/arrived.info"
+  pdftohtml -xml -zoom 1 -i -fontfullname -stdout -q "$work/sent.pdf" > "$work/sent.xml"
+  pdffonts "$work/sent.pdf" > "$work/sent.fonts"
+  pdftotext -bbox "$work/sent.pdf" "$work/sent.bbox.html"
+  python3 tests/windows/details/check_report_pdf.py "$work/arrived.info" "$work/sent.xml" \
+    "$work/sent.fonts" "$area_left" "$area_top" "$work/sent.bbox.html" "$area_right" "$area_bottom" \
+    "$1"
+}
+print_and_check printed-margin
+print_and_check printed
 if [[ -n $png ]]; then
   mkdir -p "$(dirname "$png")"
   pdftoppm -png -r 80 -singlefile "$work/arrived.pdf" "${png%.png}" 2>/dev/null
@@ -104,4 +110,4 @@ fi
 "${as_root[@]}" lpadmin -x "$queue"
 previous_default=""
 CUPS_SERVER=localhost:1 "$check" no-printer
-echo "real print checked: one A4 page with 44 lines; refused and no-printer messages shown"
+echo "real print checked: one A4 page with 44 lines, or 45 with a records' margin of three figures; refused and no-printer messages shown"

@@ -1,15 +1,19 @@
 // Drives the real windows offscreen through one worked design to the print
 // command of the details window, on whatever default printer the system has.
-// Usage: real_print_check printed|no-printer|refused
+// Usage: real_print_check printed|printed-margin|no-printer|refused
 //        real_print_check queue-accepts|queue-refuses|queue-unknown <queue>
 // Exits 0 when the outcome is the one named: the job was handed over without
-// a message, or the engineer was told that there is no default printer, or
+// a message (printed-margin: with the margin of site records as wide as
+// "125.9", the report's 45 lines), or the engineer was told that there is no
+// default printer, or
 // that the printer does not take the job. The queue- forms ask the print
 // system about the queue as the program does before each job: a queue that
 // takes jobs, one that rejects them, and a name the print system does not
 // know (which must not be taken for a refusal: Qt reports what it can).
 #include <QApplication>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "forms/details/details_window.h"
@@ -65,6 +69,22 @@ int main(int argc, char* argv[]) {
     Control<FormTextBox>(&form, m::kMoistureBox)->setText(QStringLiteral("5"));
     Control<FormTextBox>(&form, m::kEngineerBox)->setText(QStringLiteral("KRV1 Test Engineer"));
     Control<QPushButton>(&form, m::kCalculateCommand)->click();
+    QTemporaryDir folder;
+    if (expected == QLatin1String("printed-margin")) {
+        // Fifteen cube tests alternating 360 and 240: a scatter that earns
+        // a margin of three figures.
+        krv1::presentation::Design design = form.designInBoxes();
+        krv1::presentation::StrengthRecords records{krv1::SpecimenShape::Cube, "", true, {}};
+        for (int i = 0; i < 15; ++i)
+            records.Tests.push_back({"", {std::to_string((i % 2 ? 240 : 360) + i), "", ""}, ""});
+        design.Records = records;
+        const QString path = folder.filePath(QStringLiteral("site.krv1"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) return 2;
+        file.write(QByteArray::fromStdString(krv1::presentation::WriteDesign(design)));
+        file.close();
+        if (!form.openDesignFile(path)) return 2;
+    }
     Control<QPushButton>(&form, m::kDetailsCommand)->click();
     krv1::forms::DetailsWindow* details = windows.details.existing();
     if (!details) {
