@@ -10,6 +10,7 @@
 #include "page_texts.h"
 #include "presentation/design_file.h"
 #include "presentation/design_report.h"
+#include "presentation/records_report.h"
 #include "presentation/site_sheet.h"
 #include "presentation/trial_report.h"
 
@@ -68,10 +69,12 @@ val AxisObject(const presentation::ChartAxis& axis) {
 // The trial of the design's own boxes: its JSON as the command line's
 // --trial --json gives it, its text and its chart's axes; or the box it
 // refuses, named as the design file keys it.
-void SetTrial(val& answer, const presentation::Design& design, const MixDesign& calculated) {
+void SetTrial(val& answer, const presentation::Design& design,
+              const presentation::DesignReport& report) {
+    const MixDesign& calculated = report.Design;
     const presentation::TrialInputs boxes = design.Trial.value_or(presentation::TrialInputs{});
     const presentation::TrialResult result =
-        presentation::RunTrial(design.Input, calculated, boxes, design.Locale);
+        presentation::RunTrial(report.Input, calculated, boxes, design.Locale);
     if (const auto* refusal = std::get_if<presentation::TrialRefusal>(&result)) {
         val problem = val::object();
         problem.set("field", std::string(presentation::RowOf(refusal->Box).Key));
@@ -84,7 +87,7 @@ void SetTrial(val& answer, const presentation::Design& design, const MixDesign& 
     answer.set("trialProblem", val::null());
     answer.set("trialJson", presentation::TrialJson(trial));
     answer.set("trialText", presentation::SheetText(presentation::TrialRows(
-                                design.Input, calculated, boxes, trial, design.Locale)));
+                                report.Input, calculated, boxes, trial, design.Locale)));
     const presentation::ChartAxes axes = presentation::AxesOf(trial.Chart, design.Locale);
     val chartAxes = val::object();
     chartAxes.set("ratio", AxisObject(axes.Ratio));
@@ -92,6 +95,79 @@ void SetTrial(val& answer, const presentation::Design& design, const MixDesign& 
     answer.set("trialAxes", chartAxes);
     const CalculationError* refused = ErrorOf(trial.Adjusted);
     answer.set("trialRefusal", refused ? val(refused->Message) : val::null());
+}
+
+val PointsOf(const presentation::RecordsChart::Points& points) {
+    val array = val::array();
+    for (const auto& [x, y] : points) {
+        val point = val::array();
+        point.call<void>("push", x);
+        point.call<void>("push", y);
+        array.call<void>("push", point);
+    }
+    return array;
+}
+
+val Level(const std::optional<double>& at) { return at ? val(*at) : val::null(); }
+
+// The design's strength records against its required strength: their JSON
+// as the command line's --records --json gives it, their text and their
+// chart on the records' own specimen; or the row refused, from 1 (0 is the
+// specified strength). Null keys without records.
+void SetRecords(val& answer, const presentation::Design& design) {
+    answer.set("recordsProblem", val::null());
+    answer.set("recordsJson", val::null());
+    if (!design.Records) return;
+    const presentation::RecordsResult result =
+        presentation::AnalyseRecords(*design.Records, design.Input, design.Locale);
+    if (const auto* refusal = std::get_if<presentation::RecordsRefusal>(&result)) {
+        val problem = val::object();
+        problem.set("row", static_cast<double>(refusal->Row));
+        problem.set("message", refusal->Message);
+        answer.set("recordsProblem", problem);
+        return;
+    }
+    const auto& figures = std::get<presentation::RecordsFigures>(result);
+    answer.set("recordsJson", presentation::RecordsJson(figures));
+    answer.set("recordsText", presentation::SheetText(presentation::RecordsRows(
+                                  *design.Records, figures, design.Locale)));
+    const presentation::RecordsChart chart = presentation::RecordsChartOf(figures, design.Locale);
+    val drawn = val::object();
+    drawn.set("results", PointsOf(chart.Results));
+    drawn.set("averages", PointsOf(chart.Averages));
+    drawn.set("required", Level(chart.Required));
+    drawn.set("limit", Level(chart.Limit));
+    drawn.set("target", Level(chart.Target));
+    drawn.set("tests", AxisObject(chart.Tests));
+    drawn.set("strength", AxisObject(chart.Strength));
+    answer.set("recordsChart", drawn);
+    val low = val::array();
+    for (const presentation::TestFigures& test : figures.Tests)
+        if (test.LowSingle || test.LowAverage) low.call<void>("push", static_cast<double>(test.Row));
+    answer.set("recordsLowRows", low);
+}
+
+// The records alone, for the page's records section: they are weighed even
+// while the design itself cannot be calculated.
+val RecordsOfDesign(const std::string& designText) {
+    const presentation::DesignReading reading = presentation::ReadDesign(designText);
+    if (const auto* refusal = std::get_if<presentation::DesignRefusal>(&reading))
+        return Refusal("design", refusal->Message);
+    val answer = val::object();
+    answer.set("ok", true);
+    SetRecords(answer, std::get<presentation::Design>(reading));
+    return answer;
+}
+
+// A spreadsheet's rows as the desktop's table pastes them.
+val PastedRowsOf(const std::string& text) {
+    val rows = val::array();
+    for (const std::vector<std::string>& cells : presentation::PastedRows(text)) {
+        val row = val::array();
+        for (const std::string& cell : cells) row.call<void>("push", cell);
+        rows.call<void>("push", row);
+    }
+    return rows;
 }
 
 // The design is the text of a .krv1 file, as the page's wrapper hands it
@@ -103,6 +179,11 @@ val CalculateDesign(const std::string& designText, int year, int month, int day)
         return Refusal("design", refusal->Message);
     const presentation::Design& design = std::get<presentation::Design>(reading);
     const presentation::DesignReport report = presentation::ReportOfDesign(design);
+    if (report.RecordsProblem) {
+        val refusal = Refusal("records", report.RecordsProblem->Message);
+        refusal.set("row", static_cast<double>(report.RecordsProblem->Row));
+        return refusal;
+    }
     if (report.Refusal)
         return Refusal(report.Refusal->Input ? presentation::FieldOf(*report.Refusal->Input)
                                              : std::string_view("design"),
@@ -116,6 +197,7 @@ val CalculateDesign(const std::string& designText, int year, int month, int day)
     for (std::size_t step = 0; step < account.size(); ++step)
         details.set(std::to_string(step + 1), account[step]);
     val lines = val::array();
+    // The report: 44 lines, or 45 with the records' margin.
     for (const presentation::ReportLine& line : report.Lines) lines.call<void>("push", line.Text);
 
     val answer = val::object();
@@ -130,14 +212,15 @@ val CalculateDesign(const std::string& designText, int year, int month, int day)
         presentation::ComputeSiteSheet(report.Basis, design.Site, design.Locale);
     answer.set("sheetJson", presentation::SiteSheetJson(sheet));
     const presentation::SiteSheetSource source = presentation::SiteSheetSourceOf(
-        design.Input, report.Design, design.Engineer, design.Locale, {year, month, day});
+        report.Input, report.Design, design.Engineer, design.Locale, {year, month, day});
     answer.set("sheetText", presentation::SiteSheetPlainText(sheet, source, design.Site));
     answer.set("sheetRows", SheetRowsOf(presentation::SiteSheetRows(sheet, source, design.Site)));
     val problems = val::array();
     for (presentation::SiteSetting setting : sheet.OutOfRange)
         problems.call<void>("push", presentation::RangeMessage(setting));
     answer.set("sheetProblems", problems);
-    SetTrial(answer, design, report.Design);
+    SetTrial(answer, design, report);
+    SetRecords(answer, design);
     return answer;
 }
 
@@ -197,4 +280,6 @@ EMSCRIPTEN_BINDINGS(krv1) {
     emscripten::function("reportLayout", &ReportLayout);
     emscripten::function("pageTexts", &krv1::web::PageTexts);
     emscripten::function("designFileName", &DesignFileNameOf);
+    emscripten::function("recordsOfDesign", &RecordsOfDesign);
+    emscripten::function("pastedRows", &PastedRowsOf);
 }

@@ -9,8 +9,22 @@ Module['calculate'] = function (design, day) {
     delete answer.sheetJson;
     answer.trial = answer.trialJson === null ? null : JSON.parse(answer.trialJson);
     delete answer.trialJson;
+    parseRecords(answer);
   }
   return answer;
+};
+// The records' JSON (the command line's --records --json) as an object;
+// null without records or with a row refused.
+function parseRecords(answer) {
+  answer.records = answer.recordsJson === null ? null : JSON.parse(answer.recordsJson);
+  delete answer.recordsJson;
+  return answer;
+}
+// The design's strength records alone, weighed even while the design
+// itself cannot be calculated.
+Module['records'] = function (design) {
+  const answer = Module['recordsOfDesign'](JSON.stringify(design));
+  return answer.ok ? parseRecords(answer) : answer;
 };
 // A file's text checked: the design, or the Thai message that refuses it.
 Module['readDesign'] = function (fileText) {

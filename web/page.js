@@ -57,7 +57,129 @@ function designFromForm() {
       return [setting.key, text === '' ? null : text];
     })),
     ...trialFromForm(),
+    ...recordsFromForm(),
   };
+}
+
+// The records' rows as typed: the date, the three specimens, the note.
+function recordRows() {
+  return [...$('records-table').tBodies[0].rows].map((row) => {
+    const cells = [...row.querySelectorAll('input')].map((input) => input.value);
+    return { date: cells[0], values: cells.slice(1, 4), note: cells[4] };
+  });
+}
+
+// The records go with the design once the section holds anything.
+function recordsFromForm() {
+  const tests = recordRows();
+  const specified = $('records-specified').value;
+  const useMargin = $('records-use-margin').checked;
+  if (!tests.length && !specified && !useMargin) return {};
+  return { records: { specimen: radioValue('records-specimen') || 'cube',
+                      specified: specified === '' ? null : specified,
+                      use_margin: useMargin, tests } };
+}
+
+function fillRecords(records) {
+  setRadio('records-specimen', records ? records.specimen : 'cube');
+  $('records-specified').value = (records && records.specified) ?? '';
+  $('records-use-margin').checked = Boolean(records && records.use_margin);
+  $('records-table').tBodies[0].replaceChildren();
+  for (const test of records ? records.tests : []) {
+    addRecordRow([test.date, ...test.values, test.note]);
+  }
+  clearRecords();
+}
+
+// A row of the table: its number, then a box a column, each named by its
+// column and row for a screen reader.
+function addRecordRow(cells = []) {
+  const body = $('records-table').tBodies[0];
+  const row = body.insertRow();
+  const head = document.createElement('th');
+  head.scope = 'row';
+  row.append(head);
+  texts.recordsColumns.forEach((column, i) => {
+    const input = document.createElement('input');
+    input.maxLength = 60;
+    if (i >= 1 && i <= 3) input.inputMode = 'decimal';
+    input.value = cells[i] ?? '';
+    row.insertCell().append(input);
+  });
+  numberRecordRows();
+  return row;
+}
+
+function numberRecordRows() {
+  [...$('records-table').tBodies[0].rows].forEach((row, i) => {
+    row.cells[0].textContent = String(i + 1);
+    row.querySelectorAll('input').forEach((input, j) => {
+      input.setAttribute('aria-label', `${texts.recordsColumns[j]} ${texts.recordsRow}${i + 1}`);
+    });
+  });
+}
+
+function clearRecords() {
+  showText('records-error', '');
+  showText('records-verdict', '');
+  showText('records-text', '');
+  $('records-chart').replaceChildren();
+}
+
+// The records' figures, verdict and chart; a row refused is marked and
+// named, and the figures shown before stay.
+function showRecords(answer) {
+  const rows = $('records-table').tBodies[0].rows;
+  for (const row of rows) row.classList.remove('refused');
+  if (!answer.ok || answer.recordsProblem) {
+    const problem = answer.recordsProblem || answer;
+    showText('records-error', problem.message);
+    if (problem.row) rows[problem.row - 1].classList.add('refused');
+    return;
+  }
+  showText('records-error', '');
+  if (!answer.records) {
+    clearRecords();
+    return;
+  }
+  const low = new Set(answer.recordsLowRows);
+  [...rows].forEach((row, i) => row.classList.toggle('low', low.has(i + 1)));
+  const verdict = $('records-verdict');
+  verdict.textContent = answer.records.verdict;
+  verdict.className = answer.records.accepted ? 'verdict accepted'
+    : answer.records.tests.some((t) => t.low_single || t.low_average) ? 'verdict rejected' : 'verdict';
+  showText('records-text', answer.recordsText);
+  drawRecordsChart(answer.recordsChart);
+}
+
+// Every change to the records weighs them again; a calculated design that
+// takes, or took, their margin is calculated again.
+function recordsEdited(usedMargin) {
+  const design = designFromForm();
+  remember(design);
+  showRecords(krv1.records(design));
+  if (lastAnswer && (usedMargin || $('records-use-margin').checked)) {
+    const answer = krv1.calculate(design);
+    if (answer.ok) showAnswer(answer);
+  }
+}
+
+// Rows copied from a spreadsheet, from the cell pasted into on.
+function pasteRecords(event) {
+  const text = event.clipboardData.getData('text/plain');
+  if (!/[\t\n]/.test(text)) return;  // one cell's text: the box takes it
+  event.preventDefault();
+  const input = event.target;
+  const row = input.closest('tr');
+  const body = $('records-table').tBodies[0];
+  const first = [...body.rows].indexOf(row);
+  const column = [...row.querySelectorAll('input')].indexOf(input);
+  krv1.pastedRows(text).forEach((cells, i) => {
+    const target = body.rows[first + i] || addRecordRow();
+    const inputs = target.querySelectorAll('input');
+    cells.forEach((cell, j) => { if (inputs[column + j]) inputs[column + j].value = cell; });
+  });
+  recordsEdited($('records-use-margin').checked);
 }
 
 // The trial's boxes go with the design once one holds a text.
@@ -87,6 +209,7 @@ function fillForm(design) {
   for (const box of texts.trialBoxes) {
     $(`trial-${box.key}`).value = (design.trial && design.trial[box.key]) ?? '';
   }
+  fillRecords(design.records);
   enableDosage();
 }
 
@@ -151,6 +274,7 @@ function showAnswer(answer) {
   for (const command of ['print', 'copy', 'print-sheet', 'copy-sheet']) $(command).disabled = false;
   showSheet(answer);
   showTrial(answer);
+  showRecords(answer);
 }
 
 // The trial follows every keystroke in its boxes; a box refused keeps the
@@ -174,39 +298,64 @@ function svg(name, attributes, text) {
   return element;
 }
 
-// The chart from the module's points and labelled axes: the method's curve,
-// the design, the trial and the adjusted design.
-function drawChart(chart, axes) {
+// A chart's frame from the module's labelled axes: the plot's box, a tick
+// and its label at every step, and the axes' titles. Gives the parts drawn
+// and where a value stands.
+function chartFrame(xAxis, yAxis, xTitle, yTitle) {
   const [left, right, top, bottom] = [48, 350, 12, 250];
-  const x = (v) => left + (v - axes.ratio.from) / (axes.ratio.to - axes.ratio.from) * (right - left);
-  const y = (v) => bottom - (v - axes.strength.from) / (axes.strength.to - axes.strength.from)
-                   * (bottom - top);
+  const x = (v) => left + (v - xAxis.from) / (xAxis.to - xAxis.from) * (right - left);
+  const y = (v) => bottom - (v - yAxis.from) / (yAxis.to - yAxis.from) * (bottom - top);
   const parts = [svg('rect', { x: left, y: top, width: right - left, height: bottom - top,
                                fill: 'none', stroke: '#000' })];
-  for (const [at, label] of axes.ratio.ticks) {
+  for (const [at, label] of xAxis.ticks) {
     parts.push(svg('line', { x1: x(at), y1: bottom, x2: x(at), y2: bottom + 4, stroke: '#000' }),
                svg('text', { x: x(at), y: bottom + 16, 'text-anchor': 'middle', 'font-size': 11 },
                    label));
   }
-  for (const [at, label] of axes.strength.ticks) {
+  for (const [at, label] of yAxis.ticks) {
     parts.push(svg('line', { x1: left - 4, y1: y(at), x2: left, y2: y(at), stroke: '#000' }),
                svg('text', { x: left - 6, y: y(at) + 4, 'text-anchor': 'end', 'font-size': 11 },
                    label));
   }
   parts.push(svg('text', { x: (left + right) / 2, y: bottom + 32, 'text-anchor': 'middle',
-                           'font-size': 12 }, texts.ratioAxis),
+                           'font-size': 12 }, xTitle),
              svg('text', { x: 12, y: (top + bottom) / 2, 'font-size': 12, 'text-anchor': 'middle',
-                           transform: `rotate(-90 12 ${(top + bottom) / 2})` }, texts.strengthAxis),
-             svg('polyline', { points: chart.curve.map(([w, f]) => `${x(w)},${y(f)}`).join(' '),
-                               fill: 'none', stroke: '#0060c0', 'stroke-width': 2 }));
-  const marker = (shape, cx, cy) => {
-    const d = { square: `M${cx - 5},${cy - 5}h10v10h-10z`,
-                triangle: `M${cx},${cy - 6}l6,11h-12z`,
-                diamond: `M${cx},${cy - 6}l6,6l-6,6l-6,-6z` }[shape];
-    return svg('path', { d, fill: { square: '#40a040', triangle: '#e08000', diamond: '#6040c0' }[shape],
-                         stroke: '#000' });
-  };
-  const legend = [['line', texts.curveLegend]];
+                           transform: `rotate(-90 12 ${(top + bottom) / 2})` }, yTitle));
+  return { parts, x, y, left, right };
+}
+
+function marker(shape, cx, cy) {
+  const d = { square: `M${cx - 5},${cy - 5}h10v10h-10z`,
+              triangle: `M${cx},${cy - 6}l6,11h-12z`,
+              diamond: `M${cx},${cy - 6}l6,6l-6,6l-6,-6z` }[shape];
+  return svg('path', { d, fill: { square: '#40a040', triangle: '#e08000', diamond: '#6040c0' }[shape],
+                       stroke: '#000' });
+}
+
+// Two columns of legend entries under the plot, each a line or a marker.
+function legendParts(entries) {
+  return entries.flatMap(([shape, name, stroke, dash], i) => {
+    const lx = 16 + (i % 2) * 172;
+    const ly = 290 + Math.floor(i / 2) * 22;
+    return [shape === 'line'
+      ? svg('line', { x1: lx - 6, y1: ly, x2: lx + 6, y2: ly, stroke, 'stroke-width': 2,
+                      'stroke-dasharray': dash || 'none' })
+      : marker(shape, lx, ly),
+    svg('text', { x: lx + 12, y: ly + 4, 'font-size': 12 }, name)];
+  });
+}
+
+const polyline = (points, x, y, stroke) => svg('polyline', {
+  points: points.map(([a, b]) => `${x(a)},${y(b)}`).join(' '),
+  fill: 'none', stroke, 'stroke-width': 2 });
+
+// The chart from the module's points and labelled axes: the method's curve,
+// the design, the trial and the adjusted design.
+function drawChart(chart, axes) {
+  const { parts, x, y } = chartFrame(axes.ratio, axes.strength, texts.ratioAxis,
+                                     texts.strengthAxis);
+  parts.push(polyline(chart.curve, x, y, '#0060c0'));
+  const legend = [['line', texts.curveLegend, '#0060c0']];
   const point = (shape, at, name) => {
     if (!at) return;
     parts.push(marker(shape, x(at[0]), y(at[1])));
@@ -215,15 +364,32 @@ function drawChart(chart, axes) {
   point('square', chart.design, texts.designLegend);
   point('triangle', chart.trial, texts.trialLegend);
   point('diamond', chart.adjusted, texts.adjustedLegend);
-  legend.forEach(([shape, name], i) => {
-    const lx = 16 + (i % 2) * 172;
-    const ly = 290 + Math.floor(i / 2) * 22;
-    parts.push(shape === 'line'
-      ? svg('line', { x1: lx - 6, y1: ly, x2: lx + 6, y2: ly, stroke: '#0060c0', 'stroke-width': 2 })
-      : marker(shape, lx, ly),
-    svg('text', { x: lx + 12, y: ly + 4, 'font-size': 12 }, name));
-  });
+  parts.push(...legendParts(legend));
   $('trial-chart').replaceChildren(...parts);
+}
+
+// The records' chart on their own specimen: each result, the running
+// average of three, and the levels of f'c, of the single-test limit and of
+// the strength to be produced.
+function drawRecordsChart(chart) {
+  const { parts, x, y, left, right } = chartFrame(chart.tests, chart.strength,
+                                                  texts.recordsTestAxis, texts.recordsStrengthAxis);
+  const legend = [];
+  const level = (at, stroke, dash, name) => {
+    if (at === null) return;
+    parts.push(svg('line', { x1: left, y1: y(at), x2: right, y2: y(at), stroke, 'stroke-width': 2,
+                             'stroke-dasharray': dash || 'none' }));
+    legend.push(['line', name, stroke, dash]);
+  };
+  level(chart.required, '#e08000', '', texts.recordsRequiredLegend);
+  level(chart.limit, '#c00000', '6 4', texts.recordsLimitLegend);
+  level(chart.target, '#404040', '2 3', texts.recordsTargetLegend);
+  parts.push(polyline(chart.averages, x, y, '#40a040'),
+             polyline(chart.results, x, y, '#0060c0'),
+             ...chart.results.map(([a, b]) => marker('square', x(a), y(b))));
+  legend.unshift(['square', texts.recordsResultsLegend], ['line', texts.recordsAverageLegend, '#40a040']);
+  parts.push(...legendParts(legend));
+  $('records-chart').replaceChildren(...parts);
 }
 
 // On a narrow screen the results stand below the form: bring them up.
@@ -326,6 +492,7 @@ function newDesign() {
   showText('trial-text', '');
   showText('trial-error', '');
   $('trial-chart').replaceChildren();
+  fillRecords(null);
   for (const command of ['print', 'copy', 'print-sheet', 'copy-sheet']) $(command).disabled = true;
   remember(designFromForm());
   $('strength').focus();
@@ -368,6 +535,12 @@ function fillTexts() {
       return option;
     }));
   };
+  $('records-table').tHead.rows[0].replaceChildren(...[texts.recordsRow.trim(), ...texts.recordsColumns].map((name) => {
+    const head = document.createElement('th');
+    head.scope = 'col';
+    head.textContent = name;
+    return head;
+  }));
   $('trial-boxes').replaceChildren(...texts.trialBoxes.map((box) => {
     const field = document.createElement('div');
     field.className = 'field';
@@ -443,6 +616,30 @@ function connect() {
     remember(design);
     const answer = krv1.calculate(design);
     if (answer.ok) showTrial(answer);
+  });
+  const records = $('records');
+  let usedMargin = false;
+  records.addEventListener('focusin', () => { usedMargin = $('records-use-margin').checked; });
+  records.addEventListener('input', () => {
+    recordsEdited(usedMargin);
+    usedMargin = $('records-use-margin').checked;
+  });
+  $('records-table').addEventListener('paste', pasteRecords);
+  $('records-add').addEventListener('click', () => {
+    addRecordRow().querySelector('input').focus();
+    recordsEdited(false);
+  });
+  // Deletes the row last in focus, or the last row.
+  let focusedRow = null;
+  $('records-table').addEventListener('focusin', (event) => { focusedRow = event.target.closest('tr'); });
+  $('records-delete').addEventListener('click', () => {
+    const body = $('records-table').tBodies[0];
+    const row = focusedRow && focusedRow.parentNode === body ? focusedRow : body.rows[body.rows.length - 1];
+    if (!row) return;
+    row.remove();
+    focusedRow = null;
+    numberRecordRows();
+    recordsEdited(false);
   });
   $('new').addEventListener('click', newDesign);
   $('print-sheet').addEventListener('click', printSheet);

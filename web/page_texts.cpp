@@ -17,6 +17,7 @@
 #include "text/reference_texts.h"
 #include "text/report_texts.h"
 #include "text/site_sheet_texts.h"
+#include "text/strength_records_texts.h"
 #include "text/trial_batch_texts.h"
 #include "text/web_page_texts.h"
 
@@ -138,6 +139,25 @@ val PageTexts() {
         trialBoxes.call<void>("push", box);
     }
     texts.set("trialBoxes", trialBoxes);
+    namespace r = text::records;
+    set("recordsTitle", r::kSectionTitle);
+    set("recordsCube", r::kCube);
+    set("recordsCylinder", r::kCylinder);
+    set("recordsSpecified", r::kSpecified);
+    texts.set("recordsColumns", ArrayOf(r::kColumns));
+    set("recordsAddRow", r::kAddRow);
+    set("recordsDeleteRow", r::kDeleteRow);
+    set("recordsPasteHint", r::kPasteHint);
+    set("recordsUseMargin", r::kUseMargin);
+    set("recordsCellRefused", r::kCellRefused);
+    set("recordsTestAxis", r::kTestAxis);
+    set("recordsStrengthAxis", r::kStrengthAxis);
+    set("recordsResultsLegend", r::kResultsLegend);
+    set("recordsAverageLegend", r::kAverageLegend);
+    set("recordsRequiredLegend", r::kRequiredLegend);
+    set("recordsLimitLegend", r::kLimitLegend);
+    set("recordsTargetLegend", r::kTargetLegend);
+    set("recordsRow", r::kRow);
     return texts;
 }
 

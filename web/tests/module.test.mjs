@@ -132,3 +132,47 @@ for (const worked of trials) {
     assert.equal(answer.trial.adjusted === null, worked.refusal !== null && worked.state === null);
   });
 }
+
+// The worked record sets the desktop suite runs, worked by hand, through the
+// module: its records alone, and the design that takes their margin.
+const { sets } = JSON.parse(readFileSync(join(root, 'tests/data/worked-records.json'), 'utf8'));
+const same = (actual, expected, at) => {
+  if (typeof expected === 'number') {
+    assert.ok(Math.abs(actual - expected) <= 1e-9 * Math.max(1, Math.abs(expected)),
+              `${at}: ${actual} against ${expected}`);
+  } else if (expected !== null && typeof expected === 'object') {
+    assert.equal(Object.keys(actual).length, Object.keys(expected).length, at);
+    for (const key of Object.keys(expected)) same(actual[key], expected[key], `${at}/${key}`);
+  } else {
+    assert.equal(actual, expected, at);
+  }
+};
+for (const [i, worked] of sets.entries()) {
+  test(`worked records ${worked.name}`, () => {
+    const design = { ...designOf(worked.design.inputs), version: 2,
+                     records: worked.design.records };
+    same(krv1.records(design).records, worked.expected, `set ${i}`);
+    const answer = krv1.calculate(design);
+    if (!answer.ok) {  // only a target beyond the method's curve
+      assert.ok(worked.expected.target > 450, answer.message);
+      return;
+    }
+    same(answer.records, worked.expected, `set ${i}`);
+    assert.equal(figure(answer.details['2']), worked.expected.target);
+    const earned = worked.design.records.use_margin && worked.expected.n >= 15;
+    assert.equal(answer.report.length, earned ? 45 : 44);
+  });
+}
+
+test('a records row that is no strength refuses the design that takes their margin', () => {
+  const records = { specimen: 'cube', specified: null, use_margin: true,
+                    tests: [{ date: '', values: ['250', 'x', ''], note: '' }] };
+  const design = { ...designOf({ strength: '240', shape: 'cube', admixture: 'without',
+    dosage: '', slump: '7.5', stone: '3/4', moisture: '5' }), version: 2, records };
+  assert.deepEqual(krv1.calculate(design),
+                   { ok: false, field: 'records', row: 1, message: 'ผลทดสอบแถวที่ 1 ไม่ถูกต้อง' });
+  assert.deepEqual(krv1.records(design).recordsProblem,
+                   { row: 1, message: 'ผลทดสอบแถวที่ 1 ไม่ถูกต้อง' });
+  assert.deepEqual(krv1.pastedRows('1/1\t250\t260\r\n2/1\t255\n'),
+                   [['1/1', '250', '260'], ['2/1', '255']]);
+});

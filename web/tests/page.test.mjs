@@ -168,6 +168,33 @@ test('the trial follows its boxes, with its chart', async () => {
   await page.$eval('#trial-density', (box) => { box.value = ''; });
 });
 
+test('records pasted from a spreadsheet earn the margin the design then uses', async () => {
+  await enterDesign(page, WORKED);
+  await page.click('#calculate');
+  await page.click('#records-add');
+  // Fifteen cube tests as a spreadsheet copies them.
+  const rows = Array.from({ length: 15 }, (_, i) => `${i + 1}/1/2569\t${300 + (i * 7) % 30}`);
+  await page.$eval('#records-table tbody input', (input, text) => {
+    const data = new DataTransfer();
+    data.setData('text/plain', text);
+    input.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true,
+                                                      cancelable: true }));
+  }, rows.join('\r\n'));
+  assert.equal(await page.$$eval('#records-table tbody tr', (trs) => trs.length), 15);
+  assert.equal(await page.$eval('#records-verdict', (p) => p.textContent), 'ผ่านเกณฑ์การยอมรับ');
+  assert.equal(await page.$$eval('#records-chart path', (marks) => marks.length), 15 + 1);
+  await page.click('#records-use-margin');
+  assert.match((await textsOf('#account li')).join('\n'), /margin\(14\.3 กก\.\/ตร\.ซม\.\)\)=254/);
+  // A value that is no strength names and marks its row; the figures stay.
+  await page.type('#records-table tbody tr:nth-child(2) td:nth-child(3) input', 'x');
+  assert.equal(await page.$eval('#records-error', (p) => p.textContent), 'ผลทดสอบแถวที่ 2 ไม่ถูกต้อง');
+  assert.equal(await page.$eval('#records-table tbody tr:nth-child(2)',
+                                (tr) => tr.classList.contains('refused')), true);
+  assert.match(await page.$eval('#records-text', (text) => text.textContent), /จำนวนผลทดสอบ  15 ชุด/);
+  await page.click('#new');
+  assert.equal(await page.$$eval('#records-table tbody tr', (trs) => trs.length), 0);
+});
+
 test('the last design comes back, and the page works offline', async () => {
   await enterDesign(page, WORKED);
   await page.keyboard.press('Enter');
