@@ -143,7 +143,8 @@ void SetRecords(val& answer, const presentation::Design& design) {
     answer.set("recordsChart", drawn);
     val low = val::array();
     for (const presentation::TestFigures& test : figures.Tests)
-        if (test.LowSingle || test.LowAverage) low.call<void>("push", static_cast<double>(test.Row));
+        if (test.LowSingle || test.LowAverage)
+            low.call<void>("push", static_cast<double>(test.Row));
     answer.set("recordsLowRows", low);
 }
 
