@@ -211,6 +211,8 @@ function fillForm(design) {
   }
   fillRecords(design.records);
   enableDosage();
+  // The records are weighed even while the design cannot be calculated.
+  if (design.records) showRecords(krv1.records(designFromForm()));
 }
 
 function enableDosage() {
