@@ -26,6 +26,17 @@ void FormLabel::setCaption(const QString& caption) {
     if (caption == text()) return;
     setText(caption);
     if (condensable_) condenseToFit();
+    nameForScreenReaders();
+}
+
+void FormLabel::setCaptionedBy(const QString& caption) {
+    captionedBy_ = caption.simplified();
+    nameForScreenReaders();
+}
+
+void FormLabel::nameForScreenReaders() {
+    if (!captionedBy_.isEmpty())
+        setAccessibleName((captionedBy_ + u' ' + text().simplified()).trimmed());
 }
 
 // A few computed values outgrow their boxes: a surface moisture printed to

@@ -25,6 +25,8 @@ public:
     // The caption exactly as set, blanks included; wraps at blanks.
     void setCaption(const QString& caption);
     QString caption() const { return text(); }
+    // A value's caption, read with it by a screen reader: "ซีเมนต์ = 300 กิโลกรัม".
+    void setCaptionedBy(const QString& caption);
 signals:
     void mouseMoved();
 
@@ -33,7 +35,9 @@ protected:
 
 private:
     void condenseToFit();
+    void nameForScreenReaders();
     bool condensable_ = false;
+    QString captionedBy_;
     int stretch_ = 100;  // percent of the face's width the text is drawn at
 };
 

@@ -143,6 +143,41 @@ void WrapShortOfCover(QWidget* label) {
     label->setContentsMargins(0, 0, own.right() - clearTo, 0);
 }
 
+// An input or value that a label captions: named by it for screen readers.
+bool TakesCaption(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::TextBox:
+        case ControlKind::DropDownList:
+        case ControlKind::ValueLabel:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The label that captions a control in the layout: the nearest on its row to
+// its left, or else the nearest right above it.
+const ControlRow* CaptionOf(const ControlRow& control, std::span<const ControlRow> rows) {
+    const ControlRow* beside = nullptr;
+    const ControlRow* above = nullptr;
+    for (const ControlRow& row : rows) {
+        if (row.kind != ControlKind::Label || row.caption.empty() ||
+            row.container != control.container)
+            continue;
+        const bool sameRow =
+            row.top < control.top + control.height && control.top < row.top + row.height;
+        // A caption's box may reach under the value it captions.
+        if (sameRow && row.left < control.left && (!beside || row.left > beside->left))
+            beside = &row;
+        const bool overlaps =
+            row.left < control.left + control.width && control.left < row.left + row.width;
+        if (overlaps && row.top + row.height <= control.top + 30 &&
+            control.top - (row.top + row.height) < 400 && (!above || row.top > above->top))
+            above = &row;
+    }
+    return beside ? beside : above;
+}
+
 }  // namespace
 
 Controls BuildControls(QWidget* window, std::span<const ControlRow> rows, Rgb windowBack,
@@ -201,6 +236,20 @@ Controls BuildControls(QWidget* window, std::span<const ControlRow> rows, Rgb wi
         if (row.kind == ControlKind::CommandButton) controls.find(FromUtf8(row.name))->raise();
     }
     for (const ControlRow* row : labels) WrapShortOfCover(controls.find(FromUtf8(row->name)));
+
+    for (const ControlRow& row : rows) {
+        if (!TakesCaption(row.kind)) continue;
+        const ControlRow* caption = CaptionOf(row, rows);
+        if (!caption) continue;
+        QWidget* widget = controls.find(FromUtf8(row.name));
+        auto* label = qobject_cast<QLabel*>(controls.find(FromUtf8(caption->name)));
+        if (auto* value = qobject_cast<FormLabel*>(widget)) {
+            value->setCaptionedBy(FromUtf8(caption->caption));
+        } else {
+            label->setBuddy(widget);
+            widget->setAccessibleName(FromUtf8(caption->caption).simplified());
+        }
+    }
 
     std::vector<const ControlRow*> focusable;
     for (const ControlRow& row : rows)

@@ -44,8 +44,10 @@ void DetailsWindow::fill(const presentation::DetailsTexts& account) {
         control<platform::FormLabel>(ValueLabel(value))
             ->setCaption(platform::FromUtf8(account[value]));
     }
-    control<platform::FormLabel>(k::kTargetStrengthCaption)
-        ->setCaption(platform::FromUtf8(account.TargetCaption));
+    const QString targetCaption = platform::FromUtf8(account.TargetCaption);
+    control<platform::FormLabel>(k::kTargetStrengthCaption)->setCaption(targetCaption);
+    control<platform::FormLabel>(ValueLabel(presentation::DetailsValue::TargetStrength))
+        ->setCaptionedBy(targetCaption);
 }
 
 void DetailsWindow::setEngineerNameSource(std::function<QString()> engineerName) {

@@ -50,11 +50,15 @@ void MainWindow::buildMenu() {
     file->addAction(FromUtf8(t::kSaveDesignAs), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                     this, [this] { saveDesignAs(); });
     recentMenu_ = file->addMenu(FromUtf8(t::kRecentDesigns));
-    lastCalculatedAction_ =
-        file->addAction(FromUtf8(t::kOpenLastCalculated), this, [this] { openLastCalculated(); });
+    // Every command has its key, shown in the menu; the captions carry no
+    // mnemonic, being exact texts.
+    lastCalculatedAction_ = file->addAction(FromUtf8(t::kOpenLastCalculated),
+                                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this,
+                                            [this] { openLastCalculated(); });
     lastCalculatedAction_->setEnabled(QSettings().contains(kLastCalculatedKey));
     reportPdfAction_ =
-        file->addAction(FromUtf8(t::kSaveReportPdf), this, [this] { saveReportAsPdf(); });
+        file->addAction(FromUtf8(t::kSaveReportPdf), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+                        this, [this] { saveReportAsPdf(); });
     reportPdfAction_->setEnabled(false);
     printReportAction_ = file->addAction(FromUtf8(t::kPrintReport), QKeySequence::Print, this,
                                          [this] { printReport(); });
@@ -67,12 +71,15 @@ void MainWindow::buildMenu() {
                     [this] { copyResults(); });
     QMenu* tools = menuBar()->addMenu(FromUtf8(text::site_sheet::kMenu));
     siteSheetAction_ =
-        tools->addAction(FromUtf8(text::site_sheet::kMenuItem), this, [this] { showSiteSheet(); });
+        tools->addAction(FromUtf8(text::site_sheet::kMenuItem), QKeySequence(Qt::CTRL | Qt::Key_1),
+                         this, [this] { showSiteSheet(); });
     siteSheetAction_->setEnabled(false);
     trialAction_ =
-        tools->addAction(FromUtf8(text::trial::kMenuItem), this, [this] { showTrial(); });
+        tools->addAction(FromUtf8(text::trial::kMenuItem), QKeySequence(Qt::CTRL | Qt::Key_2), this,
+                         [this] { showTrial(); });
     trialAction_->setEnabled(false);
-    tools->addAction(FromUtf8(text::records::kMenuItem), this, [this] { showRecords(); });
+    tools->addAction(FromUtf8(text::records::kMenuItem), QKeySequence(Qt::CTRL | Qt::Key_3), this,
+                     [this] { showRecords(); });
     dockMenuBar();
     refreshRecentMenu();
 }
@@ -268,9 +275,14 @@ void MainWindow::refreshRecentMenu() {
     recentMenu_->clear();
     // Capped as read too: a settings file is input like any other.
     const QStringList recent = QSettings().value(kRecentKey).toStringList().mid(0, kRecentDesigns);
-    for (const QString& path : recent)
-        recentMenu_->addAction(QFileInfo(path).fileName(), this, [this, path] { openRecent(path); })
+    for (qsizetype i = 0; i < recent.size(); ++i) {
+        const QString& path = recent[i];
+        recentMenu_
+            ->addAction(QFileInfo(path).fileName(),
+                        QKeySequence(Qt::CTRL | Qt::ALT | static_cast<Qt::Key>(Qt::Key_1 + i)),
+                        this, [this, path] { openRecent(path); })
             ->setToolTip(path);
+    }
     recentMenu_->setEnabled(!recent.isEmpty());
 }
 

@@ -44,6 +44,7 @@ RecordsWindow::RecordsWindow()
       table_(new RecordsTable(this)) {
     auto* view = control<QTableView>(k::kTable);
     view->setModel(table_);
+    view->setAccessibleName(FromUtf8(r::kTitle));
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     connect(table_, &RecordsTable::edited, this, &RecordsWindow::edited);
     connect(table_, &RecordsTable::refused, this, [this] { say(r::kCellRefused); });

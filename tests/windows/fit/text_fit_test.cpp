@@ -2,6 +2,7 @@
 // its whole text inside its own rectangle, and nothing drawn above it meets
 // that text: measured from the fonts after the longest fillings.
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyleOption>
+#include <QTableView>
 #include <QTextLayout>
 
 #include "forms/details/details_window_layout.h"
@@ -271,6 +273,33 @@ TEST_P(TextFitTest, EveryTextWholeAndUncovered) {
         const QStringList faults = TextFaults(window);
         EXPECT_TRUE(faults.isEmpty()) << window->objectName().toStdString() << ":\n"
                                       << faults.join('\n').toStdString();
+    }
+}
+
+// A screen reader names every input and command by its caption, and reads
+// each value with its caption: "ซีเมนต์ = 300 กิโลกรัม". The site sheet's
+// values are whole lines that say what they are.
+TEST_P(TextFitTest, EveryInputCommandAndValueNamedForScreenReaders) {
+    for (const QWidget* window : filledWindows()) {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(window)) continue;
+            QAccessibleInterface* named = QAccessible::queryAccessibleInterface(widget);
+            const QString name = named ? named->text(QAccessible::Name) : QString();
+            const QString where = window->objectName() + u'.' + widget->objectName();
+            const bool input =
+                qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                qobject_cast<QAbstractButton*>(widget) || qobject_cast<QTableView*>(widget);
+            if (input && !widget->objectName().isEmpty()) {
+                EXPECT_FALSE(name.trimmed().isEmpty()) << where.toStdString();
+            }
+            const auto* label = qobject_cast<QLabel*>(widget);
+            if (label && label->textInteractionFlags() & Qt::TextSelectableByMouse &&
+                !label->text().trimmed().isEmpty() && window->objectName() != u"Form5") {
+                EXPECT_TRUE(name.endsWith(label->text().simplified()) &&
+                            name.size() > label->text().simplified().size())
+                    << where.toStdString() << ": " << name.toStdString();
+            }
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 // Enter, Esc and copying, with the real widgets.
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
 
@@ -111,6 +113,37 @@ TEST_F(MainWindowTest, AResultIsSelectedByMouseAndCopiedButNeverTabbedTo) {
         QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
         EXPECT_FALSE(qobject_cast<platform::FormLabel*>(form->focusWidget()));
     }
+}
+
+}  // namespace
+}  // namespace krv1::testing
+
+namespace krv1::testing {
+namespace {
+
+// Every menu command shows its key; Alt takes the keyboard to the menu bar,
+// and the arrows walk its menus, as on any desktop.
+TEST_F(MainWindowTest, EveryMenuCommandHasItsKeyAndAltReachesTheMenus) {
+    for (QAction* menu : form->menuBar()->actions()) {
+        EXPECT_FALSE(menu->text().contains(u'&')) << menu->text().toStdString();
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator()) continue;
+            const QList<QAction*> inside =
+                item->menu() ? item->menu()->actions() : QList<QAction*>{item};
+            for (QAction* command : inside)
+                EXPECT_FALSE(command->shortcut().isEmpty()) << command->text().toStdString();
+        }
+    }
+    form->activateWindow();
+    QTest::keyClick(form.get(), Qt::Key_Alt);
+    ASSERT_NE(form->menuBar()->activeAction(), nullptr);
+    EXPECT_EQ(form->menuBar()->activeAction(), form->menuBar()->actions().front());
+    QTest::keyClick(form->menuBar(), Qt::Key_Right);
+    QTest::keyClick(form->menuBar(), Qt::Key_Right);
+    QTest::keyClick(form->menuBar(), Qt::Key_Down);
+    QMenu* tools = form->menuBar()->actions().at(2)->menu();
+    EXPECT_TRUE(tools->isVisible());
+    tools->close();
 }
 
 }  // namespace
