@@ -19,4 +19,9 @@ inline constexpr std::string_view kCopySheet = "คัดลอกเป็น�
 inline constexpr std::string_view kSheetCopied = "คัดลอกตารางผสมคอนกรีตหน้างานแล้ว";
 inline constexpr std::string_view kLoading = "กำลังเตรียมเครื่องคำนวณ...";
 
+// The installed page's names, on a phone's home screen and in its list of
+// apps.
+inline constexpr std::string_view kAppName = "KRV1 ออกแบบส่วนผสมคอนกรีต";
+inline constexpr std::string_view kAppShortName = "KRV1 คอนกรีต";
+
 }  // namespace krv1::text::web_page

@@ -252,11 +252,14 @@ val ReadDesignBytes(const val& bytes) {
     return ReadDesignText(std::string(copied.begin(), copied.end()));
 }
 
-// The page's layout of the printed report: where each line stands.
+// The page's layout of the printed report: where each of its 45 lines
+// stands.
 val ReportLayout() {
     val lines = val::array();
-    for (const presentation::ReportLine& line :
-         presentation::ReportLines(presentation::DetailsTexts{}, "")) {
+    // Room for the 45th line, which only a design with the records' margin has.
+    presentation::DetailsTexts withMargin;
+    withMargin.MarginLine = " ";
+    for (const presentation::ReportLine& line : presentation::ReportLines(withMargin, "")) {
         val placed = val::object();
         placed.set("x", line.X);
         placed.set("y", line.Y);

@@ -259,9 +259,12 @@ function calculate() {
 
 function showAnswer(answer) {
   lastAnswer = answer;
+  // Each figure is read with its caption and unit: "ซีเมนต์ = 300 กิโลกรัม".
   for (const panel of ['before', 'after']) {
     ROWS.forEach((row, i) => {
-      $(panel).tBodies[0].rows[i].cells[1].textContent = answer.panel[panel][row];
+      const [caption, figure] = $(panel).tBodies[0].rows[i].cells;
+      figure.textContent = answer.panel[panel][row];
+      figure.setAttribute('aria-label', `${caption.textContent} ${figure.textContent}`);
     });
   }
   const account = $('account');
@@ -270,8 +273,9 @@ function showAnswer(answer) {
     item.textContent = line;
     return item;
   }));
+  // The 45th line stands only with the records' margin.
   $('report').querySelectorAll('.line').forEach((element, i) => {
-    element.textContent = answer.report[i];
+    element.textContent = answer.report[i] ?? '';
   });
   for (const command of ['print', 'copy', 'print-sheet', 'copy-sheet']) $(command).disabled = false;
   showSheet(answer);
@@ -524,74 +528,6 @@ function showHint(key) {
   if (texts.hints[key]) showText('hint-text', texts.hints[key]);
 }
 
-function fillTexts() {
-  for (const element of document.querySelectorAll('[data-text]')) {
-    element.textContent = texts[element.dataset.text];
-  }
-  const fillList = (id, entries) => {
-    const list = $(id);
-    list.replaceChildren(...[texts.chooseEntry, ...entries].map((entry, i) => {
-      const option = document.createElement('option');
-      option.textContent = entry;
-      option.value = String(i);
-      return option;
-    }));
-  };
-  $('records-table').tHead.rows[0].replaceChildren(...[texts.recordsRow.trim(), ...texts.recordsColumns].map((name) => {
-    const head = document.createElement('th');
-    head.scope = 'col';
-    head.textContent = name;
-    return head;
-  }));
-  $('trial-boxes').replaceChildren(...texts.trialBoxes.map((box) => {
-    const field = document.createElement('div');
-    field.className = 'field';
-    const label = document.createElement('label');
-    label.htmlFor = `trial-${box.key}`;
-    label.textContent = box.caption;
-    const input = document.createElement('input');
-    input.id = `trial-${box.key}`;
-    input.inputMode = 'decimal';
-    field.append(label, input);
-    return field;
-  }));
-  $('site-settings').replaceChildren(...texts.siteSettings.map((setting) => {
-    const field = document.createElement('div');
-    field.className = 'field';
-    const label = document.createElement('label');
-    label.htmlFor = `site-${setting.key}`;
-    label.textContent = setting.caption;
-    const box = document.createElement('input');
-    box.id = `site-${setting.key}`;
-    box.inputMode = 'decimal';
-    box.value = setting.default;
-    field.append(label, box);
-    return field;
-  }));
-  fillList('slump', texts.slumpEntries);
-  fillList('stone', texts.stoneEntries);
-  for (const panel of ['before', 'after']) {
-    $(panel).tBodies[0].replaceChildren(...texts.rows.map((caption, i) => {
-      const row = document.createElement('tr');
-      const head = document.createElement('th');
-      head.scope = 'row';
-      head.textContent = caption;
-      const value = document.createElement('td');
-      value.id = `${panel}-${ROWS[i]}`;
-      row.append(head, value);
-      return row;
-    }));
-  }
-  // The printable report: each line where the desktop prints it.
-  $('report').replaceChildren(...krv1.reportLayout().map((place) => {
-    const line = document.createElement('div');
-    line.className = place.bold ? 'line bold' : 'line';
-    line.style.left = `${place.x / 1440}in`;
-    line.style.top = `${place.y / 1440}in`;
-    return line;
-  }));
-}
-
 function connect() {
   $('design').addEventListener('submit', (event) => {
     event.preventDefault();
@@ -664,11 +600,13 @@ function connect() {
   });
 }
 
+// The form is painted with the page, every text in place; it takes input
+// once the calculator has loaded.
 createKrv1().then((module) => {
   krv1 = module;
   texts = krv1.pageTexts();
-  fillTexts();
   connect();
+  $('screen').inert = false;
   // The last design comes back as it was left, with its results, or with
   // the message that says why it cannot be calculated.
   // A design not begun at all is no refusal.

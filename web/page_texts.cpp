@@ -107,6 +107,8 @@ val PageTexts() {
     set("chooseEntry", w::kChooseEntry);
     set("hint", w::kHint);
     set("newDesign", text::menu::kNewDesign);
+    set("appName", w::kAppName);
+    set("appShortName", w::kAppShortName);
     set("printSheet", w::kPrintSheet);
     set("copySheet", w::kCopySheet);
     set("sheetCopied", w::kSheetCopied);
