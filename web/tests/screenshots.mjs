@@ -14,6 +14,10 @@ try {
     await page.setViewport({ width, height, isMobile: mobile, hasTouch: mobile });
     await page.goto(`http://127.0.0.1:${server.address().port}/`);
     await page.waitForSelector('body.ready');
+    // Each picture from a fresh start: the page remembers the last design.
+    await page.evaluate(() => localStorage.clear());
+    await page.reload();
+    await page.waitForSelector('body.ready');
     await page.type('#engineer', 'สมชาย ใจดี');
     await enterDesign(page, { strength: '240', shape: 'cube', admixture: 'with', dosage: '250',
                               slump: '7.5', stone: '3/4', moisture: '5' });
