@@ -128,12 +128,14 @@ TEST(StrengthRecords, WithoutARequiredStrengthThereIsNoVerdict) {
     for (const auto& c : kCases) {
         MixInput input = CubeDesign(c.strength);
         input.Shape = c.shape;
-        const auto& f = std::get<RecordsFigures>(AnalyseRecords(records, input, {}));
+        const RecordsResult result = AnalyseRecords(records, input, {});
+        const auto& f = std::get<RecordsFigures>(result);
         EXPECT_EQ(f.Verdict, c.verdict) << c.strength;
         EXPECT_FALSE(f.Accepted);
         EXPECT_FALSE(f.Target);
     }
-    const auto& none = std::get<RecordsFigures>(AnalyseRecords({}, CubeDesign("240"), {}));
+    const RecordsResult empty = AnalyseRecords({}, CubeDesign("240"), {});
+    const auto& none = std::get<RecordsFigures>(empty);
     EXPECT_EQ(none.Verdict, "ยังไม่มีผลทดสอบ");
     EXPECT_FALSE(none.Accepted);
 }

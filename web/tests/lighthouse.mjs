@@ -43,6 +43,10 @@ after(async () => {
   server?.close();
 });
 
+test('nothing moves while the page loads: cumulative layout shift below 0.05', () => {
+  assert.ok(result.audits['cumulative-layout-shift'].numericValue < 0.05);
+});
+
 for (const [category, target] of Object.entries(TARGETS)) {
   test(`lighthouse ${category} is at least ${target}`, () => {
     const failing = Object.values(result.audits)
