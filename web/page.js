@@ -14,7 +14,14 @@ let texts = {};
 let lastAnswer = null;
 // The marks the boxes are typed with: an opened design's own, else the
 // browser's, as the desktop takes the system's for a design typed in.
-let separators = browserSeparators();
+// Asked of the browser only when first needed: making its number format
+// costs a phone a tenth of a second, which the page's start is spared.
+let separators = null;
+
+function typedSeparators() {
+  separators ??= browserSeparators();
+  return { decimal: separators.decimal, group: separators.group };
+}
 
 function browserSeparators() {
   const parts = new Intl.NumberFormat(navigator.language).formatToParts(12345.6);
@@ -41,7 +48,7 @@ function designFromForm() {
     return index >= 0 ? spellings[index] : null;
   };
   return {
-    format: 'krv1-design', version: 1, decimal: separators.decimal, group: separators.group,
+    format: 'krv1-design', version: 1, ...typedSeparators(),
     engineer: $('engineer').value,
     inputs: {
       strength: $('strength').value,
@@ -480,7 +487,7 @@ async function openDesign(file) {
 // results. The engineer's name and the site settings stay.
 function newDesign() {
   clearRefusals();
-  separators = browserSeparators();
+  separators = null;
   for (const id of ['strength', 'dosage', 'moisture']) $(id).value = '';
   for (const name of ['shape', 'admixture']) setRadio(name, null);
   $('slump').selectedIndex = 0;
@@ -600,17 +607,21 @@ function connect() {
   });
 }
 
-// The form is painted with the page, every text in place; it takes input
-// once the calculator has loaded.
+// The form is painted with the page, every text in place, and takes typing
+// at once; its commands answer once the calculator has loaded. Until then a
+// press of Enter does nothing, and what is typed is not overwritten by the
+// design remembered from the last visit.
+let typedBeforeReady = false;
+$('design').addEventListener('submit', (event) => { if (!krv1) event.preventDefault(); });
+document.addEventListener('input', () => { if (!krv1) typedBeforeReady = true; });
 createKrv1().then((module) => {
   krv1 = module;
-  texts = krv1.pageTexts();
+  texts = JSON.parse($('page-texts').textContent);
   connect();
-  $('screen').inert = false;
   // The last design comes back as it was left, with its results, or with
   // the message that says why it cannot be calculated.
   // A design not begun at all is no refusal.
-  const design = recalled();
+  const design = typedBeforeReady ? null : recalled();
   if (design) {
     fillForm(design);
     if (Object.values(design.inputs).some((input) => input)) calculate();

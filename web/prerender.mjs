@@ -52,6 +52,11 @@ page = page.replace(/(<([a-z0-9]+)[^>]*\bdata-text="(\w+)"[^>]*>)(<\/\2>)/g, (al
   return `${open}${escape(texts[key])}${close}`;
 });
 if (/data-text="\w+"[^>]*><\//.test(page)) throw new Error('a data-text element left empty');
+// The texts the page's script writes itself (messages, a new row's names,
+// the charts' legends), as data: read at once, before the calculator loads.
+const data = JSON.stringify(texts).replace(/</g, '\\u003c');
+page = page.replace('<script type="application/json" id="page-texts"></script>',
+                    `<script type="application/json" id="page-texts">${data}</script>`);
 page = page.replace('<meta name="description" content="">',
                     `<meta name="description" content="${escape(texts.description)}">`);
 writeFileSync(join(site, 'index.html'), page);
