@@ -614,7 +614,31 @@ function connect() {
 let typedBeforeReady = false;
 $('design').addEventListener('submit', (event) => { if (!krv1) event.preventDefault(); });
 document.addEventListener('input', () => { if (!krv1) typedBeforeReady = true; });
-createKrv1().then((module) => {
+// The WebAssembly compiled in a worker and instantiated here; where a
+// worker cannot compile it, the module compiles it as it always would.
+function compiledInWorker() {
+  return new Promise((resolve, reject) => {
+    const worker = new Worker('compile-worker.js');
+    worker.onmessage = ({ data }) => {
+      worker.terminate();
+      if (data instanceof WebAssembly.Module) resolve(data); else reject(data);
+    };
+    worker.onerror = reject;
+  });
+}
+const compiled = compiledInWorker();
+createKrv1({
+  instantiateWasm(imports, receive) {
+    compiled.then((module) => WebAssembly.instantiate(module, imports)
+      .then((instance) => receive(instance, module)))
+      .catch(() => WebAssembly.instantiateStreaming(fetch('krv1.wasm'), imports)
+        .then(({ instance, module }) => receive(instance, module)));
+    return {};
+  },
+}).then(async (module) => {
+  // The page's own start in a task of its own, after the module's: neither
+  // holds the page for long.
+  await new Promise((resolve) => { setTimeout(resolve); });
   krv1 = module;
   texts = JSON.parse($('page-texts').textContent);
   connect();
