@@ -13,15 +13,6 @@ namespace r = text::records;
 using Kind = SheetRow::Kind;
 using Json = nlohmann::ordered_json;
 
-constexpr std::string_view kNone = "–";
-
-SheetRow Row(std::string_view caption, const std::optional<double>& value, int decimals,
-             std::string_view unit, const NumberLocale& separators) {
-    if (!value) return {Kind::Figure, std::string(caption), std::string(kNone), {}};
-    return {Kind::Figure, std::string(caption), FigureText(*value, Decimals(decimals), separators),
-            std::string(unit)};
-}
-
 std::optional<double> Shown(const std::optional<double>& cylinder, SpecimenShape specimen) {
     return cylinder ? std::optional<double>(OnSpecimen(*cylinder, specimen)) : std::nullopt;
 }
@@ -75,17 +66,17 @@ std::vector<SheetRow> RecordsRows(const StrengthRecords& records, const RecordsF
     if (!records.Specified.empty())
         rows.push_back({Kind::Figure, std::string(r::kSpecified), records.Specified, {}});
     rows.push_back(
-        Row(r::kTests, static_cast<double>(f.Tests.size()), 0, r::kTestsUnit, separators));
-    rows.push_back(Row(r::kMean, Shown(f.Mean, on), 1, r::kKsc, separators));
-    rows.push_back(Row(r::kDeviation, Shown(f.Deviation, on), 1, r::kKsc, separators));
-    rows.push_back(Row(r::kFactor, f.Factor, 2, {}, separators));
-    rows.push_back(Row(r::kMargin, Shown(f.Margin, on), 1, r::kKsc, separators));
-    rows.push_back(Row(r::kMarginCube, f.MarginCube, 1, r::kKsc, separators));
-    rows.push_back(Row(r::kRequired, Shown(f.Required, on), 1, r::kKsc, separators));
-    rows.push_back(Row(r::kSingleLimit, Shown(f.SingleLimit, on), 1, r::kKsc, separators));
-    rows.push_back(Row(r::kTarget, Shown(TargetCylinder(f), on), 1, r::kKsc, separators));
+        FigureRow(r::kTests, static_cast<double>(f.Tests.size()), 0, r::kTestsUnit, separators));
+    rows.push_back(FigureRow(r::kMean, Shown(f.Mean, on), 1, r::kKsc, separators));
+    rows.push_back(FigureRow(r::kDeviation, Shown(f.Deviation, on), 1, r::kKsc, separators));
+    rows.push_back(FigureRow(r::kFactor, f.Factor, 2, {}, separators));
+    rows.push_back(FigureRow(r::kMargin, Shown(f.Margin, on), 1, r::kKsc, separators));
+    rows.push_back(FigureRow(r::kMarginCube, f.MarginCube, 1, r::kKsc, separators));
+    rows.push_back(FigureRow(r::kRequired, Shown(f.Required, on), 1, r::kKsc, separators));
+    rows.push_back(FigureRow(r::kSingleLimit, Shown(f.SingleLimit, on), 1, r::kKsc, separators));
+    rows.push_back(FigureRow(r::kTarget, Shown(TargetCylinder(f), on), 1, r::kKsc, separators));
     rows.push_back(
-        {Kind::Figure, std::string(r::kControl), std::string(f.Control.value_or(kNone)), {}});
+        {Kind::Figure, std::string(r::kControl), std::string(f.Control.value_or(kNoFigure)), {}});
     rows.push_back({Kind::Figure, std::string(r::kVerdictCaption), std::string(f.Verdict), {}});
     for (const std::string& note : f.Notes) rows.push_back({Kind::Line, note, {}, {}});
     if (f.Tests.empty()) return rows;

@@ -3,6 +3,7 @@
 // ruled columns: caption, figure right-aligned, unit.
 #include <algorithm>
 
+#include "figure_text.h"
 #include "sheet_rows.h"
 
 namespace krv1::presentation {
@@ -62,6 +63,13 @@ bool Fits(const std::vector<SheetRow>& rows, const PageFace& face, double points
 }
 
 }  // namespace
+
+SheetRow FigureRow(std::string_view caption, const std::optional<double>& value, int decimals,
+                   std::string_view unit, const NumberLocale& separators) {
+    if (!value) return {Kind::Figure, std::string(caption), std::string(kNoFigure), {}};
+    return {Kind::Figure, std::string(caption), FigureText(*value, Decimals(decimals), separators),
+            std::string(unit)};
+}
 
 std::string SheetRowText(const SheetRow& row) {
     std::string line(row.Caption);

@@ -5,10 +5,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/number_locale.h"
 #include "report_lines.h"
 
 namespace krv1::presentation {
@@ -19,6 +21,12 @@ struct SheetRow {
     std::string Figure;  // right-aligned on the page; empty for none
     std::string Unit;    // empty where the figure is none or waits
 };
+
+// A figure row with `decimals`, or "–" without a unit for a figure that was
+// not worked out.
+inline constexpr std::string_view kNoFigure = "–";
+SheetRow FigureRow(std::string_view caption, const std::optional<double>& value, int decimals,
+                   std::string_view unit, const NumberLocale& separators);
 
 // "caption  figure unit", or the caption alone.
 std::string SheetRowText(const SheetRow& row);

@@ -14,15 +14,6 @@ namespace t = text::trial;
 using Kind = SheetRow::Kind;
 using Json = nlohmann::ordered_json;
 
-constexpr std::string_view kNone = "–";
-
-SheetRow Row(std::string_view caption, const std::optional<double>& value, int decimals,
-             std::string_view unit, const NumberLocale& separators) {
-    if (!value) return {Kind::Figure, std::string(caption), std::string(kNone), {}};
-    return {Kind::Figure, std::string(caption), FigureText(*value, Decimals(decimals), separators),
-            std::string(unit)};
-}
-
 // The adjusted batch, each figure with the design's beside it.
 void AddBatch(std::vector<SheetRow>& rows, std::string_view heading, const BatchQuantities& batch,
               const BatchQuantities& design, bool withAdmixture, const NumberLocale& separators) {
@@ -66,12 +57,13 @@ std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
     std::vector<SheetRow> rows{{Kind::Title, std::string(t::kTitle), {}, {}},
                                {Kind::Heading, std::string(t::kPlanHeading), {}, {}}};
     const TrialPlan& plan = trial.Plan;
-    rows.push_back(Row(t::kTrialVolume, plan.Volume, 3, t::kLitre, separators));
-    rows.push_back(Row(t::kCement, plan.Cement, 3, t::kKg, separators));
-    rows.push_back(Row(t::kWaterPlan, plan.Water, 3, t::kLitre, separators));
-    rows.push_back(Row(t::kWetSand, plan.Sand, 3, t::kKg, separators));
-    rows.push_back(Row(t::kStone, plan.Stone, 3, t::kKg, separators));
-    if (withAdmixture) rows.push_back(Row(t::kAdmixture, plan.Admixture, 1, t::kCc, separators));
+    rows.push_back(FigureRow(t::kTrialVolume, plan.Volume, 3, t::kLitre, separators));
+    rows.push_back(FigureRow(t::kCement, plan.Cement, 3, t::kKg, separators));
+    rows.push_back(FigureRow(t::kWaterPlan, plan.Water, 3, t::kLitre, separators));
+    rows.push_back(FigureRow(t::kWetSand, plan.Sand, 3, t::kKg, separators));
+    rows.push_back(FigureRow(t::kStone, plan.Stone, 3, t::kKg, separators));
+    if (withAdmixture)
+        rows.push_back(FigureRow(t::kAdmixture, plan.Admixture, 1, t::kCc, separators));
 
     // What was measured, as typed; the plan's boxes stand in the plan.
     rows.push_back({Kind::Heading, std::string(t::kMeasuredHeading), {}, {}});
@@ -87,20 +79,20 @@ std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
 
     const TrialFigures& f = trial.Figures;
     rows.push_back({Kind::Heading, std::string(t::kResultsHeading), {}, {}});
-    rows.push_back(Row(t::kYield, f.Yield, 2, t::kLitre, separators));
-    rows.push_back(Row(t::kRelativeYield, f.RelativeYield, 3, {}, separators));
-    rows.push_back(Row(t::kAir, f.AirPercent, 1, t::kPercent, separators));
-    rows.push_back(
-        Row(t::kWaterPerCubicMetre, f.WaterPerCubicMetre, 1, t::kLitrePerCubicMetre, separators));
-    rows.push_back(Row(t::kAdjustedWater, static_cast<double>(f.AdjustedWater), 0,
-                       t::kLitrePerCubicMetre, separators));
-    rows.push_back(Row(t::kTrialRatio, f.TrialRatio, 2, {}, separators));
-    rows.push_back(Row(t::kStrength28Cube, f.Strength28Cube, 1, t::kKsc, separators));
-    rows.push_back(
-        Row(t::kDesignStrength, static_cast<double>(f.DesignStrength), 0, t::kKsc, separators));
+    rows.push_back(FigureRow(t::kYield, f.Yield, 2, t::kLitre, separators));
+    rows.push_back(FigureRow(t::kRelativeYield, f.RelativeYield, 3, {}, separators));
+    rows.push_back(FigureRow(t::kAir, f.AirPercent, 1, t::kPercent, separators));
+    rows.push_back(FigureRow(t::kWaterPerCubicMetre, f.WaterPerCubicMetre, 1,
+                             t::kLitrePerCubicMetre, separators));
+    rows.push_back(FigureRow(t::kAdjustedWater, static_cast<double>(f.AdjustedWater), 0,
+                             t::kLitrePerCubicMetre, separators));
+    rows.push_back(FigureRow(t::kTrialRatio, f.TrialRatio, 2, {}, separators));
+    rows.push_back(FigureRow(t::kStrength28Cube, f.Strength28Cube, 1, t::kKsc, separators));
+    rows.push_back(FigureRow(t::kDesignStrength, static_cast<double>(f.DesignStrength), 0, t::kKsc,
+                             separators));
     const std::optional<double> ratio =
         f.Ratio ? std::optional<double>(*f.Ratio) : std::optional<double>();
-    rows.push_back(Row(t::kRatio, ratio, 2, {}, separators));
+    rows.push_back(FigureRow(t::kRatio, ratio, 2, {}, separators));
     for (const std::string& note : trial.Notes) rows.push_back({Kind::Line, note, {}, {}});
 
     if (const CalculationError* refused = ErrorOf(trial.Adjusted)) {

@@ -18,16 +18,6 @@ json.dump({"format": "krv1-design", "version": 2, "decimal": ".", "group": ",",
            "engineer": "สมชาย ใจดี", **worked}, open(sys.argv[1], "w"), ensure_ascii=False)
 DESIGN
 
-window_named() {  # the visible window with exactly that title, waited for
-  for _ in $(seq 100); do
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-    if [[ -n $id ]]; then echo "$id"; return; fi
-    sleep 0.1
-  done
-  echo "FAIL: no window \"$1\"" >&2
-  exit 1
-}
 env -u QT_QPA_PLATFORM "$program" "$work/site.krv1" >/dev/null 2>&1 &
 pids+=($!)
 main=$(window_named 'KRV1 - site.krv1')

@@ -20,16 +20,6 @@ cat >"$work/slab.krv1" <<'DESIGN'
           "price_sand": "450", "price_stone": "520", "price_admixture": "65"}}
 DESIGN
 
-window_named() {  # the visible window with exactly that title, waited for
-  for _ in $(seq 100); do
-    local id
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
-    if [[ -n $id ]]; then echo "$id"; return; fi
-    sleep 0.1
-  done
-  echo "FAIL: no window \"$1\"" >&2
-  exit 1
-}
 env -u QT_QPA_PLATFORM "$program" "$work/slab.krv1" >/dev/null 2>&1 &
 pids+=($!)
 main=$(window_named 'KRV1 - slab.krv1')

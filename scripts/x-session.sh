@@ -1,6 +1,6 @@
 # Sourced by the real-window scripts: a real X display (Xvfb with a window
 # manager) for this script alone, taken down at exit, and where a window's
-# client area starts.
+# client area starts, and a window waited for by its title.
 # Sets: work (a scratch folder), DISPLAY, pids (to kill at exit).
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work/runtime
@@ -28,4 +28,15 @@ client_top() {  # window-id
   top=$(convert "$work/first.png" -crop "1x80+$((x + 3))+$y" txt:- |
           awk -F'[,:]' '/srgb\(255,224,192\)/ {print $2; exit}')
   echo "${top:-0}"
+}
+
+window_named() {  # the visible window with exactly that title, waited for
+  for _ in $(seq 100); do
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+    if [[ -n $id ]]; then echo "$id"; return; fi
+    sleep 0.1
+  done
+  echo "FAIL: no window \"$1\"" >&2
+  exit 1
 }
