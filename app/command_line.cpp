@@ -9,10 +9,7 @@
 #include "documents/file_writing.h"
 #include "documents/page_printing.h"
 #include "platform/utf8_text.h"
-#include "presentation/design_report.h"
-#include "presentation/records_report.h"
-#include "presentation/site_sheet.h"
-#include "presentation/trial_report.h"
+#include "presentation/design_evaluation.h"
 #include "text/command_line_texts.h"
 #include "text/design_file_texts.h"
 #include "text/strength_records_texts.h"
@@ -77,24 +74,60 @@ std::optional<presentation::CalendarDate> DateOf(const QString& text) {
 
 // The figures and the verdict of the file's strength records, against its
 // design's required strength.
-int WriteRecords(const CommandLine& line, const presentation::Design& design) {
-    if (!design.Records) return Refuse(kFileRefused, FromUtf8(text::records::kNoRecords));
-    const presentation::StrengthRecords& records = *design.Records;
-    const presentation::RecordsResult result =
-        presentation::AnalyseRecords(records, design.Input, design.Locale);
-    if (const auto* refusal = std::get_if<presentation::RecordsRefusal>(&result))
+int WriteRecords(const CommandLine& line, const presentation::Design& design,
+                 const presentation::RecordsEvaluation& weighed) {
+    if (std::holds_alternative<presentation::NoRecords>(weighed))
+        return Refuse(kFileRefused, FromUtf8(text::records::kNoRecords));
+    if (const auto* refusal = std::get_if<presentation::RecordsRefusal>(&weighed))
         return Refuse(kFileRefused, FromUtf8(refusal->Message));
-    const auto& figures = std::get<presentation::RecordsFigures>(result);
+    const auto& records = std::get<presentation::RecordsShown>(weighed);
     if (line.pdfFile.isEmpty()) {
-        WriteTo(stdout, line.json ? presentation::RecordsJson(figures)
-                                  : presentation::SheetText(presentation::RecordsRows(
-                                        records, figures, design.Locale)));
+        WriteTo(stdout, line.json ? presentation::RecordsJson(records.Figures)
+                                  : presentation::SheetText(records.Rows));
         return StandardOutputWritten();
     }
     if (const auto failure = documents::WritePdf(
-            line.pdfFile, presentation::RecordsPage(records, figures, design.Locale,
+            line.pdfFile, presentation::RecordsPage(records.Records, records.Figures, design.Locale,
                                                     documents::PageFaceMetrics())))
         return Refuse(kOutputFailed, *failure);
+    return kDone;
+}
+
+// The site batch sheet from the file's settings, with the defaults for keys
+// it lacks: one file gives one sheet everywhere. A setting out of range is
+// the file's to mend.
+int WriteSheet(const CommandLine& line, const presentation::Design& design,
+               const presentation::CalculatedMix& calculated,
+               std::optional<presentation::PrintedPage>& page) {
+    const presentation::SiteSheet& sheet = calculated.Sheet;
+    if (!sheet.OutOfRange.empty())
+        return Refuse(kFileRefused, FromUtf8(presentation::RangeMessage(sheet.OutOfRange.front())));
+    const presentation::SiteSheetSource& source = calculated.SheetSource;
+    if (line.pdfFile.isEmpty()) {
+        WriteTo(stdout, line.json ? presentation::SiteSheetJson(sheet)
+                                  : presentation::SiteSheetPlainText(sheet, source, design.Site));
+        return StandardOutputWritten();
+    }
+    page = presentation::SiteSheetPage(sheet, source, design.Site, documents::PageFaceMetrics());
+    return kDone;
+}
+
+// An input refused is the file's fault; a refused adjusted mix is the
+// calculation's, and nothing reaches standard output.
+int WriteTrial(const CommandLine& line, const presentation::CalculatedMix& calculated,
+               std::optional<presentation::PrintedPage>& page) {
+    if (const auto* refusal = std::get_if<presentation::TrialRefusal>(&calculated.Trial))
+        return Refuse(kFileRefused, FromUtf8(refusal->Message));
+    const auto& trial = std::get<presentation::TrialShown>(calculated.Trial);
+    if (const CalculationError* refused = ErrorOf(trial.Outcome.Adjusted))
+        return Refuse(kCalculationRefused, FromUtf8(refused->Message));
+    if (line.pdfFile.isEmpty()) {
+        WriteTo(stdout, line.json ? presentation::TrialJson(trial.Outcome)
+                                  : presentation::SheetText(trial.Rows));
+        return StandardOutputWritten();
+    }
+    page = presentation::TrialPage(trial.Rows, trial.Outcome.Chart, calculated.Locale,
+                                   documents::PageFaceMetrics());
     return kDone;
 }
 
@@ -168,60 +201,34 @@ int WriteReport(const CommandLine& line) {
     if (const QString* refusal = std::get_if<QString>(&loaded))
         return Refuse(kFileRefused, *refusal);
     const presentation::Design& design = std::get<presentation::Design>(loaded);
-    if (line.action == CommandLine::Action::Records) return WriteRecords(line, design);
-    const presentation::DesignReport report = presentation::ReportOfDesign(design);
+    const presentation::DesignEvaluation evaluation =
+        presentation::EvaluateDesign(design, line.date);
+    if (line.action == CommandLine::Action::Records)
+        return WriteRecords(line, design, evaluation.Records);
     // Records the design takes its margin from are the file's to mend.
-    if (report.RecordsProblem) return Refuse(kFileRefused, FromUtf8(report.Refusal->Message));
-    if (report.Refusal) return Refuse(kCalculationRefused, FromUtf8(report.Refusal->Message));
+    if (const auto* refusal = std::get_if<presentation::RecordsRefusal>(&evaluation.Mix))
+        return Refuse(kFileRefused, FromUtf8(refusal->Message));
+    if (const auto* error = std::get_if<CalculationError>(&evaluation.Mix))
+        return Refuse(kCalculationRefused, FromUtf8(error->Message));
+    const presentation::CalculatedMix& calculated = *evaluation.calculated();
 
-    presentation::PrintedPage page = presentation::ReportPage(report.Account, design.Engineer);
+    std::optional<presentation::PrintedPage> page;
     if (line.action == CommandLine::Action::Sheet) {
-        // The file's settings, with the defaults for keys it lacks: one file
-        // gives one sheet everywhere.
-        const presentation::SiteSheet sheet =
-            presentation::ComputeSiteSheet(report.Basis, design.Site, design.Locale);
-        if (!sheet.OutOfRange.empty())
-            return Refuse(kFileRefused,
-                          FromUtf8(presentation::RangeMessage(sheet.OutOfRange.front())));
-        const presentation::SiteSheetSource source = presentation::SiteSheetSourceOf(
-            report.Input, report.Design, design.Engineer, design.Locale, line.date);
-        if (line.pdfFile.isEmpty()) {
-            WriteTo(stdout, line.json
-                                ? presentation::SiteSheetJson(sheet)
-                                : presentation::SiteSheetPlainText(sheet, source, design.Site));
-            return StandardOutputWritten();
-        }
-        page =
-            presentation::SiteSheetPage(sheet, source, design.Site, documents::PageFaceMetrics());
-    }
-    if (line.action == CommandLine::Action::Trial) {
-        // An input refused is the file's fault; a refused adjusted mix is
-        // the calculation's, and nothing reaches standard output.
-        const presentation::TrialInputs boxes = design.Trial.value_or(presentation::TrialInputs{});
-        const presentation::TrialResult result =
-            presentation::RunTrial(report.Input, report.Design, boxes, design.Locale);
-        if (const auto* refusal = std::get_if<presentation::TrialRefusal>(&result))
-            return Refuse(kFileRefused, FromUtf8(refusal->Message));
-        const auto& trial = std::get<presentation::TrialOutcome>(result);
-        if (const CalculationError* refused = ErrorOf(trial.Adjusted))
-            return Refuse(kCalculationRefused, FromUtf8(refused->Message));
-        const std::vector<presentation::SheetRow> rows =
-            presentation::TrialRows(report.Input, report.Design, boxes, trial, design.Locale);
-        if (line.pdfFile.isEmpty()) {
-            WriteTo(stdout,
-                    line.json ? presentation::TrialJson(trial) : presentation::SheetText(rows));
-            return StandardOutputWritten();
-        }
-        page =
-            presentation::TrialPage(rows, trial.Chart, design.Locale, documents::PageFaceMetrics());
+        const int status = WriteSheet(line, design, calculated, page);
+        if (!page) return status;
+    } else if (line.action == CommandLine::Action::Trial) {
+        const int status = WriteTrial(line, calculated, page);
+        if (!page) return status;
+    } else {
+        page = presentation::ReportPage(calculated.Account, design.Engineer);
     }
     if (!line.pdfFile.isEmpty()) {
-        if (const auto failure = documents::WritePdf(line.pdfFile, page))
+        if (const auto failure = documents::WritePdf(line.pdfFile, *page))
             return Refuse(kOutputFailed, *failure);
         return kDone;
     }
     // One report line per output line, exactly as printed.
-    for (const presentation::ReportLine& reportLine : page.Lines) {
+    for (const presentation::ReportLine& reportLine : page->Lines) {
         WriteTo(stdout, reportLine.Text);
         WriteTo(stdout, "\n");
     }

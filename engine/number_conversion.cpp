@@ -166,4 +166,20 @@ int16_t CheckedSubtract(int16_t a, int16_t b) {
     return FloatToInteger(static_cast<double>(static_cast<int>(a) - static_cast<int>(b)));
 }
 
+std::optional<double> ParsedDouble(std::string_view text, const NumberLocale& locale) {
+    try {
+        return TextToDouble(text, locale);
+    } catch (const ConversionError&) {
+        return std::nullopt;  // not a number, or beyond a double: no value
+    }
+}
+
+std::optional<int16_t> WholeInteger(double value) {
+    try {
+        return FloatToInteger(value);
+    } catch (const ConversionError&) {
+        return std::nullopt;  // beyond the 16-bit cells, or not a number
+    }
+}
+
 }  // namespace krv1

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "number_locale.h"
@@ -22,6 +23,11 @@ int16_t TextToInteger(std::string_view text, const NumberLocale& locale = {});
 
 // Rounded half to even; Overflow outside -32768..32767 or for NaN.
 int16_t FloatToInteger(double value);
+
+// The same conversions for a caller to whom a refused text or value is an
+// answer rather than a failure: empty where the above would throw.
+std::optional<double> ParsedDouble(std::string_view text, const NumberLocale& locale = {});
+std::optional<int16_t> WholeInteger(double value);
 
 // Round half to even to a whole number, kept as a double.
 double RoundHalfEven(double value);

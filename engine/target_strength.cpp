@@ -1,5 +1,6 @@
 #include "target_strength.h"
 
+#include "conversion_error.h"
 #include "number_conversion.h"
 
 namespace krv1 {
@@ -8,9 +9,6 @@ namespace {
 // Every shape is designed with a 60 ksc margin over the required strength,
 // unless the site's records have earned their own.
 constexpr double kMarginKsc = 60;
-// A 15 x 30 cm cylinder reaches about 0.833 of the strength of a 15 cm cube
-// of the same concrete, so a cylinder strength is divided by it.
-constexpr double kCylinderToCube = 0.833;
 
 }  // namespace
 
@@ -23,24 +21,44 @@ void ComputeTargetStrength(const MixInput& input, MixState& state, const NumberL
         state.F = FloatToInteger(TextToDouble(input.RequiredStrength, locale) + margin);
     }
     if (input.Shape == SpecimenShape::Cylinder) {
-        state.F =
-            FloatToInteger(TextToDouble(input.RequiredStrength, locale) / kCylinderToCube + margin);
+        state.F = FloatToInteger(
+            TextToDouble(input.RequiredStrength, locale) / kCylinderPerCubeStrength + margin);
     }
 }
 
+std::optional<int16_t> TargetStrength(const MixInput& input, const NumberLocale& locale) {
+    MixState state;
+    try {
+        ComputeTargetStrength(input, state, locale);
+    } catch (const ConversionError&) {
+        return std::nullopt;  // the strength is no number, or F leaves 16 bits
+    }
+    return state.F;
+}
+
 std::optional<float> WaterCementRatio(int16_t F) {
-    // Piecewise linear through 150 -> 0.90, 200 -> 0.78, 300 -> 0.61,
-    // 400 -> 0.48, 450 -> 0.43; each bound belongs to the lower range.
-    // The difference is a whole number, the rest is formed in double.
-    const auto segment = [F](int limit, double drop, double span, double base) {
-        const int16_t below = static_cast<int16_t>(limit - F);
-        return static_cast<float>(below * drop / span + base);
-    };
-    if (F >= 150 && F <= 200) return segment(200, 0.12, 50, 0.78);
-    if (F > 200 && F <= 300) return segment(300, 0.17, 100, 0.61);
-    if (F > 300 && F <= 400) return segment(400, 0.13, 100, 0.48);
-    if (F > 400 && F <= 450) return segment(450, 0.05, 50, 0.43);
+    // Piecewise linear; each bound belongs to the lower range. The distance
+    // below the segment's upper point is a whole number, the rest is formed
+    // in double and narrowed once.
+    for (std::size_t i = 0; i + 1 < kWaterCementCurve.size(); ++i) {
+        const CurvePoint& low = kWaterCementCurve[i];
+        const CurvePoint& high = kWaterCementCurve[i + 1];
+        const bool inside = i == 0 ? F >= low.Strength : F > low.Strength;
+        if (!inside || F > high.Strength) continue;
+        const int16_t below = static_cast<int16_t>(high.Strength - F);
+        return static_cast<float>(below * low.DropToNext / (high.Strength - low.Strength) +
+                                  high.Ratio);
+    }
     return std::nullopt;
+}
+
+double CurveStrength(double ratio) {
+    // The curve falls as the ratio rises; walked from the high-ratio end.
+    std::size_t i = kWaterCementCurve.size() - 1;
+    while (i > 1 && ratio > kWaterCementCurve[i - 1].Ratio) --i;
+    const CurvePoint& a = kWaterCementCurve[i];
+    const CurvePoint& b = kWaterCementCurve[i - 1];
+    return a.Strength + (ratio - a.Ratio) * (b.Strength - a.Strength) / (b.Ratio - a.Ratio);
 }
 
 }  // namespace krv1

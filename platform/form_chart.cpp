@@ -38,12 +38,8 @@ QCategoryAxis* AxisOf(const ChartScale& scale) {
 
 void FormChart::plot(const ChartScale& xScale, const ChartScale& yScale,
                      const std::vector<ChartSeries>& series) {
+    clear();
     QChart* chart = static_cast<QChartView*>(view_)->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
     QCategoryAxis* x = AxisOf(xScale);
     QCategoryAxis* y = AxisOf(yScale);
     chart->addAxis(x, Qt::AlignBottom);
@@ -77,6 +73,15 @@ void FormChart::plot(const ChartScale& xScale, const ChartScale& yScale,
         }
         drawn->attachAxis(x);
         drawn->attachAxis(y);
+    }
+}
+
+void FormChart::clear() {
+    QChart* chart = static_cast<QChartView*>(view_)->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
     }
 }
 

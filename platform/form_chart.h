@@ -31,6 +31,8 @@ public:
     explicit FormChart(QWidget* parent);
     // Replaces what the chart shows.
     void plot(const ChartScale& x, const ChartScale& y, const std::vector<ChartSeries>& series);
+    // Shows nothing: no series and no axes.
+    void clear();
     // How many series it shows now, for the tests.
     int seriesCount() const;
 

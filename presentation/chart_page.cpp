@@ -88,9 +88,10 @@ void PageChart::MarkAt(PageMarker marker, int x, int y) {
                                                    {x + m, y + m, x - m, y + m},
                                                    {x - m, y + m, x - m, y - m}});
             break;
-        case PageMarker::Cross:
-            page_.Rules.insert(page_.Rules.end(),
-                               {{x - m, y - m, x + m, y + m}, {x - m, y + m, x + m, y - m}});
+        case PageMarker::Triangle:  // point up, as the window's chart draws it
+            page_.Rules.insert(
+                page_.Rules.end(),
+                {{x, y - m, x + m, y + m}, {x + m, y + m, x - m, y + m}, {x - m, y + m, x, y - m}});
             break;
         case PageMarker::Diamond:
             page_.Rules.insert(page_.Rules.end(), {{x, y - m, x + m, y},

@@ -31,7 +31,7 @@ struct PlotArea {
     int LegendLeft;
 };
 
-enum class PageMarker { Square, Cross, Diamond };
+enum class PageMarker { Square, Triangle, Diamond };
 
 class PageChart {
 public:

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <utility>
 
+#include "harmless_text.h"
 #include "text/design_file_texts.h"
 
 namespace krv1::presentation {
@@ -84,10 +85,10 @@ Json Spelled(Choice choice, const std::array<std::pair<Choice, std::string_view>
     return nullptr;
 }
 
-// A date or a note as the engineer's name is kept: harmless and short.
+// A record's date or note, harmless and short.
 std::string HarmlessTextAt(const Json& object, const char* key) {
     std::string text = TextAt(object, key);
-    if (!HarmlessEngineerName(text)) throw BadKey{key};
+    if (!HarmlessRecordCell(text)) throw BadKey{key};
     return text;
 }
 
@@ -143,24 +144,7 @@ DesignReading Refused(std::string_view message, std::string_view detail = {}) {
 }  // namespace
 
 bool HarmlessEngineerName(std::string_view name) {
-    std::size_t characters = 0;
-    for (std::size_t at = 0; at < name.size(); ++characters) {
-        const auto lead = static_cast<unsigned char>(name[at]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-        if ((lead >= 0x80 && lead < 0xC2) || lead > 0xF4 || at + length > name.size()) return false;
-        char32_t character = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t i = 1; i < length; ++i) {
-            const auto next = static_cast<unsigned char>(name[at + i]);
-            if ((next & 0xC0) != 0x80) return false;
-            character = (character << 6) | (next & 0x3F);
-        }
-        at += length;
-        const bool control = character < 0x20 || (character >= 0x7F && character <= 0x9F);
-        const bool bidi = (character >= 0x202A && character <= 0x202E) ||
-                          (character >= 0x2066 && character <= 0x2069);
-        if (control || bidi) return false;
-    }
-    return characters <= kLongestEngineerName;
+    return HarmlessLine(name, kLongestEngineerName);
 }
 
 DesignReading ReadDesign(std::string_view fileText) {

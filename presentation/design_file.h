@@ -41,10 +41,8 @@ inline constexpr std::size_t kLargestDesignBytes = 1024 * 1024;
 inline constexpr std::size_t kLongestEngineerName = 60;
 
 // Whether a name can stand as it is on the report, the sheet and a terminal:
-// valid UTF-8, at most kLongestEngineerName characters, with no control
-// character (U+0000 to U+001F, U+007F to U+009F) and no bidirectional
-// override or isolate (U+202A to U+202E, U+2066 to U+2069), which would
-// break a report line, retitle a terminal or turn the Thai around.
+// a harmless line (harmless_text.h) of at most kLongestEngineerName
+// characters.
 bool HarmlessEngineerName(std::string_view name);
 
 struct Design {

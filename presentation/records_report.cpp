@@ -1,8 +1,10 @@
 #include "records_report.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 
+#include "engine/target_strength.h"
 #include "figure_text.h"
 #include "text/strength_records_texts.h"
 
@@ -19,8 +21,35 @@ std::optional<double> Shown(const std::optional<double>& cylinder, SpecimenShape
 
 // The strength to be produced, F, as a cylinder strength.
 std::optional<double> TargetCylinder(const RecordsFigures& f) {
-    return f.Target ? std::optional<double>(*f.Target * kCubeToCylinder) : std::nullopt;
+    return f.Target ? std::optional<double>(*f.Target * kCylinderPerCubeStrength) : std::nullopt;
 }
+
+using F = RecordsFigures;
+constexpr std::array<RecordsFigureRow, kRecordsFigures> kFigureRows{{
+    {"n", r::kTests, r::kTestsUnit, 0, false, true,
+     [](const F& f) -> std::optional<double> { return static_cast<double>(f.Tests.size()); }},
+    {"mean", r::kMean, r::kKsc, 1, true, false, [](const F& f) { return f.Mean; }},
+    {"s", r::kDeviation, r::kKsc, 1, true, false, [](const F& f) { return f.Deviation; }},
+    {"k", r::kFactor, {}, 2, false, false, [](const F& f) { return f.Factor; }},
+    {"margin", r::kMargin, r::kKsc, 1, true, false, [](const F& f) { return f.Margin; }},
+    // The margin the design takes, on the method's cube basis whatever the records' specimen.
+    {"margin_cube", r::kMarginCube, r::kKsc, 1, false, false,
+     [](const F& f) { return f.MarginCube; }},
+    {{}, r::kRequired, r::kKsc, 1, true, false, [](const F& f) { return f.Required; }},
+    {{}, r::kSingleLimit, r::kKsc, 1, true, false, [](const F& f) { return f.SingleLimit; }},
+    {{}, r::kTarget, r::kKsc, 1, true, false, TargetCylinder},
+    // F itself, as the design's worksheet holds it.
+    {"target",
+     {},
+     {},
+     0,
+     false,
+     true,
+     [](const F& f) -> std::optional<double> {
+         if (!f.Target) return std::nullopt;
+         return static_cast<double>(*f.Target);
+     }},
+}};
 
 std::string TestLine(const StrengthTest& test, const TestFigures& figures, SpecimenShape specimen,
                      const NumberLocale& separators) {
@@ -57,6 +86,8 @@ constexpr double kSmallestReadablePoints = 10;
 
 }  // namespace
 
+const std::array<RecordsFigureRow, kRecordsFigures>& RecordsFigureRows() { return kFigureRows; }
+
 std::vector<SheetRow> RecordsRows(const StrengthRecords& records, const RecordsFigures& f,
                                   const NumberLocale& separators, TestLines lines) {
     const SpecimenShape on = records.Specimen;
@@ -65,24 +96,21 @@ std::vector<SheetRow> RecordsRows(const StrengthRecords& records, const RecordsF
         {Kind::Line, std::string(on == SpecimenShape::Cube ? r::kCube : r::kCylinder), {}, {}}};
     if (!records.Specified.empty())
         rows.push_back({Kind::Figure, std::string(r::kSpecified), records.Specified, {}});
-    rows.push_back(
-        FigureRow(r::kTests, static_cast<double>(f.Tests.size()), 0, r::kTestsUnit, separators));
-    rows.push_back(FigureRow(r::kMean, Shown(f.Mean, on), 1, r::kKsc, separators));
-    rows.push_back(FigureRow(r::kDeviation, Shown(f.Deviation, on), 1, r::kKsc, separators));
-    rows.push_back(FigureRow(r::kFactor, f.Factor, 2, {}, separators));
-    rows.push_back(FigureRow(r::kMargin, Shown(f.Margin, on), 1, r::kKsc, separators));
-    rows.push_back(FigureRow(r::kMarginCube, f.MarginCube, 1, r::kKsc, separators));
-    rows.push_back(FigureRow(r::kRequired, Shown(f.Required, on), 1, r::kKsc, separators));
-    rows.push_back(FigureRow(r::kSingleLimit, Shown(f.SingleLimit, on), 1, r::kKsc, separators));
-    rows.push_back(FigureRow(r::kTarget, Shown(TargetCylinder(f), on), 1, r::kKsc, separators));
+    for (const RecordsFigureRow& row : kFigureRows) {
+        if (row.Caption.empty()) continue;
+        const std::optional<double> value = row.Value(f);
+        rows.push_back(FigureRow(row.Caption, row.OnSpecimen ? Shown(value, on) : value,
+                                 row.Decimals, row.Unit, separators));
+    }
     rows.push_back(
         {Kind::Figure, std::string(r::kControl), std::string(f.Control.value_or(kNoFigure)), {}});
-    rows.push_back({Kind::Figure, std::string(r::kVerdictCaption), std::string(f.Verdict), {}});
+    rows.push_back(
+        {Kind::Figure, std::string(r::kVerdictCaption), std::string(VerdictText(f.Verdict)), {}});
     for (const std::string& note : f.Notes) rows.push_back({Kind::Line, note, {}, {}});
     if (f.Tests.empty()) return rows;
     rows.push_back({Kind::Heading, std::string(r::kTestsHeading), {}, {}});
     for (const TestFigures& test : f.Tests) {
-        if (lines == TestLines::LowOnly && !test.LowSingle && !test.LowAverage) continue;
+        if (lines == TestLines::LowOnly && !test.Low()) continue;
         if (test.Row > records.Tests.size()) break;  // figures of other records
         rows.push_back(
             {Kind::Line, TestLine(records.Tests[test.Row - 1], test, on, separators), {}, {}});
@@ -99,17 +127,17 @@ std::string RecordsJson(const RecordsFigures& f) {
                              {"low_single", test.LowSingle},
                              {"low_average", test.LowAverage}});
     Json json;
-    json["n"] = f.Tests.size();
-    json["mean"] = Optional(f.Mean);
-    json["s"] = Optional(f.Deviation);
-    json["k"] = Optional(f.Factor);
-    json["margin"] = Optional(f.Margin);
-    json["margin_cube"] = Optional(f.MarginCube);
-    json["target"] = f.Target ? Json(*f.Target) : Json();
+    for (const RecordsFigureRow& row : kFigureRows) {
+        if (row.Key.empty()) continue;
+        const std::optional<double> value = row.Value(f);
+        json[std::string(row.Key)] = !value      ? Json()
+                                     : row.Whole ? Json(static_cast<std::int64_t>(*value))
+                                                 : Json(*value);
+    }
     json["control"] = f.Control ? Json(std::string(*f.Control)) : Json();
-    json["verdict"] = std::string(f.Verdict);
+    json["verdict"] = std::string(VerdictText(f.Verdict));
     json["tests"] = std::move(tests);
-    json["accepted"] = f.Accepted;
+    json["accepted"] = f.Verdict == RecordsVerdict::Accepted;
     json["notes"] = f.Notes;
     return json.dump(2) + "\n";
 }

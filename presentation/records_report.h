@@ -4,8 +4,11 @@
 // chart, and one A4 page with the chart below the rows.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,6 +17,23 @@
 #include "strength_records.h"
 
 namespace krv1::presentation {
+
+// One figure of the records: how their JSON keys it, how its row reads and
+// where it comes from. The text, the JSON, the window and the page walk
+// this table; a row without a key is shown only, one without a caption
+// only written to the JSON.
+struct RecordsFigureRow {
+    std::string_view Key;
+    std::string_view Caption;
+    std::string_view Unit;
+    int Decimals;
+    // Shown on the records' own specimen; the JSON keeps the cylinder basis.
+    bool OnSpecimen;
+    bool Whole;  // a whole number in the JSON
+    std::optional<double> (*Value)(const RecordsFigures&);
+};
+inline constexpr std::size_t kRecordsFigures = 10;
+const std::array<RecordsFigureRow, kRecordsFigures>& RecordsFigureRows();
 
 // Which tests get a line of their own: all, or on a crowded page only the low.
 enum class TestLines { Every, LowOnly };

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "engine/calculation.h"
 #include "engine/number_locale.h"
@@ -16,6 +17,9 @@ enum class BatchRow : std::size_t { Cement, Water, Sand, Stone, Admixture };
 inline constexpr std::size_t kBatchRows = 5;
 
 using PanelTexts = std::array<std::string, kBatchRows>;
+// How the command line's and the web module's answers key the rows.
+inline constexpr std::array<std::string_view, kBatchRows> kBatchRowKeys{"cement", "water", "sand",
+                                                                        "stone", "admixture"};
 
 struct ResultTexts {
     PanelTexts BeforeCorrection;  // as proportioned and rounded

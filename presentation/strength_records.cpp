@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/conversion_error.h"
-#include "engine/mix_state.h"
 #include "engine/number_conversion.h"
 #include "engine/target_strength.h"
+#include "harmless_text.h"
 #include "text/strength_records_texts.h"
 
 namespace krv1::presentation {
@@ -37,11 +36,8 @@ constexpr double kControlBounds[] = {28, 35, 42, 49};
 bool Blank(std::string_view text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 std::optional<double> Strength(std::string_view text, const NumberLocale& separators) {
-    try {
-        const double value = TextToDouble(text, separators);
-        if (value > 0 && value <= kHighestResult) return value;
-    } catch (const ConversionError&) {
-    }
+    const std::optional<double> value = ParsedDouble(text, separators);
+    if (value && *value > 0 && *value <= kHighestResult) return value;
     return std::nullopt;
 }
 
@@ -70,7 +66,106 @@ std::string_view ControlOf(double deviation) {
 // The design's required strength, as typed, on the given specimen.
 double OnShape(double strength, SpecimenShape from, SpecimenShape to) {
     if (from == to) return strength;
-    return to == SpecimenShape::Cylinder ? strength * kCubeToCylinder : strength / kCubeToCylinder;
+    return to == SpecimenShape::Cylinder ? strength * kCylinderPerCubeStrength
+                                         : strength / kCylinderPerCubeStrength;
+}
+
+// Each test that counts, its result the mean of its specimens on the
+// cylinder basis; the first row with a specimen that is no strength refuses.
+std::variant<std::vector<TestFigures>, RecordsRefusal> TestsOf(const StrengthRecords& records,
+                                                               const NumberLocale& separators) {
+    std::vector<TestFigures> tests;
+    for (std::size_t i = 0; i < records.Tests.size(); ++i) {
+        double sum = 0;
+        int filled = 0;
+        for (const std::string& text : records.Tests[i].Values) {
+            if (Blank(text)) continue;
+            const std::optional<double> value = Strength(text, separators);
+            if (!value) return RowRefused(i + 1);
+            sum += *value;
+            ++filled;
+        }
+        if (filled == 0) continue;
+        const double mean = sum / filled;
+        TestFigures test;
+        test.Row = i + 1;
+        test.Result =
+            records.Specimen == SpecimenShape::Cube ? mean * kCylinderPerCubeStrength : mean;
+        tests.push_back(test);
+    }
+    return tests;
+}
+
+// The mean, the standard deviation with its class of control, and from 15
+// tests on ACI's factor for so few.
+void Scatter(RecordsFigures& f) {
+    const int n = static_cast<int>(f.Tests.size());
+    if (n >= 1) {
+        double sum = 0;
+        for (const TestFigures& test : f.Tests) sum += test.Result;
+        f.Mean = sum / n;
+    }
+    if (n >= 2) {
+        double squares = 0;
+        for (const TestFigures& test : f.Tests) {
+            const double away = test.Result - *f.Mean;
+            squares += away * away;
+        }
+        f.Deviation = std::sqrt(squares / (n - 1));
+        f.Control = ControlOf(*f.Deviation);
+    }
+    if (n >= kFewestTestsForMargin) f.Factor = FactorFor(n);
+}
+
+// The averages of three consecutive tests, without a required strength to
+// weigh them against.
+void Averages(RecordsFigures& f) {
+    for (std::size_t i = 2; i < f.Tests.size(); ++i)
+        f.Tests[i].Average3 =
+            (f.Tests[i - 2].Result + f.Tests[i - 1].Result + f.Tests[i].Result) / 3;
+}
+
+// ACI 318's acceptance against f'c: the single-test limit, the margin the
+// scatter earns, and each test marked low alone or in an average of three.
+void Acceptance(RecordsFigures& f, double fc) {
+    f.SingleLimit = fc <= kHighStrength ? fc - kLowSingleAllowance : 0.90 * fc;
+    if (f.Factor) {
+        const double ks = *f.Factor * *f.Deviation;
+        const double allowance = fc <= kHighStrength ? kLowSingleAllowance : 0.10 * fc;
+        f.Margin = std::max(1.34 * ks, 2.33 * ks - allowance);
+        f.MarginCube = *f.Margin / kCylinderPerCubeStrength;
+    }
+    Averages(f);
+    for (std::size_t i = 0; i < f.Tests.size(); ++i) {
+        TestFigures& test = f.Tests[i];
+        test.LowSingle = test.Result < *f.SingleLimit;
+        if (test.Average3 && *test.Average3 < fc)
+            for (std::size_t j = i - 2; j <= i; ++j) f.Tests[j].LowAverage = true;
+    }
+}
+
+RecordsVerdict VerdictOf(const RecordsFigures& f, bool strengthTyped) {
+    if (f.Tests.empty()) return RecordsVerdict::NoTests;
+    if (!strengthTyped) return RecordsVerdict::NoRequiredStrength;
+    if (!f.Required) return RecordsVerdict::NoShape;
+    const bool anyLow = std::any_of(f.Tests.begin(), f.Tests.end(),
+                                    [](const TestFigures& test) { return test.Low(); });
+    return anyLow ? RecordsVerdict::Rejected : RecordsVerdict::Accepted;
+}
+
+std::vector<std::string> NotesOf(const StrengthRecords& records, const MixInput& input,
+                                 std::size_t tests, const std::optional<double>& specified,
+                                 const std::optional<double>& strength) {
+    std::vector<std::string> notes;
+    if (tests < static_cast<std::size_t>(kFewestTestsForMargin))
+        notes.emplace_back(r::kTooFewTests);
+    if (specified && strength && input.Shape != SpecimenShape::None &&
+        std::abs(*specified - OnShape(*strength, input.Shape, records.Specimen)) >
+            kComparableStrengths)
+        notes.emplace_back(r::kDifferentStrength);
+    if (records.UseMargin) notes.emplace_back(r::kConfirmByTrial);
+    if (records.Specimen == SpecimenShape::Cube) notes.emplace_back(r::kCylinderBasis);
+    return notes;
 }
 
 }  // namespace
@@ -112,129 +207,62 @@ std::vector<std::vector<std::string>> PastedRows(std::string_view text) {
 }
 
 double OnSpecimen(double cylinder, SpecimenShape specimen) {
-    return specimen == SpecimenShape::Cube ? cylinder / kCubeToCylinder : cylinder;
+    return specimen == SpecimenShape::Cube ? cylinder / kCylinderPerCubeStrength : cylinder;
 }
+
+std::string_view VerdictText(RecordsVerdict verdict) {
+    switch (verdict) {
+        case RecordsVerdict::NoTests:
+            return r::kNoTests;
+        case RecordsVerdict::NoRequiredStrength:
+            return r::kNoRequiredStrength;
+        case RecordsVerdict::NoShape:
+            return r::kNoShape;
+        case RecordsVerdict::Accepted:
+            return r::kAccepted;
+        case RecordsVerdict::Rejected:
+            return r::kRejected;
+    }
+    return {};
+}
+
+bool HarmlessRecordCell(std::string_view text) { return HarmlessLine(text, kLongestRecordCell); }
 
 RecordsResult AnalyseRecords(const StrengthRecords& records, const MixInput& input,
                              const NumberLocale& separators) {
-    RecordsFigures f;
-    f.Specimen = records.Specimen;
     std::optional<double> specified;
     if (!Blank(records.Specified)) {
         specified = Strength(records.Specified, separators);
         if (!specified) return RecordsRefusal{0, std::string(r::kSpecifiedRefused)};
     }
-    for (std::size_t i = 0; i < records.Tests.size(); ++i) {
-        double sum = 0;
-        int filled = 0;
-        for (const std::string& text : records.Tests[i].Values) {
-            if (Blank(text)) continue;
-            const std::optional<double> value = Strength(text, separators);
-            if (!value) return RowRefused(i + 1);
-            sum += *value;
-            ++filled;
-        }
-        if (filled == 0) continue;
-        const double mean = sum / filled;
-        TestFigures test;
-        test.Row = i + 1;
-        test.Result = records.Specimen == SpecimenShape::Cube ? mean * kCubeToCylinder : mean;
-        f.Tests.push_back(test);
-    }
+    auto tests = TestsOf(records, separators);
+    if (auto* refusal = std::get_if<RecordsRefusal>(&tests)) return std::move(*refusal);
 
-    const int n = static_cast<int>(f.Tests.size());
-    if (n >= 1) {
-        double sum = 0;
-        for (const TestFigures& test : f.Tests) sum += test.Result;
-        f.Mean = sum / n;
-    }
-    if (n >= 2) {
-        double squares = 0;
-        for (const TestFigures& test : f.Tests) {
-            const double away = test.Result - *f.Mean;
-            squares += away * away;
-        }
-        f.Deviation = std::sqrt(squares / (n - 1));
-        f.Control = ControlOf(*f.Deviation);
-    }
-    if (n >= kFewestTestsForMargin) f.Factor = FactorFor(n);
-
-    std::optional<double> strength;
-    try {
-        strength = TextToDouble(input.RequiredStrength, separators);
-    } catch (const ConversionError&) {
-    }
+    RecordsFigures f;
+    f.Specimen = records.Specimen;
+    f.Tests = std::move(std::get<std::vector<TestFigures>>(tests));
+    Scatter(f);
+    const std::optional<double> strength = ParsedDouble(input.RequiredStrength, separators);
     if (strength && input.Shape != SpecimenShape::None)
         f.Required = OnShape(*strength, input.Shape, SpecimenShape::Cylinder);
     if (f.Required) {
-        const double fc = *f.Required;
-        f.SingleLimit = fc <= kHighStrength ? fc - kLowSingleAllowance : 0.90 * fc;
-        if (f.Factor) {
-            const double ks = *f.Factor * *f.Deviation;
-            const double allowance = fc <= kHighStrength ? kLowSingleAllowance : 0.10 * fc;
-            f.Margin = std::max(1.34 * ks, 2.33 * ks - allowance);
-            f.MarginCube = *f.Margin / kCubeToCylinder;
-        }
-        MixInput design = input;
-        design.Margin.reset();
-        if (records.UseMargin && f.MarginCube)
-            design.Margin = EarnedMargin{*f.MarginCube, n, *f.Deviation};
-        try {
-            MixState state;
-            ComputeTargetStrength(design, state, separators);
-            f.Target = state.F;
-        } catch (const ConversionError&) {
-        }
-        for (std::size_t i = 0; i < f.Tests.size(); ++i) {
-            TestFigures& test = f.Tests[i];
-            test.LowSingle = test.Result < *f.SingleLimit;
-            if (i < 2) continue;
-            test.Average3 = (f.Tests[i - 2].Result + f.Tests[i - 1].Result + test.Result) / 3;
-            if (*test.Average3 < fc)
-                for (std::size_t j = i - 2; j <= i; ++j) f.Tests[j].LowAverage = true;
-        }
+        Acceptance(f, *f.Required);
+        f.Target = TargetStrength(WithRecordsMargin(input, records, f), separators);
     } else {
-        for (std::size_t i = 2; i < f.Tests.size(); ++i)
-            f.Tests[i].Average3 =
-                (f.Tests[i - 2].Result + f.Tests[i - 1].Result + f.Tests[i].Result) / 3;
+        Averages(f);
     }
-
-    const bool anyLow = std::any_of(f.Tests.begin(), f.Tests.end(), [](const TestFigures& test) {
-        return test.LowSingle || test.LowAverage;
-    });
-    if (n == 0) {
-        f.Verdict = r::kNoTests;
-    } else if (!strength) {
-        f.Verdict = r::kNoRequiredStrength;
-    } else if (!f.Required) {
-        f.Verdict = r::kNoShape;
-    } else {
-        f.Verdict = anyLow ? r::kRejected : r::kAccepted;
-        f.Accepted = !anyLow;
-    }
-
-    if (n < kFewestTestsForMargin) f.Notes.emplace_back(r::kTooFewTests);
-    if (specified && strength && input.Shape != SpecimenShape::None &&
-        std::abs(*specified - OnShape(*strength, input.Shape, records.Specimen)) >
-            kComparableStrengths)
-        f.Notes.emplace_back(r::kDifferentStrength);
-    if (records.UseMargin) f.Notes.emplace_back(r::kConfirmByTrial);
-    if (records.Specimen == SpecimenShape::Cube) f.Notes.emplace_back(r::kCylinderBasis);
+    f.Verdict = VerdictOf(f, strength.has_value());
+    f.Notes = NotesOf(records, input, f.Tests.size(), specified, strength);
     return f;
 }
 
-InputWithRecords WithRecordsMargin(const MixInput& input,
-                                   const std::optional<StrengthRecords>& records,
-                                   const NumberLocale& separators) {
+MixInput WithRecordsMargin(const MixInput& input, const StrengthRecords& records,
+                           const RecordsFigures& figures) {
     MixInput margined = input;
     margined.Margin.reset();
-    if (!records || !records->UseMargin) return margined;
-    const RecordsResult result = AnalyseRecords(*records, input, separators);
-    if (const auto* refusal = std::get_if<RecordsRefusal>(&result)) return *refusal;
-    const RecordsFigures& f = std::get<RecordsFigures>(result);
-    if (f.MarginCube)
-        margined.Margin =
-            EarnedMargin{*f.MarginCube, static_cast<int>(f.Tests.size()), *f.Deviation};
+    if (records.UseMargin && figures.MarginCube)
+        margined.Margin = EarnedMargin{*figures.MarginCube, static_cast<int>(figures.Tests.size()),
+                                       *figures.Deviation};
     return margined;
 }
 

@@ -19,9 +19,9 @@
 
 namespace krv1::presentation {
 
-// A cylinder reaches 0.833 of a cube's strength, as the method converts.
-inline constexpr double kCubeToCylinder = 0.833;
 inline constexpr std::size_t kSpecimensPerTest = 3;
+// The longest text of a record's cell (its date or note), in characters.
+inline constexpr std::size_t kLongestRecordCell = 60;
 // Below this many tests the scatter earns no margin; the method's 60 stands.
 inline constexpr int kFewestTestsForMargin = 15;
 
@@ -51,7 +51,14 @@ struct TestFigures {
     std::optional<double> Average3;  // with the two tests before it
     bool LowSingle = false;
     bool LowAverage = false;  // in an average of three below f'c
+    // The mark every surface shows: below the single-test limit or in a low
+    // average of three.
+    bool Low() const { return LowSingle || LowAverage; }
 };
+
+// What the records say of the concrete they stand for.
+enum class RecordsVerdict { NoTests, NoRequiredStrength, NoShape, Accepted, Rejected };
+std::string_view VerdictText(RecordsVerdict verdict);
 
 // Everything on the cylinder basis, unrounded.
 struct RecordsFigures {
@@ -65,8 +72,7 @@ struct RecordsFigures {
     std::optional<double> SingleLimit;
     std::optional<int16_t> Target;  // F as the design now uses it, cube basis
     std::optional<std::string_view> Control;
-    std::string_view Verdict;
-    bool Accepted = false;
+    RecordsVerdict Verdict = RecordsVerdict::NoTests;
     std::vector<std::string> Notes;
     SpecimenShape Specimen = SpecimenShape::Cube;  // the records' own
 };
@@ -83,12 +89,14 @@ using RecordsResult = std::variant<RecordsFigures, RecordsRefusal>;
 RecordsResult AnalyseRecords(const StrengthRecords& records, const MixInput& input,
                              const NumberLocale& separators);
 
-// The design's input with the margin its records earn, when it uses them:
-// unchanged without records, with the box off or below 15 tests.
-using InputWithRecords = std::variant<MixInput, RecordsRefusal>;
-InputWithRecords WithRecordsMargin(const MixInput& input,
-                                   const std::optional<StrengthRecords>& records,
-                                   const NumberLocale& separators);
+// The design's input with the margin the records' figures earn, when it
+// uses them: without the box on or below 15 tests, the method's 60 stands.
+MixInput WithRecordsMargin(const MixInput& input, const StrengthRecords& records,
+                           const RecordsFigures& figures);
+
+// Whether a date or note can stand in a cell, on the page and in a file: a
+// line of at most kLongestRecordCell characters, as harmless as a name.
+bool HarmlessRecordCell(std::string_view text);
 
 // The table's columns: the date, the specimens, the note.
 inline constexpr std::size_t kRecordColumns = kSpecimensPerTest + 2;

@@ -70,29 +70,31 @@ struct ChartPoint {
 // and the adjusted design when the method covers it.
 struct TrialChart {
     std::vector<ChartPoint> Curve;
-    ChartPoint Design;
+    ChartPoint Design{0, 0};
     std::optional<ChartPoint> Trial;
     std::optional<ChartPoint> Adjusted;
 };
 
-// The results in double precision; an empty one was not measured.
+// The results in double precision; an empty one was not measured, or not
+// worked out because an earlier figure left the method's range.
 struct TrialFigures {
     std::optional<double> Yield;          // litres
     std::optional<double> RelativeYield;  // yield over the planned volume
     std::optional<double> AirPercent;
-    double WaterPerCubicMetre = 0;         // Wre, litres per m3 as batched
-    int16_t AdjustedWater = 0;             // W'
-    std::optional<double> TrialRatio;      // the trial's own W/C, with a strength
-    std::optional<double> Strength28Cube;  // with a strength
-    int16_t DesignStrength = 0;            // F'
-    std::optional<float> Ratio;            // WA', when F' is on the curve
-    int16_t AirLitres = 0;                 // A, kept in the new mix
+    double WaterPerCubicMetre = 0;          // Wre, litres per m3 as batched
+    std::optional<int16_t> AdjustedWater;   // W'
+    std::optional<double> TrialRatio;       // the trial's own W/C, with a strength
+    std::optional<double> Strength28Cube;   // with a strength
+    std::optional<int16_t> DesignStrength;  // F'
+    std::optional<float> Ratio;             // WA', when F' is on the curve
+    int16_t AirLitres = 0;                  // A, kept in the new mix
 };
 
 struct TrialOutcome {
     TrialPlan Plan;
     TrialFigures Figures;
-    TrialChart Chart;
+    // None when the new water leaves the method's cells: nothing is placed.
+    std::optional<TrialChart> Chart;
     std::vector<std::string> Notes;
     CalculationResult Adjusted;  // the re-proportioned design, or why there is none
 };
@@ -106,8 +108,5 @@ using TrialResult = std::variant<TrialOutcome, TrialRefusal>;
 // The trial of `design`, calculated from `input` with `separators`.
 TrialResult RunTrial(const MixInput& input, const MixDesign& design, const TrialInputs& boxes,
                      const NumberLocale& separators);
-
-// The curve's strength for a W/C, read backwards and continued past its ends.
-double CurveStrength(double ratio);
 
 }  // namespace krv1::presentation

@@ -32,9 +32,12 @@ ChartAxes AxesOf(const TrialChart& chart, const NumberLocale& separators) {
             AxisOver(strengths, 100, 500, kStrengthStep, 0, separators)};
 }
 
-PrintedPage TrialPage(const std::vector<SheetRow>& rows, const TrialChart& chart,
+PrintedPage TrialPage(const std::vector<SheetRow>& rows, const std::optional<TrialChart>& placed,
                       const NumberLocale& separators, const PageFace& face) {
+    // The rows keep their place above the chart's room, chart or none.
     PrintedPage page = SheetPage(rows, face, kChartTop - 200);
+    if (!placed) return page;
+    const TrialChart& chart = *placed;
     const ChartAxes axes = AxesOf(chart, separators);
     PageChart plot(page, face, kPlot, axes.Ratio, axes.Strength, t::kRatioAxis, t::kStrengthAxis);
     // The curve, then the three points, each named in the legend.
@@ -47,7 +50,7 @@ PrintedPage TrialPage(const std::vector<SheetRow>& rows, const TrialChart& chart
         plot.LegendMark(marker, name);
     };
     point(PageMarker::Square, chart.Design, t::kDesignLegend);
-    if (chart.Trial) point(PageMarker::Cross, *chart.Trial, t::kTrialLegend);
+    if (chart.Trial) point(PageMarker::Triangle, *chart.Trial, t::kTrialLegend);
     if (chart.Adjusted) point(PageMarker::Diamond, *chart.Adjusted, t::kAdjustedLegend);
     return page;
 }

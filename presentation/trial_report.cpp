@@ -34,8 +34,6 @@ void AddBatch(std::vector<SheetRow>& rows, std::string_view heading, const Batch
     if (withAdmixture) add(t::kAdmixture, batch.Admixture, design.Admixture, t::kCc);
 }
 
-Json Optional(const std::optional<double>& value) { return value ? Json(*value) : Json(); }
-
 Json Point(const std::optional<ChartPoint>& point) {
     return point ? Json::array({point->Ratio, point->Strength}) : Json();
 }
@@ -48,7 +46,90 @@ Json Panel(const BatchQuantities& batch) {
                 {"admixture", batch.Admixture}};
 }
 
+std::optional<double> Whole(const std::optional<int16_t>& value) {
+    return value ? std::optional<double>(*value) : std::nullopt;
+}
+
+using O = TrialOutcome;
+constexpr std::array<TrialFigureRow, kTrialPlanFigures> kPlanRows{{
+    {"volume_l", t::kTrialVolume, t::kLitre, 3, false, false,
+     [](const O& o) -> std::optional<double> { return o.Plan.Volume; }},
+    {"cement_kg", t::kCement, t::kKg, 3, false, false,
+     [](const O& o) -> std::optional<double> { return o.Plan.Cement; }},
+    {"water_l", t::kWaterPlan, t::kLitre, 3, false, false,
+     [](const O& o) -> std::optional<double> { return o.Plan.Water; }},
+    {"sand_kg", t::kWetSand, t::kKg, 3, false, false,
+     [](const O& o) -> std::optional<double> { return o.Plan.Sand; }},
+    {"stone_kg", t::kStone, t::kKg, 3, false, false,
+     [](const O& o) -> std::optional<double> { return o.Plan.Stone; }},
+    {"admixture_cc", t::kAdmixture, t::kCc, 1, false, true,
+     [](const O& o) -> std::optional<double> { return o.Plan.Admixture; }},
+}};
+
+constexpr std::array<TrialFigureRow, kTrialResultFigures> kResultRows{{
+    {"yield_l", t::kYield, t::kLitre, 2, false, false, [](const O& o) { return o.Figures.Yield; }},
+    {"relative_yield",
+     t::kRelativeYield,
+     {},
+     3,
+     false,
+     false,
+     [](const O& o) { return o.Figures.RelativeYield; }},
+    {"air_percent", t::kAir, t::kPercent, 1, false, false,
+     [](const O& o) { return o.Figures.AirPercent; }},
+    {"water_per_m3_l", t::kWaterPerCubicMetre, t::kLitrePerCubicMetre, 1, false, false,
+     [](const O& o) -> std::optional<double> { return o.Figures.WaterPerCubicMetre; }},
+    {"adjusted_water_l", t::kAdjustedWater, t::kLitrePerCubicMetre, 0, true, false,
+     [](const O& o) { return Whole(o.Figures.AdjustedWater); }},
+    {"trial_wc",
+     t::kTrialRatio,
+     {},
+     2,
+     false,
+     false,
+     [](const O& o) { return o.Figures.TrialRatio; }},
+    {"strength28_cube", t::kStrength28Cube, t::kKsc, 1, false, false,
+     [](const O& o) { return o.Figures.Strength28Cube; }},
+    {"design_strength", t::kDesignStrength, t::kKsc, 0, true, false,
+     [](const O& o) { return Whole(o.Figures.DesignStrength); }},
+    // WA' is a single-precision cell; its JSON keeps the float's own value.
+    {"wc",
+     t::kRatio,
+     {},
+     2,
+     false,
+     false,
+     [](const O& o) -> std::optional<double> {
+         if (!o.Figures.Ratio) return std::nullopt;
+         return static_cast<double>(*o.Figures.Ratio);
+     }},
+}};
+
+template <std::size_t N>
+void AddFigures(std::vector<SheetRow>& rows, const std::array<TrialFigureRow, N>& table,
+                const TrialOutcome& trial, bool withAdmixture, const NumberLocale& separators) {
+    for (const TrialFigureRow& row : table)
+        if (withAdmixture || !row.AdmixtureOnly)
+            rows.push_back(
+                FigureRow(row.Caption, row.Value(trial), row.Decimals, row.Unit, separators));
+}
+
+template <std::size_t N>
+Json FiguresJson(const std::array<TrialFigureRow, N>& table, const TrialOutcome& trial) {
+    Json json = Json::object();
+    for (const TrialFigureRow& row : table) {
+        const std::optional<double> value = row.Value(trial);
+        json[std::string(row.Key)] = !value      ? Json()
+                                     : row.Whole ? Json(static_cast<int>(*value))
+                                                 : Json(*value);
+    }
+    return json;
+}
+
 }  // namespace
+
+const std::array<TrialFigureRow, kTrialPlanFigures>& TrialPlanRows() { return kPlanRows; }
+const std::array<TrialFigureRow, kTrialResultFigures>& TrialResultRows() { return kResultRows; }
 
 std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
                                 const TrialInputs& boxes, const TrialOutcome& trial,
@@ -56,14 +137,7 @@ std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
     const bool withAdmixture = input.Admixture == AdmixtureChoice::WithAdmixture;
     std::vector<SheetRow> rows{{Kind::Title, std::string(t::kTitle), {}, {}},
                                {Kind::Heading, std::string(t::kPlanHeading), {}, {}}};
-    const TrialPlan& plan = trial.Plan;
-    rows.push_back(FigureRow(t::kTrialVolume, plan.Volume, 3, t::kLitre, separators));
-    rows.push_back(FigureRow(t::kCement, plan.Cement, 3, t::kKg, separators));
-    rows.push_back(FigureRow(t::kWaterPlan, plan.Water, 3, t::kLitre, separators));
-    rows.push_back(FigureRow(t::kWetSand, plan.Sand, 3, t::kKg, separators));
-    rows.push_back(FigureRow(t::kStone, plan.Stone, 3, t::kKg, separators));
-    if (withAdmixture)
-        rows.push_back(FigureRow(t::kAdmixture, plan.Admixture, 1, t::kCc, separators));
+    AddFigures(rows, kPlanRows, trial, withAdmixture, separators);
 
     // What was measured, as typed; the plan's boxes stand in the plan.
     rows.push_back({Kind::Heading, std::string(t::kMeasuredHeading), {}, {}});
@@ -77,22 +151,8 @@ std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
     }
     if (!anyMeasured) rows.push_back({Kind::Line, std::string(t::kNothingMeasured), {}, {}});
 
-    const TrialFigures& f = trial.Figures;
     rows.push_back({Kind::Heading, std::string(t::kResultsHeading), {}, {}});
-    rows.push_back(FigureRow(t::kYield, f.Yield, 2, t::kLitre, separators));
-    rows.push_back(FigureRow(t::kRelativeYield, f.RelativeYield, 3, {}, separators));
-    rows.push_back(FigureRow(t::kAir, f.AirPercent, 1, t::kPercent, separators));
-    rows.push_back(FigureRow(t::kWaterPerCubicMetre, f.WaterPerCubicMetre, 1,
-                             t::kLitrePerCubicMetre, separators));
-    rows.push_back(FigureRow(t::kAdjustedWater, static_cast<double>(f.AdjustedWater), 0,
-                             t::kLitrePerCubicMetre, separators));
-    rows.push_back(FigureRow(t::kTrialRatio, f.TrialRatio, 2, {}, separators));
-    rows.push_back(FigureRow(t::kStrength28Cube, f.Strength28Cube, 1, t::kKsc, separators));
-    rows.push_back(FigureRow(t::kDesignStrength, static_cast<double>(f.DesignStrength), 0, t::kKsc,
-                             separators));
-    const std::optional<double> ratio =
-        f.Ratio ? std::optional<double>(*f.Ratio) : std::optional<double>();
-    rows.push_back(FigureRow(t::kRatio, ratio, 2, {}, separators));
+    AddFigures(rows, kResultRows, trial, withAdmixture, separators);
     for (const std::string& note : trial.Notes) rows.push_back({Kind::Line, note, {}, {}});
 
     if (const CalculationError* refused = ErrorOf(trial.Adjusted)) {
@@ -129,34 +189,24 @@ ResultTexts TrialPanelTexts(const MixDesign& design, const TrialOutcome& trial,
 }
 
 std::string TrialJson(const TrialOutcome& trial) {
-    const TrialPlan& plan = trial.Plan;
-    const TrialFigures& f = trial.Figures;
     Json json;
-    json["plan"] = Json{{"volume_l", plan.Volume}, {"cement_kg", plan.Cement},
-                        {"water_l", plan.Water},   {"sand_kg", plan.Sand},
-                        {"stone_kg", plan.Stone},  {"admixture_cc", plan.Admixture}};
-    json["results"] = Json{
-        {"yield_l", Optional(f.Yield)},
-        {"relative_yield", Optional(f.RelativeYield)},
-        {"air_percent", Optional(f.AirPercent)},
-        {"water_per_m3_l", f.WaterPerCubicMetre},
-        {"adjusted_water_l", f.AdjustedWater},
-        {"trial_wc", Optional(f.TrialRatio)},
-        {"strength28_cube", Optional(f.Strength28Cube)},
-        {"design_strength", f.DesignStrength},
-        {"wc", f.Ratio ? Json(static_cast<double>(*f.Ratio)) : Json()},
-    };
+    json["plan"] = FiguresJson(kPlanRows, trial);
+    json["results"] = FiguresJson(kResultRows, trial);
     const MixDesign* adjusted = DesignOf(trial.Adjusted);
     json["adjusted"] =
         adjusted ? Json{{"before", Panel(adjusted->Rounded)}, {"after", Panel(adjusted->Adjusted)}}
                  : Json();
-    Json curve = Json::array();
-    for (const ChartPoint& point : trial.Chart.Curve)
-        curve.push_back(Json::array({point.Ratio, point.Strength}));
-    json["chart"] = Json{{"curve", curve},
-                         {"design", Point(trial.Chart.Design)},
-                         {"trial", Point(trial.Chart.Trial)},
-                         {"adjusted", Point(trial.Chart.Adjusted)}};
+    if (trial.Chart) {
+        Json curve = Json::array();
+        for (const ChartPoint& point : trial.Chart->Curve)
+            curve.push_back(Json::array({point.Ratio, point.Strength}));
+        json["chart"] = Json{{"curve", curve},
+                             {"design", Point(trial.Chart->Design)},
+                             {"trial", Point(trial.Chart->Trial)},
+                             {"adjusted", Point(trial.Chart->Adjusted)}};
+    } else {
+        json["chart"] = Json();
+    }
     json["notes"] = trial.Notes;
     return json.dump(2) + "\n";
 }

@@ -3,7 +3,11 @@
 // text, as JSON of the unrounded figures, and as one A4 page with its chart.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chart_page.h"
@@ -12,6 +16,24 @@
 #include "trial_batch.h"
 
 namespace krv1::presentation {
+
+// One figure of the trial: how its JSON keys it, how its row reads, and
+// where it comes from. The trial's text, JSON, window and page all walk
+// the two tables below.
+struct TrialFigureRow {
+    std::string_view Key;  // in the JSON's "plan" or "results" object
+    std::string_view Caption;
+    std::string_view Unit;
+    int Decimals;
+    bool Whole;          // a whole number in the JSON
+    bool AdmixtureOnly;  // a row of its own only in a design with admixture
+    std::optional<double> (*Value)(const TrialOutcome&);
+};
+inline constexpr std::size_t kTrialPlanFigures = 6;
+inline constexpr std::size_t kTrialResultFigures = 9;
+// What to weigh, and what the trial gave.
+const std::array<TrialFigureRow, kTrialPlanFigures>& TrialPlanRows();
+const std::array<TrialFigureRow, kTrialResultFigures>& TrialResultRows();
 
 std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
                                 const TrialInputs& boxes, const TrialOutcome& trial,
@@ -23,7 +45,8 @@ std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
 ResultTexts TrialPanelTexts(const MixDesign& design, const TrialOutcome& trial,
                             const NumberLocale& separators);
 
-// {"plan", "results", "adjusted" (null when refused), "chart", "notes"}.
+// {"plan", "results", "adjusted" (null when refused), "chart" (null when
+// nothing is placed on it), "notes"}.
 std::string TrialJson(const TrialOutcome& trial);
 
 struct ChartAxes {
@@ -33,8 +56,8 @@ struct ChartAxes {
 ChartAxes AxesOf(const TrialChart& chart, const NumberLocale& separators);
 
 // The rows above, the chart below: the method's curve, the design, the trial
-// and the adjusted design.
-PrintedPage TrialPage(const std::vector<SheetRow>& rows, const TrialChart& chart,
+// and the adjusted design; the rows alone without a chart.
+PrintedPage TrialPage(const std::vector<SheetRow>& rows, const std::optional<TrialChart>& chart,
                       const NumberLocale& separators, const PageFace& face);
 
 }  // namespace krv1::presentation

@@ -93,4 +93,10 @@ inline constexpr std::string_view kReportMargin = "ส่วนเผื่อ�
 inline constexpr std::string_view kReportDeviation = " ชุด ส่วนเบี่ยงเบนมาตรฐาน ";
 inline constexpr std::string_view kReportDeviationUnit = " กก./ตร.ซม.";
 
+// The window's commands.
+inline constexpr std::string_view kPrintCommand = "พิมพ์";
+inline constexpr std::string_view kSavePdfCommand = "บันทึกเป็น PDF";
+inline constexpr std::string_view kCopyCommand = "คัดลอกเป็นข้อความ";
+inline constexpr std::string_view kCloseCommand = "ปิดหน้านี้";
+
 }  // namespace krv1::text::records

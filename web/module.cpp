@@ -8,23 +8,19 @@
 #include <vector>
 
 #include "page_texts.h"
+#include "presentation/design_evaluation.h"
 #include "presentation/design_file.h"
-#include "presentation/design_report.h"
-#include "presentation/records_report.h"
-#include "presentation/site_sheet.h"
-#include "presentation/trial_report.h"
+#include "presentation/file_names.h"
 
 namespace {
 
 using emscripten::val;
 using namespace krv1;
 
-constexpr const char* kRows[] = {"cement", "water", "sand", "stone", "admixture"};
-
 val PanelObject(const presentation::PanelTexts& panel) {
     val object = val::object();
     for (std::size_t row = 0; row < presentation::kBatchRows; ++row)
-        object.set(kRows[row], panel[row]);
+        object.set(std::string(presentation::kBatchRowKeys[row]), panel[row]);
     return object;
 }
 
@@ -69,13 +65,8 @@ val AxisObject(const presentation::ChartAxis& axis) {
 // The trial of the design's own boxes: its JSON as the command line's
 // --trial --json gives it, its text and its chart's axes; or the box it
 // refuses, named as the design file keys it.
-void SetTrial(val& answer, const presentation::Design& design,
-              const presentation::DesignReport& report) {
-    const MixDesign& calculated = report.Design;
-    const presentation::TrialInputs boxes = design.Trial.value_or(presentation::TrialInputs{});
-    const presentation::TrialResult result =
-        presentation::RunTrial(report.Input, calculated, boxes, design.Locale);
-    if (const auto* refusal = std::get_if<presentation::TrialRefusal>(&result)) {
+void SetTrial(val& answer, const presentation::CalculatedMix& calculated) {
+    if (const auto* refusal = std::get_if<presentation::TrialRefusal>(&calculated.Trial)) {
         val problem = val::object();
         problem.set("field", std::string(presentation::RowOf(refusal->Box).Key));
         problem.set("message", refusal->Message);
@@ -83,17 +74,21 @@ void SetTrial(val& answer, const presentation::Design& design,
         answer.set("trialJson", val::null());
         return;
     }
-    const auto& trial = std::get<presentation::TrialOutcome>(result);
+    const auto& trial = std::get<presentation::TrialShown>(calculated.Trial);
     answer.set("trialProblem", val::null());
-    answer.set("trialJson", presentation::TrialJson(trial));
-    answer.set("trialText", presentation::SheetText(presentation::TrialRows(
-                                report.Input, calculated, boxes, trial, design.Locale)));
-    const presentation::ChartAxes axes = presentation::AxesOf(trial.Chart, design.Locale);
-    val chartAxes = val::object();
-    chartAxes.set("ratio", AxisObject(axes.Ratio));
-    chartAxes.set("strength", AxisObject(axes.Strength));
-    answer.set("trialAxes", chartAxes);
-    const CalculationError* refused = ErrorOf(trial.Adjusted);
+    answer.set("trialJson", presentation::TrialJson(trial.Outcome));
+    answer.set("trialText", presentation::SheetText(trial.Rows));
+    if (trial.Outcome.Chart) {
+        const presentation::ChartAxes axes =
+            presentation::AxesOf(*trial.Outcome.Chart, calculated.Locale);
+        val chartAxes = val::object();
+        chartAxes.set("ratio", AxisObject(axes.Ratio));
+        chartAxes.set("strength", AxisObject(axes.Strength));
+        answer.set("trialAxes", chartAxes);
+    } else {
+        answer.set("trialAxes", val::null());
+    }
+    const CalculationError* refused = ErrorOf(trial.Outcome.Adjusted);
     answer.set("trialRefusal", refused ? val(refused->Message) : val::null());
 }
 
@@ -110,28 +105,40 @@ val PointsOf(const presentation::RecordsChart::Points& points) {
 
 val Level(const std::optional<double>& at) { return at ? val(*at) : val::null(); }
 
+// How the page colours a verdict: accepted, rejected, or neither.
+std::string VerdictKind(presentation::RecordsVerdict verdict) {
+    switch (verdict) {
+        case presentation::RecordsVerdict::Accepted:
+            return "accepted";
+        case presentation::RecordsVerdict::Rejected:
+            return "rejected";
+        default:
+            return "";
+    }
+}
+
 // The design's strength records against its required strength: their JSON
 // as the command line's --records --json gives it, their text and their
 // chart on the records' own specimen; or the row refused, from 1 (0 is the
 // specified strength). Null keys without records.
-void SetRecords(val& answer, const presentation::Design& design) {
+void SetRecords(val& answer, const presentation::RecordsEvaluation& weighed,
+                const NumberLocale& separators) {
     answer.set("recordsProblem", val::null());
     answer.set("recordsJson", val::null());
-    if (!design.Records) return;
-    const presentation::RecordsResult result =
-        presentation::AnalyseRecords(*design.Records, design.Input, design.Locale);
-    if (const auto* refusal = std::get_if<presentation::RecordsRefusal>(&result)) {
+    if (const auto* refusal = std::get_if<presentation::RecordsRefusal>(&weighed)) {
         val problem = val::object();
         problem.set("row", static_cast<double>(refusal->Row));
         problem.set("message", refusal->Message);
         answer.set("recordsProblem", problem);
         return;
     }
-    const auto& figures = std::get<presentation::RecordsFigures>(result);
+    const auto* records = std::get_if<presentation::RecordsShown>(&weighed);
+    if (!records) return;
+    const presentation::RecordsFigures& figures = records->Figures;
     answer.set("recordsJson", presentation::RecordsJson(figures));
-    answer.set("recordsText", presentation::SheetText(presentation::RecordsRows(
-                                  *design.Records, figures, design.Locale)));
-    const presentation::RecordsChart chart = presentation::RecordsChartOf(figures, design.Locale);
+    answer.set("recordsText", presentation::SheetText(records->Rows));
+    answer.set("recordsVerdict", VerdictKind(figures.Verdict));
+    const presentation::RecordsChart chart = presentation::RecordsChartOf(figures, separators);
     val drawn = val::object();
     drawn.set("results", PointsOf(chart.Results));
     drawn.set("averages", PointsOf(chart.Averages));
@@ -143,8 +150,7 @@ void SetRecords(val& answer, const presentation::Design& design) {
     answer.set("recordsChart", drawn);
     val low = val::array();
     for (const presentation::TestFigures& test : figures.Tests)
-        if (test.LowSingle || test.LowAverage)
-            low.call<void>("push", static_cast<double>(test.Row));
+        if (test.Low()) low.call<void>("push", static_cast<double>(test.Row));
     answer.set("recordsLowRows", low);
 }
 
@@ -154,9 +160,10 @@ val RecordsOfDesign(const std::string& designText) {
     const presentation::DesignReading reading = presentation::ReadDesign(designText);
     if (const auto* refusal = std::get_if<presentation::DesignRefusal>(&reading))
         return Refusal("design", refusal->Message);
+    const auto& design = std::get<presentation::Design>(reading);
     val answer = val::object();
     answer.set("ok", true);
-    SetRecords(answer, std::get<presentation::Design>(reading));
+    SetRecords(answer, presentation::EvaluateDesign(design, {}).Records, design.Locale);
     return answer;
 }
 
@@ -179,49 +186,52 @@ val CalculateDesign(const std::string& designText, int year, int month, int day)
     if (const auto* refusal = std::get_if<presentation::DesignRefusal>(&reading))
         return Refusal("design", refusal->Message);
     const presentation::Design& design = std::get<presentation::Design>(reading);
-    const presentation::DesignReport report = presentation::ReportOfDesign(design);
-    if (report.RecordsProblem) {
-        val refusal = Refusal("records", report.RecordsProblem->Message);
-        refusal.set("row", static_cast<double>(report.RecordsProblem->Row));
+    const presentation::DesignEvaluation evaluation =
+        presentation::EvaluateDesign(design, {year, month, day});
+    if (const auto* records = std::get_if<presentation::RecordsRefusal>(&evaluation.Mix)) {
+        val refusal = Refusal("records", records->Message);
+        refusal.set("row", static_cast<double>(records->Row));
         return refusal;
     }
-    if (report.Refusal)
-        return Refusal(report.Refusal->Input ? presentation::FieldOf(*report.Refusal->Input)
-                                             : std::string_view("design"),
-                       report.Refusal->Message);
+    if (const auto* error = std::get_if<CalculationError>(&evaluation.Mix))
+        return Refusal(
+            error->Input ? presentation::FieldOf(*error->Input) : std::string_view("design"),
+            error->Message);
+    const presentation::CalculatedMix& calculated = *evaluation.calculated();
 
     val panel = val::object();
-    panel.set("before", PanelObject(report.Panels.BeforeCorrection));
-    panel.set("after", PanelObject(report.Panels.AfterCorrection));
+    panel.set("before", PanelObject(calculated.Panels.BeforeCorrection));
+    panel.set("after", PanelObject(calculated.Panels.AfterCorrection));
     val details = val::object();
-    const auto& account = report.Account.inOrder();
+    const auto& account = calculated.Account.inOrder();
     for (std::size_t step = 0; step < account.size(); ++step)
         details.set(std::to_string(step + 1), account[step]);
     val lines = val::array();
     // The report: 44 lines, or 45 with the records' margin.
-    for (const presentation::ReportLine& line : report.Lines) lines.call<void>("push", line.Text);
+    for (const presentation::ReportLine& line : calculated.Lines)
+        lines.call<void>("push", line.Text);
 
     val answer = val::object();
     answer.set("ok", true);
     answer.set("panel", panel);
     answer.set("details", details);
     answer.set("report", lines);
-    answer.set("copyText", report.PanelsPlainText);
+    answer.set("copyText", calculated.PanelsPlainText);
     // The site batch sheet from the design's own settings, as the command
     // line's --sheet --json gives it, and as text.
-    const presentation::SiteSheet sheet =
-        presentation::ComputeSiteSheet(report.Basis, design.Site, design.Locale);
+    const presentation::SiteSheet& sheet = calculated.Sheet;
+    const presentation::SiteSheetSource& source = calculated.SheetSource;
     answer.set("sheetJson", presentation::SiteSheetJson(sheet));
-    const presentation::SiteSheetSource source = presentation::SiteSheetSourceOf(
-        report.Input, report.Design, design.Engineer, design.Locale, {year, month, day});
     answer.set("sheetText", presentation::SiteSheetPlainText(sheet, source, design.Site));
-    answer.set("sheetRows", SheetRowsOf(presentation::SiteSheetRows(sheet, source, design.Site)));
+    const std::vector<presentation::SheetRow> rows =
+        presentation::SiteSheetRows(sheet, source, design.Site);
+    answer.set("sheetRows", SheetRowsOf(rows));
     val problems = val::array();
     for (presentation::SiteSetting setting : sheet.OutOfRange)
         problems.call<void>("push", presentation::RangeMessage(setting));
     answer.set("sheetProblems", problems);
-    SetTrial(answer, design, report);
-    SetRecords(answer, design);
+    SetTrial(answer, calculated);
+    SetRecords(answer, evaluation.Records, design.Locale);
     return answer;
 }
 

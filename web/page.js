@@ -4,7 +4,6 @@
 'use strict';
 
 const FIELDS = ['strength', 'shape', 'admixture', 'dosage', 'slump', 'stone', 'moisture'];
-const ROWS = ['cement', 'water', 'sand', 'stone', 'admixture'];
 const STORAGE_KEY = 'krv1-last-design';
 const REPORT_FIRST_ACCOUNT_LINE = 2;  // lines 1 and 2 are the title and the engineer
 
@@ -153,8 +152,7 @@ function showRecords(answer) {
   [...rows].forEach((row, i) => row.classList.toggle('low', low.has(i + 1)));
   const verdict = $('records-verdict');
   verdict.textContent = answer.records.verdict;
-  verdict.className = answer.records.accepted ? 'verdict accepted'
-    : answer.records.tests.some((t) => t.low_single || t.low_average) ? 'verdict rejected' : 'verdict';
+  verdict.className = `verdict ${answer.recordsVerdict}`.trim();
   showText('records-text', answer.recordsText);
   drawRecordsChart(answer.recordsChart);
 }
@@ -268,7 +266,7 @@ function showAnswer(answer) {
   lastAnswer = answer;
   // Each figure is read with its caption and unit: "ซีเมนต์ = 300 กิโลกรัม".
   for (const panel of ['before', 'after']) {
-    ROWS.forEach((row, i) => {
+    texts.rowKeys.forEach((row, i) => {
       const [caption, figure] = $(panel).tBodies[0].rows[i].cells;
       figure.textContent = answer.panel[panel][row];
       figure.setAttribute('aria-label', `${caption.textContent} ${figure.textContent}`);

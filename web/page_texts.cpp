@@ -6,6 +6,7 @@
 
 #include "presentation/choice_texts.h"
 #include "presentation/design_file.h"
+#include "presentation/result_texts.h"
 #include "presentation/site_sheet.h"
 #include "presentation/trial_batch.h"
 #include "text/conditions_texts.h"
@@ -71,6 +72,8 @@ val PageTexts() {
     texts.set("rows",
               ArrayOf(std::initializer_list<std::string_view>{
                   t::kCementRow, t::kWaterRow, t::kSandRow, t::kStoneRow, t::kAdmixtureRow}));
+    // How the module's answers key those rows.
+    texts.set("rowKeys", ArrayOf(presentation::kBatchRowKeys));
     texts.set("slumpEntries", ArrayOf(text::kSlumpEntries));
     texts.set("stoneEntries", ArrayOf(text::kStoneEntries));
     // How a design file spells each entry, in the lists' order.

@@ -11,7 +11,6 @@ const [template, reportCss, manifest, site] = process.argv.slice(2).map((path) =
 const createKrv1 = createRequire(import.meta.url)(join(site, 'krv1.js'));
 const krv1 = await createKrv1({ wasmBinary: readFileSync(join(site, 'krv1.wasm')) });
 const texts = krv1.pageTexts();
-const ROWS = ['cement', 'water', 'sand', 'stone', 'admixture'];
 
 const escape = (text) => String(text).replace(/&/g, '&amp;').replace(/</g, '&lt;')
   .replace(/>/g, '&gt;').replace(/"/g, '&quot;');
@@ -25,7 +24,7 @@ const options = (entries) => [texts.chooseEntry, ...entries]
 
 const panelRows = (panel) => texts.rows
   .map((caption, i) => `<tr><th scope="row">${escape(caption)}</th>` +
-                       `<td id="${panel}-${ROWS[i]}"></td></tr>`).join('');
+                       `<td id="${panel}-${texts.rowKeys[i]}"></td></tr>`).join('');
 
 // Each element's contents, by its id; then every data-text element's text.
 const contents = {

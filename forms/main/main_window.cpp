@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QSettings>
 
 #include "hint_texts.h"
 #include "main_window_layout.h"
@@ -17,6 +16,7 @@
 #include "presentation/details_values.h"
 #include "presentation/result_texts.h"
 #include "presentation/site_sheet.h"
+#include "remembered_settings.h"
 #include "system_number_locale.h"
 #include "text/design_file_texts.h"
 #include "text/mix_choices.h"
@@ -30,16 +30,12 @@ using platform::FormOptionButton;
 using platform::FormTextBox;
 namespace m = main_controls;
 
-namespace {
-// The engineer's name is kept between runs.
-const QString kEngineerKey = QStringLiteral("engineer");
-const QString kSiteSettingsKey = QStringLiteral("siteSettings");
-}  // namespace
-
 MainWindow::MainWindow(SecondaryWindows& windows)
     : FormWindow(kMainWindowLayout, kMainWindowControls, platform::RedDiscIcon()),
-      windows_(windows),
-      locale_(SystemNumberLocale()) {
+      windows_(windows) {
+    presentation::Design design;
+    design.Locale = SystemNumberLocale();
+    document_.startUntitled(design);
     connectHandlers();
     buildMenu();
 }
@@ -107,20 +103,13 @@ void MainWindow::fillOnLoad() {
     control<QLabel>(m::kPicture)->setPixmap(platform::RoadWorksSign(40));
     // A name that could not be saved in a design is not taken from the
     // settings either.
-    const QString engineer = QSettings().value(kEngineerKey).toString();
+    const QString engineer = RememberedSettings::Engineer();
     if (presentation::HarmlessEngineerName(engineer.toStdString()))
         control<FormTextBox>(m::kEngineerBox)->setText(engineer);
     // With no design file open, the sheet's settings are the last ones typed.
-    siteSettings_ = RememberedSiteSettings();
-}
-
-presentation::SiteSettings MainWindow::RememberedSiteSettings() {
-    presentation::SiteSettings settings = presentation::DefaultSiteSettings();
-    const QStringList remembered = QSettings().value(kSiteSettingsKey).toStringList();
-    if (remembered.size() == static_cast<qsizetype>(settings.size()))
-        for (std::size_t i = 0; i < settings.size(); ++i)
-            settings[i] = remembered[static_cast<qsizetype>(i)].toStdString();
-    return settings;
+    presentation::Design design = document_.design();
+    design.Site = RememberedSettings::SiteSettings();
+    document_.startUntitled(design);
 }
 
 QWidget* MainWindow::firstFocus() const { return control<QWidget>(m::kStrengthBox); }
@@ -172,42 +161,38 @@ QWidget* MainWindow::controlOf(FaultyInput input) const {
 void MainWindow::calculate() { calculateDesign(false); }
 
 void MainWindow::calculateDesign(bool quietly) {
-    // The records' margin in place of the method's 60, when the design uses it.
-    const presentation::InputWithRecords margined =
-        presentation::WithRecordsMargin(readInput(), records_, locale_);
-    if (const auto* refused = std::get_if<presentation::RecordsRefusal>(&margined)) {
-        if (!quietly) platform::ShowMessage(this, platform::FromUtf8(refused->Message));
-        return;
-    }
-    const MixInput& input = std::get<MixInput>(margined);
-    // Every press works the method's sheet afresh: no figure of an earlier
-    // calculation reaches this one.
-    const CalculationResult result = CalculateMix(input, MixState{}, locale_);
-    if (const CalculationError* error = ErrorOf(result)) {
+    const presentation::Design design = designInBoxes();
+    adopt(design, presentation::EvaluateDesign(design, documents::PrintingDay()), quietly);
+}
+
+void MainWindow::adopt(const presentation::Design& design,
+                       const presentation::DesignEvaluation& evaluation, bool quietly) {
+    const presentation::CalculatedMix* calculated = evaluation.calculated();
+    if (!calculated) {
         // Nothing changes: the panels keep the last good results.
         if (quietly) return;
-        platform::ShowMessage(this, platform::FromUtf8(error->Message));
-        if (error->Input) controlOf(*error->Input)->setFocus(Qt::OtherFocusReason);
+        platform::ShowMessage(this,
+                              platform::FromUtf8(presentation::RefusalMessage(evaluation.Mix)));
+        if (const auto* error = std::get_if<CalculationError>(&evaluation.Mix))
+            if (error->Input) controlOf(*error->Input)->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const MixDesign& design = *DesignOf(result);
-    calculated_ = CalculatedDesign{input, design};
-    showResults(design);
+    calculatedDesign_ = design;
+    calculated_ = *calculated;
+    showResults(calculated->Panels);
     control<QPushButton>(m::kDetailsCommand)->setEnabled(true);
     reportPdfAction_->setEnabled(true);
     printReportAction_->setEnabled(true);
     siteSheetAction_->setEnabled(true);
     trialAction_->setEnabled(true);
     rememberLastCalculated();
-    followInSiteSheet();
-    followInTrial();
+    followInSiteSheet(*calculated);
+    followInTrial(*calculated);
     // The records weigh against the strength now in the boxes.
-    if (RecordsWindow* records = windows_.records.existing())
-        records->follow(RecordsSource{readInput(), locale_});
+    followInRecords();
 }
 
-void MainWindow::showResults(const MixDesign& design) {
-    const presentation::ResultTexts texts = presentation::ResultPanelTexts(design, locale_);
+void MainWindow::showResults(const presentation::ResultTexts& texts) {
     for (std::size_t row = 0; row < presentation::kBatchRows; ++row) {
         control<FormLabel>(m::kBeforeCorrectionResults[row])
             ->setCaption(platform::FromUtf8(texts.BeforeCorrection[row]));
@@ -223,13 +208,21 @@ void MainWindow::showDetails() {
     details.setEngineerNameSource([this] { return control<FormTextBox>(m::kEngineerBox)->text(); });
     details.setSiteSheetOpener([this] { showSiteSheet(); });
     details.setTrialOpener([this] { showTrial(); });
-    details.fill(presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_));
+    details.fill(calculated_->Account);
 }
 
 void MainWindow::copyResults() {
     if (!calculated_) return;
-    QGuiApplication::clipboard()->setText(
-        platform::FromUtf8(presentation::ResultPanelsPlainText(calculated_->Design, locale_)));
+    QGuiApplication::clipboard()->setText(platform::FromUtf8(calculated_->PanelsPlainText));
+}
+
+std::optional<presentation::DesignEvaluation> MainWindow::evaluateCalculated() {
+    if (!calculatedDesign_) return std::nullopt;
+    presentation::Design& design = *calculatedDesign_;
+    design.Engineer = control<FormTextBox>(m::kEngineerBox)->text().toStdString();
+    design.Site = document_.design().Site;
+    design.Trial = document_.design().Trial;
+    return presentation::EvaluateDesign(design, documents::PrintingDay());
 }
 
 void MainWindow::showSiteSheet() {
@@ -237,61 +230,78 @@ void MainWindow::showSiteSheet() {
     SiteSheetWindow& sheet = windows_.siteSheet.show();
     sheet.setSettingsSink(
         [this](const presentation::SiteSettings& settings) { siteSettingsEdited(settings); });
-    followInSiteSheet();
+    if (const auto evaluation = evaluateCalculated())
+        if (const auto* calculated = evaluation->calculated()) followInSiteSheet(*calculated);
 }
 
-void MainWindow::followInSiteSheet() {
+void MainWindow::followInSiteSheet(const presentation::CalculatedMix& calculated) {
     SiteSheetWindow* sheet = windows_.siteSheet.existing();
-    if (!sheet || !calculated_) return;
-    sheet->fill(
-        presentation::SiteSheetSourceOf(calculated_->Input, calculated_->Design,
-                                        control<FormTextBox>(m::kEngineerBox)->text().toStdString(),
-                                        locale_, documents::PrintingDay()),
-        siteSettings_);
+    if (!sheet) return;
+    sheet->fill(document_.design().Site);
+    sheet->show(calculated.Sheet, calculated.SheetSource);
+}
+
+void MainWindow::siteSettingsEdited(const presentation::SiteSettings& settings) {
+    document_.setSite(settings);
+    if (document_.untitled()) RememberedSettings::SetSiteSettings(settings);
+    const auto evaluation = evaluateCalculated();
+    const auto* calculated = evaluation ? evaluation->calculated() : nullptr;
+    if (SiteSheetWindow* sheet = windows_.siteSheet.existing(); sheet && calculated)
+        sheet->show(calculated->Sheet, calculated->SheetSource);
 }
 
 void MainWindow::showTrial() {
     if (!calculated_) return;
     TrialWindow& trial = windows_.trial.show();
-    trial.setInputsSink([this](const presentation::TrialInputs& inputs) { trial_ = inputs; });
-    followInTrial();
+    trial.setInputsSink([this](const presentation::TrialInputs& inputs) { trialEdited(inputs); });
+    if (const auto evaluation = evaluateCalculated())
+        if (const auto* calculated = evaluation->calculated()) followInTrial(*calculated);
 }
 
-void MainWindow::followInTrial() {
+void MainWindow::followInTrial(const presentation::CalculatedMix& calculated) {
     TrialWindow* trial = windows_.trial.existing();
-    if (!trial || !calculated_) return;
-    trial->fill(TrialSource{calculated_->Input, calculated_->Design, locale_},
-                trial_.value_or(presentation::TrialInputs{}));
+    if (!trial) return;
+    trial->fill(calculated.TrialBoxes);
+    trial->show(calculated);
+}
+
+void MainWindow::trialEdited(const presentation::TrialInputs& inputs) {
+    document_.setTrial(inputs);
+    const auto evaluation = evaluateCalculated();
+    const auto* calculated = evaluation ? evaluation->calculated() : nullptr;
+    if (TrialWindow* trial = windows_.trial.existing(); trial && calculated)
+        trial->show(*calculated);
 }
 
 void MainWindow::showRecords() {
     RecordsWindow& records = windows_.records.show();
     records.setRecordsSink(
         [this](const presentation::StrengthRecords& edited) { recordsEdited(edited); });
+    records.fill(document_.design().Records.value_or(presentation::StrengthRecords{}));
     followInRecords();
 }
 
 void MainWindow::followInRecords() {
     RecordsWindow* records = windows_.records.existing();
     if (!records) return;
-    records->fill(RecordsSource{readInput(), locale_},
-                  records_.value_or(presentation::StrengthRecords{}));
+    // The window weighs the records it shows, an empty table too.
+    presentation::Design design = designInBoxes();
+    design.Records = design.Records.value_or(presentation::StrengthRecords{});
+    records->show(presentation::EvaluateDesign(design, documents::PrintingDay()).Records,
+                  design.Locale);
 }
 
 void MainWindow::recordsEdited(const presentation::StrengthRecords& records) {
-    const bool usedMargin = records_ && records_->UseMargin;
-    records_ = records;
+    const auto& kept = document_.design().Records;
+    const bool usedMargin = kept && kept->UseMargin;
+    document_.setRecords(records);
+    const presentation::Design design = designInBoxes();
+    const presentation::DesignEvaluation evaluation =
+        presentation::EvaluateDesign(design, documents::PrintingDay());
+    if (RecordsWindow* window = windows_.records.existing())
+        window->show(evaluation.Records, design.Locale);
     // A design that takes its margin from the records follows them.
-    if (calculated_ && (usedMargin || records.UseMargin)) calculateDesign(true);
-}
-
-void MainWindow::siteSettingsEdited(const presentation::SiteSettings& settings) {
-    siteSettings_ = settings;
-    if (designPath_.isEmpty()) {
-        QStringList texts;
-        for (const std::string& text : settings) texts << QString::fromStdString(text);
-        QSettings().setValue(kSiteSettingsKey, texts);
-    }
+    if (calculated_ && (usedMargin || records.UseMargin)) adopt(design, evaluation, true);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -301,7 +311,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    QSettings().setValue(kEngineerKey, control<FormTextBox>(m::kEngineerBox)->text());
+    RememberedSettings::SetEngineer(control<FormTextBox>(m::kEngineerBox)->text());
     windows_.closeAll();
     event->accept();
     QCoreApplication::quit();

@@ -1,6 +1,8 @@
 // The main window: the engineer's inputs, the hint box, the two result panels
-// and the commands. It keeps the last good calculation; every figure it shows
-// comes from the engine and every text from the presentation layer.
+// and the commands. It keeps the open design as one document, and the last
+// good evaluation of it; the site sheet, trial and records windows are views
+// of that design that tell it of their edits. Every figure it shows comes
+// from the one evaluation of the presentation layer.
 #pragma once
 
 #include <optional>
@@ -11,7 +13,8 @@
 #include "engine/mix_input.h"
 #include "engine/number_locale.h"
 #include "platform/form_window.h"
-#include "presentation/design_file.h"
+#include "presentation/design_document.h"
+#include "presentation/design_evaluation.h"
 #include "secondary_windows.h"
 
 class QAction;
@@ -19,19 +22,13 @@ class QMenu;
 
 namespace krv1::forms {
 
-// The last calculation that succeeded, with the inputs it was made from.
-struct CalculatedDesign {
-    MixInput Input;
-    MixDesign Design;
-};
-
 class MainWindow : public platform::FormWindow {
     Q_OBJECT
 public:
     explicit MainWindow(SecondaryWindows& windows);
 
     // Empty before the first calculation that succeeds.
-    const std::optional<CalculatedDesign>& calculated() const { return calculated_; }
+    const std::optional<presentation::CalculatedMix>& calculated() const { return calculated_; }
 
     void calculate();
     void showDetails();
@@ -61,10 +58,10 @@ public:
     void showTrial();
     // The site's strength records, kept with the design.
     void showRecords();
-    const presentation::SiteSettings& siteSettings() const { return siteSettings_; }
+    const presentation::SiteSettings& siteSettings() const { return document_.design().Site; }
     // What the boxes, choices and lists hold now, as a design file keeps it.
     presentation::Design designInBoxes() const;
-    const QString& designPath() const { return designPath_; }
+    QString designPath() const;
 
 protected:
     void fillOnLoad() override;
@@ -74,7 +71,7 @@ protected:
 private:
     void connectHandlers();
     MixInput readInput() const;
-    void showResults(const MixDesign& design);
+    void showResults(const presentation::ResultTexts& texts);
     QWidget* controlOf(FaultyInput input) const;
     void showHint(const QString& hint);
     void enableDosage(bool enabled);
@@ -86,30 +83,36 @@ private:
     void refreshRecentMenu();
     void openRecent(const QString& path);
     // True when nothing unsaved would be lost, after asking to save it.
-    // Asks `question` first when the open file has changed; false when the
-    // engineer cancels or the save fails.
+    // Asks `question` first when the open file has changed, or an untitled
+    // design holds trial boxes or records; false when the engineer cancels
+    // or the save fails.
     bool mayLeaveDesign(std::string_view question);
     void rememberLastCalculated();
     presentation::PrintedPage reportPage() const;
-    static presentation::SiteSettings RememberedSiteSettings();
     void updateTitle();
-    void followInSiteSheet();
-    void followInTrial();
-    void followInRecords();
-    void recordsEdited(const presentation::StrengthRecords& records);
     // Calculate's work; `quietly` keeps a refusal to itself and the results
     // as they were.
     void calculateDesign(bool quietly);
+    // The evaluation of the boxes as they are now, shown when its mix
+    // calculated; a refused mix is told unless `quietly`.
+    void adopt(const presentation::Design& design, const presentation::DesignEvaluation& evaluation,
+               bool quietly);
+    // The last calculated design again, with the tools' edits and the name
+    // as it reads now: what the sheet and trial windows show.
+    std::optional<presentation::DesignEvaluation> evaluateCalculated();
+    void followInSiteSheet(const presentation::CalculatedMix& calculated);
+    void followInTrial(const presentation::CalculatedMix& calculated);
+    void followInRecords();
     void siteSettingsEdited(const presentation::SiteSettings& settings);
+    void trialEdited(const presentation::TrialInputs& inputs);
+    void recordsEdited(const presentation::StrengthRecords& records);
 
     SecondaryWindows& windows_;
-    NumberLocale locale_;
-    std::optional<CalculatedDesign> calculated_;
-    QString designPath_;  // the open design file, empty with none
-    presentation::Design savedDesign_;
-    std::optional<presentation::TrialInputs> trial_;  // the design's trial batch, if tried
-    // The site's strength records, when the engineer has kept any.
-    std::optional<presentation::StrengthRecords> records_;
+    // The open design; its engineer and inputs are the boxes' as last read.
+    presentation::DesignDocument document_;
+    // The design of the last calculation that succeeded, and what it gave.
+    std::optional<presentation::Design> calculatedDesign_;
+    std::optional<presentation::CalculatedMix> calculated_;
     QMenu* recentMenu_ = nullptr;
     QAction* reportPdfAction_ = nullptr;
     QAction* printReportAction_ = nullptr;
@@ -117,7 +120,6 @@ private:
     documents::PrinterChoice printerChoice_ = platform::ChoosePrinter;
     QAction* siteSheetAction_ = nullptr;
     QAction* trialAction_ = nullptr;
-    presentation::SiteSettings siteSettings_ = presentation::DefaultSiteSettings();
 };
 
 }  // namespace krv1::forms

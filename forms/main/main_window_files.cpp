@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
 
 #include "documents/design_loading.h"
 #include "documents/file_writing.h"
@@ -15,7 +14,7 @@
 #include "platform/message_box.h"
 #include "platform/utf8_text.h"
 #include "presentation/choice_texts.h"
-#include "presentation/design_report.h"
+#include "remembered_settings.h"
 #include "system_number_locale.h"
 #include "text/design_file_texts.h"
 #include "text/menu_texts.h"
@@ -30,12 +29,6 @@ namespace f = text::design_file;
 namespace m = main_controls;
 
 namespace {
-
-constexpr int kRecentDesigns = 5;
-const QString kRecentKey = QStringLiteral("recentDesigns");
-// The last design that calculated, as a design file's text: a design never
-// saved is not lost when the program closes.
-const QString kLastCalculatedKey = QStringLiteral("lastCalculatedDesign");
 
 QString DesignFilter() { return FromUtf8(f::kDesignFilter); }
 
@@ -55,7 +48,7 @@ void MainWindow::buildMenu() {
     lastCalculatedAction_ = file->addAction(FromUtf8(t::kOpenLastCalculated),
                                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), this,
                                             [this] { openLastCalculated(); });
-    lastCalculatedAction_->setEnabled(QSettings().contains(kLastCalculatedKey));
+    lastCalculatedAction_->setEnabled(RememberedSettings::LastCalculatedDesign().has_value());
     reportPdfAction_ =
         file->addAction(FromUtf8(t::kSaveReportPdf), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
                         this, [this] { saveReportAsPdf(); });
@@ -85,15 +78,15 @@ void MainWindow::buildMenu() {
 }
 
 presentation::Design MainWindow::designInBoxes() const {
-    // The same reading as Calculate's, with the separators the texts are in.
-    return presentation::Design{
-        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(),
-        readInput(),
-        locale_,
-        siteSettings_,
-        trial_,
-        records_};
+    // The same reading as Calculate's, with the separators the texts are in,
+    // and what the tools' windows have put in the document.
+    presentation::Design design = document_.design();
+    design.Engineer = control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString();
+    design.Input = readInput();
+    return design;
 }
+
+QString MainWindow::designPath() const { return FromUtf8(document_.path()); }
 
 void MainWindow::startNewDesign() {
     for (std::size_t row = 0; row < m::kBeforeCorrectionResults.size(); ++row) {
@@ -106,6 +99,7 @@ void MainWindow::startNewDesign() {
     siteSheetAction_->setEnabled(false);
     trialAction_->setEnabled(false);
     calculated_.reset();
+    calculatedDesign_.reset();
 }
 
 void MainWindow::newDesign() {
@@ -117,27 +111,26 @@ void MainWindow::newDesign() {
         control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(),
         MixInput{},
         SystemNumberLocale(),
-        RememberedSiteSettings(),
+        RememberedSettings::SiteSettings(),
         std::nullopt,
         std::nullopt};
     fillBoxes(empty);
     control<platform::FormDropDownList>(m::kSlumpList)->setCurrentIndex(-1);
     control<platform::FormDropDownList>(m::kStoneList)->setCurrentIndex(-1);
     windows_.hideAll();
-    designPath_.clear();
-    savedDesign_ = presentation::Design{};
+    document_.startUntitled(empty);
     updateTitle();
     control<QWidget>(m::kStrengthBox)->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::rememberLastCalculated() {
-    QSettings().setValue(kLastCalculatedKey,
-                         QString::fromStdString(presentation::WriteDesign(designInBoxes())));
+    RememberedSettings::SetLastCalculatedDesign(
+        QString::fromStdString(presentation::WriteDesign(designInBoxes())));
     lastCalculatedAction_->setEnabled(true);
 }
 
 void MainWindow::openLastCalculated() {
-    const QString text = QSettings().value(kLastCalculatedKey).toString();
+    const QString text = RememberedSettings::LastCalculatedDesign().value_or(QString());
     const presentation::DesignReading reading = presentation::ReadDesign(text.toStdString());
     if (const auto* refusal = std::get_if<presentation::DesignRefusal>(&reading)) {
         platform::ShowMessage(this, FromUtf8(refusal->Message));
@@ -145,9 +138,10 @@ void MainWindow::openLastCalculated() {
     }
     if (!mayLeaveDesign(f::kSaveBeforeOpenQuestion)) return;
     startNewDesign();
-    fillBoxes(std::get<presentation::Design>(reading));
+    const presentation::Design& design = std::get<presentation::Design>(reading);
+    fillBoxes(design);
     // Not a file: the title says no file is open, and a save asks where.
-    designPath_.clear();
+    document_.startUntitled(design);
     updateTitle();
     calculate();
 }
@@ -155,7 +149,7 @@ void MainWindow::openLastCalculated() {
 presentation::PrintedPage MainWindow::reportPage() const {
     // The last calculation, signed with the name as it reads at the command.
     return presentation::ReportPage(
-        presentation::DetailsValueTexts(calculated_->Input, calculated_->Design, locale_),
+        calculated_->Account,
         control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString());
 }
 
@@ -186,13 +180,12 @@ void MainWindow::fillBoxes(const presentation::Design& design) {
     control<platform::FormDropDownList>(m::kStoneList)
         ->setCurrentIndex(indexOf(presentation::kStoneChoices, input.Stone));
     control<platform::FormTextBox>(m::kMoistureBox)->setText(FromUtf8(input.SandMoistureText));
-    // The texts mean what they meant where they were typed.
-    locale_ = design.Locale;
-    // An opened design's sheet settings win; the sheet follows at once.
-    siteSettings_ = design.Site;
-    // Its trial and records are kept with it, to be saved again whole.
-    trial_ = design.Trial;
-    records_ = design.Records;
+    // The texts mean what they meant where they were typed; an opened
+    // design's sheet settings win, and its trial and records are kept with
+    // it, to be saved again whole.
+    document_.setDesign(design);
+    if (RecordsWindow* records = windows_.records.existing())
+        records->fill(design.Records.value_or(presentation::StrengthRecords{}));
     followInRecords();
 }
 
@@ -211,20 +204,20 @@ bool MainWindow::openDesignFile(const QString& path) {
     const presentation::Design& design = std::get<presentation::Design>(loaded);
     startNewDesign();
     fillBoxes(design);
-    designPath_ = QFileInfo(path).absoluteFilePath();
-    savedDesign_ = design;
-    rememberRecent(designPath_);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    document_.keepAsSaved(absolute.toStdString());
+    rememberRecent(absolute);
     updateTitle();
     calculate();
     return true;
 }
 
 bool MainWindow::saveDesign() {
-    return designPath_.isEmpty() ? saveDesignAs() : writeDesignTo(designPath_);
+    return document_.untitled() ? saveDesignAs() : writeDesignTo(designPath());
 }
 
 bool MainWindow::saveDesignAs() {
-    const QString proposed = designPath_.isEmpty() ? QStringLiteral("KRV1.krv1") : designPath_;
+    const QString proposed = document_.untitled() ? QStringLiteral("KRV1.krv1") : designPath();
     const QString path = platform::ChooseFileToSave(this, DesignFilter(), proposed);
     return !path.isEmpty() && writeDesignTo(path);
 }
@@ -236,9 +229,10 @@ bool MainWindow::writeDesignTo(const QString& path) {
         platform::ShowMessage(this, *failure);
         return false;
     }
-    designPath_ = QFileInfo(path).absoluteFilePath();
-    savedDesign_ = design;
-    rememberRecent(designPath_);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    document_.setDesign(design);
+    document_.keepAsSaved(absolute.toStdString());
+    rememberRecent(absolute);
     updateTitle();
     return true;
 }
@@ -250,7 +244,8 @@ void MainWindow::saveReportAsPdf() {
 }
 
 bool MainWindow::mayLeaveDesign(std::string_view question) {
-    if (designPath_.isEmpty() || designInBoxes() == savedDesign_) return true;
+    document_.setDesign(designInBoxes());
+    if (!document_.holdsUnsavedWork()) return true;
     switch (platform::AskToSave(this, FromUtf8(question))) {
         case platform::SaveAnswer::Save:
             return saveDesign();
@@ -263,18 +258,16 @@ bool MainWindow::mayLeaveDesign(std::string_view question) {
 }
 
 void MainWindow::rememberRecent(const QString& path) {
-    QSettings settings;
-    QStringList recent = settings.value(kRecentKey).toStringList().mid(0, kRecentDesigns);
+    QStringList recent = RememberedSettings::RecentDesigns();
     recent.removeAll(path);
     recent.prepend(path);
-    settings.setValue(kRecentKey, recent.mid(0, kRecentDesigns));
+    RememberedSettings::SetRecentDesigns(recent);
     refreshRecentMenu();
 }
 
 void MainWindow::refreshRecentMenu() {
     recentMenu_->clear();
-    // Capped as read too: a settings file is input like any other.
-    const QStringList recent = QSettings().value(kRecentKey).toStringList().mid(0, kRecentDesigns);
+    const QStringList recent = RememberedSettings::RecentDesigns();
     for (qsizetype i = 0; i < recent.size(); ++i) {
         const QString& path = recent[i];
         recentMenu_
@@ -288,10 +281,9 @@ void MainWindow::refreshRecentMenu() {
 
 void MainWindow::openRecent(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        QSettings settings;
-        QStringList recent = settings.value(kRecentKey).toStringList();
+        QStringList recent = RememberedSettings::RecentDesigns();
         recent.removeAll(path);
-        settings.setValue(kRecentKey, recent);
+        RememberedSettings::SetRecentDesigns(recent);
         refreshRecentMenu();
         platform::ShowMessage(this, FromUtf8(f::kRecentGone));
         return;
@@ -300,9 +292,9 @@ void MainWindow::openRecent(const QString& path) {
 }
 
 void MainWindow::updateTitle() {
-    setWindowTitle(designPath_.isEmpty()
+    setWindowTitle(document_.untitled()
                        ? QStringLiteral("KRV1")
-                       : FromUtf8(f::kTitleWithFile) + QFileInfo(designPath_).fileName());
+                       : FromUtf8(f::kTitleWithFile) + QFileInfo(designPath()).fileName());
 }
 
 }  // namespace krv1::forms

@@ -1,12 +1,7 @@
 #include "site_sheet_window.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QPushButton>
-#include <QShortcut>
+#include <algorithm>
 
-#include "documents/page_printing.h"
-#include "platform/artwork.h"
 #include "platform/controls.h"
 #include "platform/utf8_text.h"
 #include "site_sheet_window_layout.h"
@@ -17,30 +12,17 @@ namespace k = site_sheet_controls;
 using platform::FromUtf8;
 
 SiteSheetWindow::SiteSheetWindow()
-    : FormWindow(kSiteSheetWindowLayout, kSiteSheetWindowControls, platform::RedDiscIcon()),
-      printers_(platform::ChoosePrinter) {
+    : SheetWindow(kSiteSheetWindowLayout, kSiteSheetWindowControls,
+                  {k::kPrintCommand, k::kSavePdfCommand, k::kCopyCommand, k::kCloseCommand}) {
     for (const char* box : k::kSettingBoxes)
         connect(control<platform::FormTextBox>(box), &QLineEdit::textEdited, this,
                 &SiteSheetWindow::settingEdited);
-    connect(control<QPushButton>(k::kPrintCommand), &QPushButton::clicked, this,
-            &SiteSheetWindow::printSheet);
-    connect(control<QPushButton>(k::kSavePdfCommand), &QPushButton::clicked, this,
-            &SiteSheetWindow::saveSheetAsPdf);
-    connect(control<QPushButton>(k::kCopyCommand), &QPushButton::clicked, this,
-            &SiteSheetWindow::copySheet);
-    connect(control<QPushButton>(k::kCloseCommand), &QPushButton::clicked, this,
-            &SiteSheetWindow::hide);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &SiteSheetWindow::hide);
 }
 
-void SiteSheetWindow::fill(const presentation::SiteSheetSource& source,
-                           const presentation::SiteSettings& settings) {
-    source_ = source;
+void SiteSheetWindow::fill(const presentation::SiteSettings& settings) {
     settings_ = settings;
     for (std::size_t i = 0; i < settings.size(); ++i)
         control<platform::FormTextBox>(k::kSettingBoxes[i])->setText(FromUtf8(settings[i]));
-    refresh();
 }
 
 QWidget* SiteSheetWindow::firstFocus() const { return control<QWidget>(k::kSettingBoxes[0]); }
@@ -48,12 +30,13 @@ QWidget* SiteSheetWindow::firstFocus() const { return control<QWidget>(k::kSetti
 void SiteSheetWindow::settingEdited() {
     for (std::size_t i = 0; i < settings_.size(); ++i)
         settings_[i] = control<platform::FormTextBox>(k::kSettingBoxes[i])->text().toStdString();
-    refresh();
     if (settingsSink_) settingsSink_(settings_);
 }
 
-void SiteSheetWindow::refresh() {
-    sheet_ = presentation::ComputeSiteSheet(source_.Basis, settings_, source_.Locale);
+void SiteSheetWindow::show(const presentation::SiteSheet& sheet,
+                           const presentation::SiteSheetSource& source) {
+    sheet_ = sheet;
+    source_ = source;
     const presentation::SiteSheetTexts texts = presentation::SiteSheetPartTexts(sheet_, source_);
     control<platform::FormLabel>(k::kDesign)->setCaption(FromUtf8(texts.Heading));
     control<platform::FormLabel>(k::kBasis)->setCaption(FromUtf8(texts.Basis));
@@ -73,14 +56,8 @@ std::string SiteSheetWindow::plainText() const {
     return presentation::SiteSheetPlainText(sheet_, source_, settings_);
 }
 
-void SiteSheetWindow::printSheet() { documents::PrintPageWithChoice(this, page(), printers_); }
-
-void SiteSheetWindow::saveSheetAsPdf() { documents::SavePageAsPdf(this, page(), QString()); }
-
-presentation::PrintedPage SiteSheetWindow::page() const {
+std::optional<presentation::PrintedPage> SiteSheetWindow::page() const {
     return presentation::SiteSheetPage(sheet_, source_, settings_, documents::PageFaceMetrics());
 }
-
-void SiteSheetWindow::copySheet() { QGuiApplication::clipboard()->setText(FromUtf8(plainText())); }
 
 }  // namespace krv1::forms

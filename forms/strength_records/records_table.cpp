@@ -67,8 +67,8 @@ Qt::ItemFlags RecordsTable::flags(const QModelIndex& index) const {
 }
 
 bool RecordsTable::take(int row, int column, const std::string& text) {
-    // Every cell is kept in the file as a name is: short and harmless.
-    if (!presentation::HarmlessEngineerName(text)) return false;
+    // Every cell is kept in the file: short and harmless.
+    if (!presentation::HarmlessRecordCell(text)) return false;
     RecordCells cells = presentation::CellsOf(tests_[static_cast<std::size_t>(row)]);
     cells[static_cast<std::size_t>(column)] = text;
     tests_[static_cast<std::size_t>(row)] = presentation::TestOf(cells);

@@ -6,10 +6,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableView>
 
-#include "platform/artwork.h"
 #include "platform/controls.h"
 #include "platform/form_chart.h"
 #include "platform/utf8_text.h"
@@ -25,12 +23,6 @@ using platform::FromUtf8;
 
 namespace {
 
-platform::ChartScale ScaleOf(std::string_view title, const presentation::ChartAxis& axis) {
-    platform::ChartScale scale{FromUtf8(title), axis.From, axis.To, {}};
-    for (const auto& [at, label] : axis.Ticks) scale.ticks.emplace_back(at, FromUtf8(label));
-    return scale;
-}
-
 std::vector<QPointF> Points(const presentation::RecordsChart::Points& points) {
     std::vector<QPointF> drawn;
     for (const auto& [x, y] : points) drawn.emplace_back(x, y);
@@ -40,7 +32,8 @@ std::vector<QPointF> Points(const presentation::RecordsChart::Points& points) {
 }  // namespace
 
 RecordsWindow::RecordsWindow()
-    : FormWindow(kRecordsWindowLayout, kRecordsWindowControls, platform::RedDiscIcon()),
+    : SheetWindow(kRecordsWindowLayout, kRecordsWindowControls,
+                  {k::kPrintCommand, k::kSavePdfCommand, k::kCopyCommand, k::kCloseCommand}),
       table_(new RecordsTable(this)) {
     auto* view = control<QTableView>(k::kTable);
     view->setModel(table_);
@@ -66,21 +59,9 @@ RecordsWindow::RecordsWindow()
         if (rows.empty() && view->currentIndex().isValid()) rows.insert(view->currentIndex().row());
         table_->removeTestRows(rows);
     });
-    connect(control<QPushButton>(k::kPrintCommand), &QPushButton::clicked, this,
-            &RecordsWindow::printRecords);
-    connect(control<QPushButton>(k::kSavePdfCommand), &QPushButton::clicked, this,
-            &RecordsWindow::saveRecordsAsPdf);
-    connect(control<QPushButton>(k::kCopyCommand), &QPushButton::clicked, this,
-            &RecordsWindow::copyRecords);
-    connect(control<QPushButton>(k::kCloseCommand), &QPushButton::clicked, this,
-            &RecordsWindow::hide);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &RecordsWindow::hide);
 }
 
-void RecordsWindow::fill(const RecordsSource& source,
-                         const presentation::StrengthRecords& records) {
-    source_ = source;
+void RecordsWindow::fill(const presentation::StrengthRecords& records) {
     records_ = records;
     const bool cube = records.Specimen != SpecimenShape::Cylinder;
     control<platform::FormOptionButton>(k::kCubeOption)->setValue(cube);
@@ -88,12 +69,6 @@ void RecordsWindow::fill(const RecordsSource& source,
     control<platform::FormTextBox>(k::kSpecifiedBox)->setText(FromUtf8(records.Specified));
     control<QCheckBox>(k::kUseMarginCheck)->setChecked(records.UseMargin);
     table_->setTests(records.Tests);
-    refresh();
-}
-
-void RecordsWindow::follow(const RecordsSource& source) {
-    source_ = source;
-    refresh();
 }
 
 bool RecordsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -114,7 +89,6 @@ void RecordsWindow::edited() {
     records_.Specified = control<platform::FormTextBox>(k::kSpecifiedBox)->text().toStdString();
     records_.UseMargin = control<QCheckBox>(k::kUseMarginCheck)->isChecked();
     records_.Tests = table_->tests();
-    refresh();
     if (recordsSink_) recordsSink_(records_);
 }
 
@@ -130,38 +104,38 @@ void RecordsWindow::say(std::string_view message) {
     control<platform::FormLabel>(k::kFoot)->setCaption(FromUtf8(message));
 }
 
-void RecordsWindow::refresh() {
-    const presentation::RecordsResult result =
-        presentation::AnalyseRecords(records_, source_.Input, source_.Locale);
+void RecordsWindow::show(const presentation::RecordsEvaluation& weighed,
+                         const NumberLocale& separators) {
+    locale_ = separators;
     control<platform::FormTextBox>(k::kSpecifiedBox)->setFlagged(false);
-    // A row refused is marked and named; the last figures stay shown.
-    if (const auto* refusal = std::get_if<presentation::RecordsRefusal>(&result)) {
+    if (const auto* refusal = std::get_if<presentation::RecordsRefusal>(&weighed)) {
         table_->mark({}, refusal->Row);
         if (refusal->Row == 0) control<platform::FormTextBox>(k::kSpecifiedBox)->setFlagged(true);
         say(refusal->Message);
         return;
     }
     say({});
-    figures_ = std::get<presentation::RecordsFigures>(result);
-    figuredRecords_ = records_;
-    showFigures(*figures_);
+    if (const auto* shown = std::get_if<presentation::RecordsShown>(&weighed)) showFigures(*shown);
 }
 
-void RecordsWindow::showFigures(const presentation::RecordsFigures& figures) {
+void RecordsWindow::showFigures(const presentation::RecordsShown& shown) {
+    shown_ = shown;
+    const presentation::RecordsFigures& figures = shown.Figures;
     std::set<std::size_t> low;
     for (const presentation::TestFigures& test : figures.Tests)
-        if (test.LowSingle || test.LowAverage) low.insert(test.Row);
+        if (test.Low()) low.insert(test.Row);
     table_->mark(std::move(low), 0);
     auto* verdict = control<platform::FormLabel>(k::kVerdict);
-    verdict->setCaption(FromUtf8(figures.Verdict));
+    verdict->setCaption(FromUtf8(presentation::VerdictText(figures.Verdict)));
     QPalette palette = verdict->palette();
-    palette.setColor(QPalette::WindowText, figures.Accepted                  ? QColor(0, 128, 0)
-                                           : figures.Verdict == r::kRejected ? QColor(192, 0, 0)
-                                                                             : QColor(0, 0, 0));
+    using V = presentation::RecordsVerdict;
+    palette.setColor(QPalette::WindowText, figures.Verdict == V::Accepted   ? QColor(0, 128, 0)
+                                           : figures.Verdict == V::Rejected ? QColor(192, 0, 0)
+                                                                            : QColor(0, 0, 0));
     verdict->setPalette(palette);
     control<platform::FormMemo>(k::kFigures)->setContent(FromUtf8(plainText()));
 
-    const presentation::RecordsChart chart = presentation::RecordsChartOf(figures, source_.Locale);
+    const presentation::RecordsChart chart = presentation::RecordsChartOf(figures, locale_);
     using Look = platform::ChartSeries::Look;
     std::vector<platform::ChartSeries> series{
         {FromUtf8(r::kResultsLegend), Look::MarkedLine, Points(chart.Results)},
@@ -175,33 +149,18 @@ void RecordsWindow::showFigures(const presentation::RecordsFigures& figures) {
     level(chart.Limit, Look::DashedLine, r::kLimitLegend);
     level(chart.Target, Look::DashedLine, r::kTargetLegend);
     control<platform::FormChart>(k::kChart)->plot(
-        ScaleOf(r::kTestAxis, chart.Tests), ScaleOf(r::kStrengthAxis, chart.Strength), series);
+        documents::ScaleOf(r::kTestAxis, chart.Tests),
+        documents::ScaleOf(r::kStrengthAxis, chart.Strength), series);
 }
 
 std::string RecordsWindow::plainText() const {
-    if (!figures_) return {};
-    return presentation::SheetText(
-        presentation::RecordsRows(figuredRecords_, *figures_, source_.Locale));
+    return shown_ ? presentation::SheetText(shown_->Rows) : std::string();
 }
 
-void RecordsWindow::printRecords() {
-    if (figures_)
-        documents::PrintPageWithChoice(
-            this,
-            presentation::RecordsPage(figuredRecords_, *figures_, source_.Locale,
-                                      documents::PageFaceMetrics()),
-            printerChoice_);
+std::optional<presentation::PrintedPage> RecordsWindow::page() const {
+    if (!shown_) return std::nullopt;
+    return presentation::RecordsPage(shown_->Records, shown_->Figures, locale_,
+                                     documents::PageFaceMetrics());
 }
-
-void RecordsWindow::saveRecordsAsPdf() {
-    if (figures_)
-        documents::SavePageAsPdf(
-            this,
-            presentation::RecordsPage(figuredRecords_, *figures_, source_.Locale,
-                                      documents::PageFaceMetrics()),
-            QString());
-}
-
-void RecordsWindow::copyRecords() { QGuiApplication::clipboard()->setText(FromUtf8(plainText())); }
 
 }  // namespace krv1::forms

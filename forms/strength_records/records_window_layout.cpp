@@ -1,13 +1,11 @@
 #include "records_window_layout.h"
 
-#include "text/site_sheet_texts.h"
 #include "text/strength_records_texts.h"
 
 namespace krv1::forms {
 
 using platform::ControlKind;
 using platform::Rgb;
-namespace s = text::site_sheet;
 namespace r = text::records;
 namespace k = records_controls;
 
@@ -40,10 +38,10 @@ const std::array<platform::ControlRow, 17> kRecordsWindowControls{{
     {k::kChart, ControlKind::Chart, "", "", 5880, 120, 5880, 4200, 0},
     {k::kVerdict, kLabel, "", "", 5880, 4380, 5880, 375, 0, {}, {}, true, platform::FontRole::CaptionBold975},
     {k::kFigures, ControlKind::HintBox, "", "", 5880, 4800, 5880, 3180, 7, kWhite, Rgb{0, 0, 0}},
-    {k::kPrintCommand, kButton, "", s::kPrint, 120, 8100, 1095, 375, 8},
-    {k::kSavePdfCommand, kButton, "", s::kSavePdf, 1320, 8100, 1815, 375, 9},
-    {k::kCopyCommand, kButton, "", s::kCopyText, 3240, 8100, 1815, 375, 10},
-    {k::kCloseCommand, kButton, "", s::kClose, 5160, 8100, 1095, 375, 11},
+    {k::kPrintCommand, kButton, "", r::kPrintCommand, 120, 8100, 1095, 375, 8},
+    {k::kSavePdfCommand, kButton, "", r::kSavePdfCommand, 1320, 8100, 1815, 375, 9},
+    {k::kCopyCommand, kButton, "", r::kCopyCommand, 3240, 8100, 1815, 375, 10},
+    {k::kCloseCommand, kButton, "", r::kCloseCommand, 5160, 8100, 1095, 375, 11},
 }};
 // clang-format on
 

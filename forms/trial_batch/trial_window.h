@@ -1,62 +1,52 @@
 // The trial batch window: how much of the last calculated design to mix,
 // what the trial measured, and the design the method re-proportions from it,
-// with its chart. It follows each new calculation and every keystroke in its
-// boxes; its adjusted mix is shown beside the design, never in its place.
+// with its chart. It shows the trial the main window's design gives, and
+// tells the main window of every keystroke in its boxes; its adjusted mix is
+// shown beside the design, never in its place.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "documents/page_printing.h"
-#include "platform/form_window.h"
-#include "presentation/trial_report.h"
+#include "documents/sheet_window.h"
+#include "presentation/design_evaluation.h"
 
 namespace krv1::forms {
 
-// The calculation the trial is of.
-struct TrialSource {
-    MixInput Input;
-    MixDesign Design;
-    NumberLocale Locale;
-};
-
-class TrialWindow : public platform::FormWindow {
+class TrialWindow : public documents::SheetWindow {
     Q_OBJECT
 public:
     using InputsSink = std::function<void(const presentation::TrialInputs&)>;
 
     TrialWindow();
 
-    // Shows the trial of this calculation with these texts in the boxes.
-    void fill(const TrialSource& source, const presentation::TrialInputs& inputs);
+    // Puts these texts in the boxes.
+    void fill(const presentation::TrialInputs& inputs);
+    // Shows the trial of this calculation: a box refused names itself and
+    // the last trial shown stays.
+    void show(const presentation::CalculatedMix& calculated);
     // Told of every change the engineer makes to the boxes.
     void setInputsSink(InputsSink sink) { inputsSink_ = std::move(sink); }
-    // Stands in for the print dialog in tests.
-    void setPrinterChoice(documents::PrinterChoice choice) { printerChoice_ = std::move(choice); }
 
     const presentation::TrialInputs& inputs() const { return inputs_; }
-    // The trial as plain text, as it is copied and written by the command line.
-    std::string plainText() const;
-
-    void printTrial();
-    void saveTrialAsPdf();
-    void copyTrial();
+    std::string plainText() const override;
 
 protected:
     QWidget* firstFocus() const override;
+    std::optional<presentation::PrintedPage> page() const override;
 
 private:
     void boxEdited();
-    void refresh();
-    presentation::PrintedPage page() const;
+    void showTrial(const presentation::TrialShown& trial);
+    void plot(const std::optional<presentation::TrialChart>& chart);
 
-    TrialSource source_;
     presentation::TrialInputs inputs_;
-    // The last trial that ran, and its rows as shown.
-    std::optional<presentation::TrialOutcome> outcome_;
-    std::vector<presentation::SheetRow> rows_;
+    NumberLocale locale_;
+    // The last trial that ran, as shown.
+    std::optional<presentation::TrialShown> shown_;
     InputsSink inputsSink_;
-    documents::PrinterChoice printerChoice_ = platform::ChoosePrinter;
 };
 
 }  // namespace krv1::forms

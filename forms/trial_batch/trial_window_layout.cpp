@@ -1,14 +1,12 @@
 #include "trial_window_layout.h"
 
 #include "text/main_window_texts.h"
-#include "text/site_sheet_texts.h"
 #include "text/trial_batch_texts.h"
 
 namespace krv1::forms {
 
 using platform::ControlKind;
 using platform::Rgb;
-namespace s = text::site_sheet;
 namespace t = text::trial;
 namespace k = trial_controls;
 namespace m = text::main_window;
@@ -77,10 +75,10 @@ const std::array<platform::ControlRow, 49> kTrialWindowControls{{
     {"Label30", ControlKind::ValueLabel, "Frame2", "", 1980, 840, 3900, 255, 0, Rgb{255, 255, 255}},
     {"Label31", ControlKind::ValueLabel, "Frame2", "", 1980, 1110, 3900, 255, 0, Rgb{255, 255, 255}},
     {"Label32", ControlKind::ValueLabel, "Frame2", "", 1980, 1380, 3900, 255, 0, Rgb{255, 255, 255}},
-    {k::kPrintCommand, kButton, "", s::kPrint, 120, 8100, 1095, 375, 11},
-    {k::kSavePdfCommand, kButton, "", s::kSavePdf, 1320, 8100, 1815, 375, 12},
-    {k::kCopyCommand, kButton, "", s::kCopyText, 3240, 8100, 1815, 375, 13},
-    {k::kCloseCommand, kButton, "", s::kClose, 5160, 8100, 1095, 375, 14},
+    {k::kPrintCommand, kButton, "", t::kPrintCommand, 120, 8100, 1095, 375, 11},
+    {k::kSavePdfCommand, kButton, "", t::kSavePdfCommand, 1320, 8100, 1815, 375, 12},
+    {k::kCopyCommand, kButton, "", t::kCopyCommand, 3240, 8100, 1815, 375, 13},
+    {k::kCloseCommand, kButton, "", t::kCloseCommand, 5160, 8100, 1095, 375, 14},
 }};
 // clang-format on
 

@@ -5,8 +5,8 @@
 #include <QFile>
 
 #include "command_line_fixture.h"
+#include "presentation/design_evaluation.h"
 #include "presentation/design_file.h"
-#include "presentation/design_report.h"
 #include "presentation/site_sheet.h"
 #include "tests/support/worked_designs.h"
 #include "text/design_file_texts.h"
@@ -20,8 +20,9 @@ TEST_F(CommandLineTest, TheReportIsTheFortyFourPrintedLines) {
         const Outcome report = run({QStringLiteral("--report"), design("worked.krv1", input)});
         EXPECT_EQ(report.status, 0) << report.err;
         std::string expected;
-        for (const auto& line : presentation::ReportOfDesign({"สมชาย ใจดี", input, {}}).Lines)
-            expected += line.Text + "\n";
+        const auto evaluation =
+            presentation::EvaluateDesign({"สมชาย ใจดี", input, {}}, {2026, 12, 8});
+        for (const auto& line : evaluation.calculated()->Lines) expected += line.Text + "\n";
         EXPECT_EQ(report.out, expected);
     }
 }

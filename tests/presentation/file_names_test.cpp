@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
+#include "presentation/file_names.h"
 
-#include "presentation/design_report.h"
+#include <gtest/gtest.h>
 
 namespace krv1::presentation {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "presentation/choice_texts.h"
-#include "presentation/design_report.h"
+#include "presentation/design_evaluation.h"
 #include "presentation/site_sheet.h"
 #include "tests/support/worked_designs.h"
 
@@ -36,15 +36,15 @@ Design Typed(const MixInput& input, const SiteSettings& site, const NumberLocale
 // Every text the design gives: the panels as copied, the printed report and
 // the sheet.
 std::string AllTexts(const Design& design) {
-    const DesignReport report = ReportOfDesign(design);
-    EXPECT_FALSE(report.Refusal) << report.Refusal->Message;
-    std::string texts = report.PanelsPlainText;
-    for (const ReportLine& line : report.Lines) texts.append(line.Text).append("\n");
-    const SiteSheet sheet = ComputeSiteSheet(report.Basis, design.Site, design.Locale);
-    texts += SiteSheetPlainText(sheet,
-                                SiteSheetSourceOf(design.Input, report.Design, design.Engineer,
-                                                  design.Locale, {2026, 12, 8}),
-                                design.Site);
+    const DesignEvaluation evaluation = EvaluateDesign(design, {2026, 12, 8});
+    const CalculatedMix* calculated = evaluation.calculated();
+    if (!calculated) {
+        ADD_FAILURE() << RefusalMessage(evaluation.Mix);
+        return {};
+    }
+    std::string texts = calculated->PanelsPlainText;
+    for (const ReportLine& line : calculated->Lines) texts.append(line.Text).append("\n");
+    texts += SiteSheetPlainText(calculated->Sheet, calculated->SheetSource, design.Site);
     return texts;
 }
 

@@ -43,9 +43,6 @@ public:
     }
     void TearDown() override {
         platform::SetFileDialogSink(previousDialogs);
-        // The guard against an unexpected question comes back only if a
-        // test put an answer in its place.
-        if (previousQuestions) platform::SetQuestionSink(*previousQuestions);
         MainWindowTest::TearDown();
     }
     QString path(const QString& name) const { return folder.filePath(name); }
@@ -53,14 +50,6 @@ public:
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
-    }
-    void answer(SaveAnswer reply) {
-        platform::QuestionSink previous =
-            platform::SetQuestionSink([this, reply](const QString& question) {
-                questions << question;
-                return reply;
-            });
-        if (!previousQuestions) previousQuestions = std::move(previous);
     }
     // Everything an engineer sees of the design.
     QStringList visibleState() const {
@@ -71,9 +60,7 @@ public:
 
     QTemporaryDir folder;
     QString chosenPath;
-    QStringList questions;
     platform::FileDialogSink previousDialogs;
-    std::optional<platform::QuestionSink> previousQuestions;
 };
 
 TEST_F(DesignFilesTest, ASavedDesignOpensAsItWasAndIsCalculated) {

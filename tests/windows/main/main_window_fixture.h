@@ -5,11 +5,13 @@
 #include <QSettings>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 #include "forms/main/main_window.h"
 #include "forms/main/main_window_layout.h"
 #include "forms/main/secondary_windows.h"
 #include "platform/controls.h"
+#include "platform/message_box.h"
 #include "platform/utf8_text.h"
 #include "window_test_support.h"
 
@@ -37,6 +39,18 @@ public:
         form.reset();
         windows.reset();
         ProcessEvents();
+        // The guard against an unexpected question comes back only if a
+        // test put an answer in its place.
+        if (previousQuestions) platform::SetQuestionSink(*previousQuestions);
+    }
+    // Every question from now on is answered so, and kept in `questions`.
+    void answer(platform::SaveAnswer reply) {
+        platform::QuestionSink previous =
+            platform::SetQuestionSink([this, reply](const QString& question) {
+                questions << question;
+                return reply;
+            });
+        if (!previousQuestions) previousQuestions = std::move(previous);
     }
 
     template <typename T = QWidget>
@@ -96,6 +110,8 @@ public:
 
     std::unique_ptr<forms::SecondaryWindows> windows;
     std::unique_ptr<forms::MainWindow> form;
+    QStringList questions;
+    std::optional<platform::QuestionSink> previousQuestions;
 };
 
 }  // namespace krv1::testing

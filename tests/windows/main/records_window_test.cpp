@@ -16,6 +16,7 @@
 #include "forms/details/details_window_layout.h"
 #include "forms/strength_records/records_window_layout.h"
 #include "main_window_fixture.h"
+#include "text/design_file_texts.h"
 #include "text/menu_texts.h"
 #include "text/strength_records_texts.h"
 
@@ -90,8 +91,11 @@ TEST_F(RecordsWindowTest, PastedRecordsEarnTheMarginTheDesignUses) {
     Find<QCheckBox>(records(), k::kUseMarginCheck)->click();
     EXPECT_EQ(form->calculated()->Design.State.F, 300);
 
-    // A new design clears the records and hides their window.
+    // A new design asks first, as the records exist nowhere else, then
+    // clears them and hides their window.
+    answer(platform::SaveAnswer::DontSave);
     trigger(text::menu::kNewDesign);
+    EXPECT_EQ(questions, QStringList{Q(text::design_file::kSaveBeforeNewQuestion)});
     EXPECT_FALSE(records()->isVisible());
     EXPECT_FALSE(form->designInBoxes().Records);
 }

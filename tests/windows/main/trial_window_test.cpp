@@ -14,6 +14,7 @@
 #include "forms/trial_batch/trial_window_layout.h"
 #include "main_window_fixture.h"
 #include "platform/form_chart.h"
+#include "text/design_file_texts.h"
 #include "text/menu_texts.h"
 
 namespace krv1::testing {
@@ -80,11 +81,25 @@ TEST_F(TrialWindowTest, MeasurementsAdjustTheMixAndTravelWithTheDesign) {
     Find<QPushButton>(trial, k::kCopyCommand)->click();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), trial->plainText());
 
-    // A new design clears the trial and hides its window.
-    for (QAction* action : form->menuBar()->findChildren<QAction*>())
-        if (action->text() == Q(text::menu::kNewDesign)) action->trigger();
+    // An untitled design's trial exists nowhere else: a new design asks
+    // first, keeps it on Cancel, and clears it and hides its window once
+    // the engineer says not to save.
+    const auto newDesign = [this] {
+        for (QAction* action : form->menuBar()->findChildren<QAction*>())
+            if (action->text() == Q(text::menu::kNewDesign)) action->trigger();
+    };
+    answer(platform::SaveAnswer::Cancel);
+    newDesign();
+    EXPECT_EQ(questions, QStringList{Q(text::design_file::kSaveBeforeNewQuestion)});
+    EXPECT_TRUE(form->designInBoxes().Trial);
+    answer(platform::SaveAnswer::DontSave);
+    newDesign();
+    EXPECT_EQ(questions.size(), 2);
     EXPECT_FALSE(trial->isVisible());
     EXPECT_FALSE(form->designInBoxes().Trial);
+    // Nothing left to lose: the next new design asks nothing.
+    newDesign();
+    EXPECT_EQ(questions.size(), 2);
 }
 
 }  // namespace
