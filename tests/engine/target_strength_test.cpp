@@ -73,5 +73,28 @@ TEST(WaterCementRatio, IsFormedInDoubleThenStoredAsSingle) {
     EXPECT_EQ(WaterCementRatio(312), static_cast<float>(88 * 0.13 / 100 + 0.48));
 }
 
+// The curve read both ways: every target it covers comes back from its own
+// ratio, within the single precision of the ratio.
+TEST(WaterCementCurve, ReadBackwardsGivesBackEveryTarget) {
+    for (int16_t target = kLowestTargetStrength; target <= kHighestTargetStrength; ++target) {
+        const std::optional<float> ratio = WaterCementRatio(target);
+        ASSERT_TRUE(ratio) << target;
+        EXPECT_NEAR(CurveStrength(*ratio), target, 1e-3) << target;
+    }
+    EXPECT_FALSE(WaterCementRatio(kLowestTargetStrength - 1));
+    EXPECT_FALSE(WaterCementRatio(kHighestTargetStrength + 1));
+}
+
+// Past its ends the curve goes on along its end segments: 50 ksc for 0.12 of
+// W/C at the weak end, 50 ksc for 0.05 at the strong end.
+TEST(WaterCementCurve, ReadBackwardsPastItsEnds) {
+    const struct {
+        double ratio;
+        double strength;
+    } kPoints[] = {{1.02, 100}, {0.90, 150}, {0.695, 250}, {0.43, 450}, {0.38, 500}};
+    for (const auto& point : kPoints)
+        EXPECT_NEAR(CurveStrength(point.ratio), point.strength, 1e-9) << point.ratio;
+}
+
 }  // namespace
 }  // namespace krv1

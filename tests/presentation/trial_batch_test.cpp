@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "presentation/design_file.h"
+#include "presentation/trial_report.h"
 
 namespace krv1::presentation {
 namespace {
@@ -148,6 +149,43 @@ TEST(WorkedTrial, ABoxOutOfRangeIsRefusedWithItsMessage) {
         EXPECT_EQ(refusal->Box, row.box);
         EXPECT_EQ(refusal->Message, row.message);
     }
+}
+
+// 1000 litres of water in a trial of 0.001 litre is some 10^9 litres per
+// cubic metre, far past the method's 16-bit cells: the adjusted mix is
+// refused, nothing is placed on the chart, and what was not worked shows
+// as not worked.
+TEST(WorkedTrial, WaterBeyondTheMethodGivesNoChartAndNoFiguresAfterIt) {
+    MixInput input;
+    input.RequiredStrength = "240";
+    input.Shape = SpecimenShape::Cube;
+    input.Slump = SlumpChoice::Slump7_5;
+    input.Stone = StoneChoice::ThreeQuarterInch;
+    input.Admixture = AdmixtureChoice::WithoutAdmixture;
+    input.SandMoistureText = "5";
+    const CalculationResult design = CalculateMix(input, {});
+    ASSERT_NE(DesignOf(design), nullptr);
+    TrialInputs boxes;
+    boxes[static_cast<std::size_t>(TrialBox::Volume)] = "0.001";
+    boxes[static_cast<std::size_t>(TrialBox::Water)] = "1000";
+    boxes[static_cast<std::size_t>(TrialBox::Strength)] = "280";
+    const TrialResult result = RunTrial(input, *DesignOf(design), boxes, {});
+    const auto* trial = std::get_if<TrialOutcome>(&result);
+    ASSERT_NE(trial, nullptr);
+    ASSERT_NE(ErrorOf(trial->Adjusted), nullptr);
+    EXPECT_EQ(ErrorOf(trial->Adjusted)->Message, "ค่าที่ใส่ทำให้ผลการคำนวณเกินขอบเขตที่โปรแกรมรองรับ กรุณาตรวจสอบข้อมูล");
+    EXPECT_FALSE(trial->Chart);
+    EXPECT_FALSE(trial->Figures.AdjustedWater);
+    EXPECT_FALSE(trial->Figures.DesignStrength);
+    EXPECT_FALSE(trial->Figures.Ratio);
+
+    const std::string text = SheetText(TrialRows(input, *DesignOf(design), boxes, *trial, {}));
+    for (const char* row : {"น้ำที่ใช้ออกแบบใหม่  –\n", "กำลังอัดที่ใช้ออกแบบใหม่  –\n"})
+        EXPECT_NE(text.find(row), std::string::npos) << row << " in\n" << text;
+    const Json json = Json::parse(TrialJson(*trial));
+    EXPECT_TRUE(json["chart"].is_null());
+    EXPECT_TRUE(json["results"]["adjusted_water_l"].is_null());
+    EXPECT_TRUE(json["results"]["design_strength"].is_null());
 }
 
 }  // namespace
