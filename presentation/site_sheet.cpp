@@ -84,24 +84,25 @@ Figure FigureOf(const SiteFigureRow& row, const std::array<Read, kSiteSettings>&
                 const SiteBasis& basis) {
     const auto needed = [&row](std::size_t setting) { return (row.Needs >> setting) & 1u; };
     for (std::size_t i = 0; i < kSiteSettings; ++i)
-        if (needed(i) && read[i].outOfRange) return Figure{std::nullopt, true};
+        if (needed(i) && read[i].outOfRange) return FigureWaits{};
     SiteTerms terms{basis, {}};
     for (std::size_t i = 0; i < kSiteSettings; ++i) {
         if (!needed(i)) continue;
-        if (!read[i].value) return Figure{};
+        if (!read[i].value) return FigureLeftOut{};
         terms.Settings[i] = *read[i].value;
     }
     // A price too large for a double gives no figure, as a setting out of
     // range does.
     const double value = row.Formula(terms);
-    if (!std::isfinite(value)) return Figure{std::nullopt, true};
-    return Figure{value, false};
+    if (!std::isfinite(value)) return FigureWaits{};
+    return value;
 }
 
 std::string Shown(const Figure& figure, FigureDigits digits, const NumberLocale& locale) {
-    if (figure.Waiting) return std::string(s::kWaiting);
-    if (!figure.Value) return {};
-    return FigureText(*figure.Value, digits, locale);
+    if (Waits(figure)) return std::string(s::kWaiting);
+    const std::optional<double> value = ValueOf(figure);
+    if (!value) return {};
+    return FigureText(*value, digits, locale);
 }
 
 std::string Joined(const std::vector<std::string>& lines, std::string_view between) {
@@ -165,7 +166,7 @@ Parts PartRows(const SiteSheet& sheet, const SiteBasis& basis, const NumberLocal
         if (!basis.WithAdmixture && IsAdmixtureFigure(row.Figure)) continue;
         std::string caption(row.Caption);
         if (row.Figure == SiteFigure::CostTotal && !sheet.PricesLeftOut.empty() &&
-            sheet[row.Figure].Value)
+            ValueOf(sheet[row.Figure]))
             caption.append(s::kLeftOut).append(leftOut()).append(s::kLeftOutClose);
         parts.figures[static_cast<std::size_t>(row.Part)].push_back(FigureRow(
             std::move(caption),
@@ -215,24 +216,25 @@ SiteSheet ComputeSiteSheet(const SiteBasis& basis, const SiteSettings& settings,
             sheet.Figures[static_cast<std::size_t>(row.Figure)] = FigureOf(row, read, basis);
     // The total of the priced materials: waiting when one of them waits,
     // none when no price is given; the prices left empty are named.
-    Figure total;
-    bool anyPrice = false;
+    bool anyWaits = false;
+    std::optional<double> sum;
     for (const auto& [priceSetting, costFigure] : kPricedCosts) {
         const Read& price = read[static_cast<std::size_t>(priceSetting)];
         const Figure& cost = sheet[costFigure];
-        if (cost.Waiting) total.Waiting = true;
+        anyWaits = anyWaits || Waits(cost);
         const bool priceApplies = basis.WithAdmixture || priceSetting != Setting::PriceAdmixture;
         if (!price.value && !price.outOfRange && priceApplies)
             sheet.PricesLeftOut.push_back(priceSetting);
-        if (cost.Value) {
-            total.Value = total.Value.value_or(0) + *cost.Value;
-            anyPrice = true;
-        }
+        if (const auto value = ValueOf(cost)) sum = sum.value_or(0) + *value;
     }
-    if (total.Waiting || !anyPrice) total.Value.reset();
-    Figure perCubicMetre = total;
-    if (total.Value)
-        perCubicMetre.Value = *total.Value / *read[static_cast<std::size_t>(Setting::Volume)].value;
+    Figure total = FigureLeftOut{};
+    Figure perCubicMetre = FigureLeftOut{};
+    if (anyWaits) {
+        total = perCubicMetre = FigureWaits{};
+    } else if (sum) {
+        total = *sum;
+        perCubicMetre = *sum / *read[static_cast<std::size_t>(Setting::Volume)].value;
+    }
     sheet.Figures[static_cast<std::size_t>(SiteFigure::CostTotal)] = total;
     sheet.Figures[static_cast<std::size_t>(SiteFigure::CostPerCubicMetre)] = perCubicMetre;
     return sheet;
@@ -343,7 +345,7 @@ std::string SiteSheetJson(const SiteSheet& sheet) {
     for (const SiteFigureRow& row : SiteFigureRows()) {
         const Figure& figure = sheet[row.Figure];
         json[std::string(PartKey(row.Part))][std::string(row.Key)] =
-            figure.Value ? nlohmann::ordered_json(*figure.Value) : nlohmann::ordered_json();
+            ValueOf(figure) ? nlohmann::ordered_json(*ValueOf(figure)) : nlohmann::ordered_json();
     }
     return json.dump(2) + "\n";
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "details_values.h"
@@ -60,10 +61,18 @@ SiteBasis BasisOf(const MixInput& input, const MixDesign& design);
 
 // A figure, or why there is none: it waits on a setting out of its range
 // ("–"), or a setting it needs was left empty (nothing shown).
-struct Figure {
-    std::optional<double> Value;
-    bool Waiting = false;
+struct FigureLeftOut {
+    bool operator==(const FigureLeftOut&) const = default;
 };
+struct FigureWaits {
+    bool operator==(const FigureWaits&) const = default;
+};
+using Figure = std::variant<FigureLeftOut, double, FigureWaits>;
+inline std::optional<double> ValueOf(const Figure& figure) {
+    if (const double* value = std::get_if<double>(&figure)) return *value;
+    return std::nullopt;
+}
+inline bool Waits(const Figure& figure) { return std::holds_alternative<FigureWaits>(figure); }
 
 // The sheet's three parts, each a heading and a line a figure.
 enum class SitePart { PerBag, Pour, Cost };

@@ -30,9 +30,9 @@ SiteSettings With(std::initializer_list<std::pair<SiteSetting, const char*>> cha
 // A figure as its row shows it.
 std::string Shown(const SiteSheet& sheet, SiteFigure figure) {
     const SiteFigureRow& row = RowOf(figure);
-    if (sheet[figure].Waiting) return "–";
-    return sheet[figure].Value
-               ? FigureText(*sheet[figure].Value, Decimals(row.Decimals, row.Grouped), {})
+    if (Waits(sheet[figure])) return "–";
+    return ValueOf(sheet[figure])
+               ? FigureText(*ValueOf(sheet[figure]), Decimals(row.Decimals, row.Grouped), {})
                : "";
 }
 
@@ -179,10 +179,10 @@ TEST(SiteSheet, EveryOutOfRangeSetting) {
         ASSERT_EQ(sheet.OutOfRange, std::vector<SiteSetting>{row.setting});
         EXPECT_EQ(RangeMessage(row.setting), row.message);
         EXPECT_EQ(SiteSheetPartTexts(sheet, source).Foot, row.message);
-        EXPECT_EQ(sheet[F::BagWater].Waiting, row.perBagWaits);
-        EXPECT_EQ(sheet[F::PourBags].Waiting, row.bagsWait);
-        EXPECT_EQ(sheet[F::CostTotal].Waiting, row.costWaits);
-        EXPECT_EQ(sheet[F::BagSandBuckets].Waiting,
+        EXPECT_EQ(Waits(sheet[F::BagWater]), row.perBagWaits);
+        EXPECT_EQ(Waits(sheet[F::PourBags]), row.bagsWait);
+        EXPECT_EQ(Waits(sheet[F::CostTotal]), row.costWaits);
+        EXPECT_EQ(Waits(sheet[F::BagSandBuckets]),
                   row.perBagWaits || row.setting == S::SandDensity || row.setting == S::Bucket);
     }
 }
@@ -191,10 +191,10 @@ TEST(SiteSheet, MissingPricesAreLeftOutOfTheTotal) {
     const SiteSheetSource source = SourceOf(testing::WorkedDesignWithAdmixture());
     const SiteBasis& basis = source.Basis;
     const SiteSheet none = ComputeSiteSheet(basis, DefaultSiteSettings(), {});
-    EXPECT_FALSE(none[F::CostTotal].Value || none[F::CostTotal].Waiting);
+    EXPECT_FALSE(ValueOf(none[F::CostTotal]) || Waits(none[F::CostTotal]));
     // A price beyond any total a double holds gives "–", never a crash.
     const SiteSheet huge = ComputeSiteSheet(basis, With({{S::PriceCement, "1e308"}}), {});
-    EXPECT_TRUE(huge[F::CostCement].Waiting);
+    EXPECT_TRUE(Waits(huge[F::CostCement]));
     EXPECT_NE(SiteSheetPlainText(huge, source, DefaultSiteSettings()).find("ปูนซีเมนต์  –"),
               std::string::npos);
     const SiteSheet some = ComputeSiteSheet(basis, With({{S::PriceStone, "500"}}), {});
