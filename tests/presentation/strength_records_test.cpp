@@ -1,5 +1,6 @@
 // The worked record sets of tests/data/worked-records.json, figures worked
-// by hand from ACI 318's rules, through the records' JSON and the design
+// out from ACI 318's rules by the independent script beside it
+// (worked_records.py), through the records' JSON and the design
 // that takes their margin; and the records' refusals.
 #include "presentation/strength_records.h"
 

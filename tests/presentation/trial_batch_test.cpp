@@ -1,6 +1,6 @@
-// The worked trials of tests/data/worked-trials.json, figures worked by hand
-// from the trial's formulas, through the presentation's trial and the
-// engine's adjusted mix.
+// The worked trials of tests/data/worked-trials.json, figures worked out by
+// the independent script beside it (worked_trials.py), through the
+// presentation's trial and the engine's adjusted mix.
 #include "presentation/trial_batch.h"
 
 #include <gtest/gtest.h>

@@ -110,7 +110,8 @@ test('the site batch sheet comes with the calculation, keyed as --sheet --json',
   assert.match(sheetText, /ปูนซีเมนต์  31 ถุง/);
 });
 
-// The worked trials the desktop suite runs, worked by hand, through the module.
+// The worked trials the desktop suite runs, their figures the independent
+// script's (tests/data/worked_trials.py), through the module.
 const { trials } = JSON.parse(readFileSync(join(root, 'tests/data/worked-trials.json'), 'utf8'));
 for (const worked of trials) {
   test(`worked trial ${worked.name}`, () => {
@@ -134,8 +135,8 @@ for (const worked of trials) {
   });
 }
 
-// The worked record sets the desktop suite runs, worked by hand, through the
-// module: its records alone, and the design that takes their margin.
+// The worked record sets the desktop suite runs, their figures the
+// independent script's (tests/data/worked_records.py), through the module: its records alone, and the design that takes their margin.
 const { sets } = JSON.parse(readFileSync(join(root, 'tests/data/worked-records.json'), 'utf8'));
 const same = (actual, expected, at) => {
   if (typeof expected === 'number') {
