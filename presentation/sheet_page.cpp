@@ -55,14 +55,21 @@ Columns WidestAt(const std::vector<SheetRow>& rows, const PageFace& face, double
     return widest;
 }
 
-bool Fits(const std::vector<SheetRow>& rows, const PageFace& face, double points, int bottom) {
-    if (HeightInPitches(rows) * points * kTwipsPerPoint > bottom - kSheetTop) return false;
+bool FitsAcross(const std::vector<SheetRow>& rows, const PageFace& face, double points) {
     const Columns widest = WidestAt(rows, face, points);
     return widest.line <= kRight - kLeft &&
            widest.caption + widest.figure + widest.unit <= kRight - kLeft;
 }
 
 }  // namespace
+
+double SheetPointsByHeight(const std::vector<SheetRow>& rows, double pitch, double height,
+                           double largest) {
+    double points = largest;
+    while (points > kSmallestPoints && HeightInPitches(rows) * points * pitch > height)
+        points -= kPointStep;
+    return points;
+}
 
 SheetRow FigureRow(std::string_view caption, const std::optional<double>& value, int decimals,
                    std::string_view unit, const NumberLocale& separators) {
@@ -86,8 +93,8 @@ std::string SheetText(const std::vector<SheetRow>& rows) {
 }
 
 PrintedPage SheetPage(const std::vector<SheetRow>& rows, const PageFace& face, int bottom) {
-    double points = kLargestPoints;
-    while (points > kSmallestPoints && !Fits(rows, face, points, bottom)) points -= kPointStep;
+    double points = SheetPointsByHeight(rows, kTwipsPerPoint, bottom - kSheetTop, kLargestPoints);
+    while (points > kSmallestPoints && !FitsAcross(rows, face, points)) points -= kPointStep;
 
     PrintedPage page;
     page.PointSize = points;

@@ -45,6 +45,14 @@ struct PageFace {
 inline constexpr int kSheetTop = 700;
 inline constexpr int kSheetBottom = 15800;
 
+// The fit by height that the printed page and the web page's table share:
+// the largest face, from `largest` down in quarter points and never below 8,
+// with which the rows stand in `height` when a row's pitch is `pitch` times
+// the face's size (a heading's and the first line's half as much again).
+// `height` and `pitch` are in any one unit.
+double SheetPointsByHeight(const std::vector<SheetRow>& rows, double pitch, double height,
+                           double largest);
+
 // The rows on one A4 page down to `bottom`, the figures in ruled columns, in
 // the largest face with which every row fits.
 PrintedPage SheetPage(const std::vector<SheetRow>& rows, const PageFace& face,

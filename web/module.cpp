@@ -17,6 +17,12 @@ namespace {
 using emscripten::val;
 using namespace krv1;
 
+// The page's printed sheet: 277 mm of A4 for the table, at most 16 pt, a
+// row of Loma 1.35 lines high with its padding and rules about 1.5.
+constexpr double kPrintedSheetPoints = 277 / 25.4 * 72;
+constexpr double kPrintedRowPitch = 1.5;
+constexpr double kLargestPrintedPoints = 16;
+
 val PanelObject(const presentation::PanelTexts& panel) {
     val object = val::object();
     for (std::size_t row = 0; row < presentation::kBatchRows; ++row)
@@ -226,6 +232,9 @@ val CalculateDesign(const std::string& designText, int year, int month, int day)
     const std::vector<presentation::SheetRow> rows =
         presentation::SiteSheetRows(sheet, source, design.Site);
     answer.set("sheetRows", SheetRowsOf(rows));
+    answer.set("sheetPoints",
+               presentation::SheetPointsByHeight(rows, kPrintedRowPitch, kPrintedSheetPoints,
+                                                 kLargestPrintedPoints));
     val problems = val::array();
     for (presentation::SiteSetting setting : sheet.OutOfRange)
         problems.call<void>("push", presentation::RangeMessage(setting));

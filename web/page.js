@@ -415,10 +415,9 @@ function showSheet(answer) {
   lastAnswer = answer;
 }
 
-// The sheet's rows as a ruled table, its face as large as lets them all
-// stand on one A4 page: 277 mm of it, each row 1.35 lines high, and about
-// six lines' more for the space above the title and the four headings.
-function fillSheetPage(rows) {
+// The sheet's rows as a ruled table, in the face size the module fits to
+// one A4 page.
+function fillSheetPage(rows, points) {
   const body = $('sheet-page').querySelector('tbody');
   body.replaceChildren(...rows.map((row) => {
     const line = document.createElement('tr');
@@ -432,13 +431,12 @@ function fillSheetPage(rows) {
     }
     return line;
   }));
-  const points = Math.min(16, (277 / 25.4 * 72) / (rows.length * 1.35 + 6));
   $('sheet-page').querySelector('table').style.fontSize = `${points.toFixed(1)}pt`;
 }
 
 function printSheet() {
   if (!lastAnswer) return;
-  fillSheetPage(lastAnswer.sheetRows);
+  fillSheetPage(lastAnswer.sheetRows, lastAnswer.sheetPoints);
   document.body.classList.add('printing-sheet');
   window.print();
 }

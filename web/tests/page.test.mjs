@@ -139,7 +139,7 @@ test('a comma design opens with its marks, a refused one changes nothing, a new 
   // Printed, the sheet is one A4 page.
   await page.evaluate(() => {
     document.body.classList.add('printing-sheet');
-    fillSheetPage(lastAnswer.sheetRows);
+    fillSheetPage(lastAnswer.sheetRows, lastAnswer.sheetPoints);
   });
   const pdf = Buffer.from(await page.pdf({ preferCSSPageSize: true })).toString('latin1');
   assert.equal(pdf.match(/\/Type\s*\/Page\b/g).length, 1);
