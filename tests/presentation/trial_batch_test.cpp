@@ -12,6 +12,7 @@
 
 #include "presentation/design_file.h"
 #include "presentation/trial_report.h"
+#include "tests/support/worked_designs.h"
 
 namespace krv1::presentation {
 namespace {
@@ -156,13 +157,7 @@ TEST(WorkedTrial, ABoxOutOfRangeIsRefusedWithItsMessage) {
 // refused, nothing is placed on the chart, and what was not worked shows
 // as not worked.
 TEST(WorkedTrial, WaterBeyondTheMethodGivesNoChartAndNoFiguresAfterIt) {
-    MixInput input;
-    input.RequiredStrength = "240";
-    input.Shape = SpecimenShape::Cube;
-    input.Slump = SlumpChoice::Slump7_5;
-    input.Stone = StoneChoice::ThreeQuarterInch;
-    input.Admixture = AdmixtureChoice::WithoutAdmixture;
-    input.SandMoistureText = "5";
+    const MixInput input = testing::WorkedDesign();
     const CalculationResult design = CalculateMix(input, {});
     ASSERT_NE(DesignOf(design), nullptr);
     TrialInputs boxes;
