@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "choice_texts.h"
-#include "engine/conversion_error.h"
 #include "engine/number_conversion.h"
 #include "figure_text.h"
 #include "text/details_texts.h"
@@ -68,12 +67,11 @@ Read ReadSetting(Setting setting, const std::string& text, const NumberLocale& l
     const SiteSettingBox& box = BoxOf(setting);
     const bool blank = text.find_first_not_of(" \t") == std::string::npos;
     if (blank && box.optional) return {};
-    try {
-        const double value = TextToDouble(text, locale);
+    // A text that is no number is out of range as much as one too large.
+    if (const std::optional<double> value = ParsedDouble(text, locale)) {
         const Range range = RangeOf(setting);
-        const bool above = range.minExcluded ? value > range.min : value >= range.min;
-        if (above && value <= range.max) return {value, false};
-    } catch (const ConversionError&) {
+        const bool above = range.minExcluded ? *value > range.min : *value >= range.min;
+        if (above && *value <= range.max) return {*value, false};
     }
     return {std::nullopt, true};
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -138,6 +139,78 @@ TEST(StrengthRecords, WithoutARequiredStrengthThereIsNoVerdict) {
     const RecordsResult empty = AnalyseRecords({}, CubeDesign("240"), {});
     const auto& none = std::get<RecordsFigures>(empty);
     EXPECT_EQ(VerdictText(none.Verdict), "ยังไม่มีผลทดสอบ");
+}
+
+// Cylinder records of single specimens against a cylinder design.
+RecordsFigures CylinderFigures(const char* design, std::vector<const char*> results,
+                               const char* specified = "") {
+    StrengthRecords records;
+    records.Specimen = SpecimenShape::Cylinder;
+    records.Specified = specified;
+    for (const char* result : results) records.Tests.push_back({"", {result, "", ""}, ""});
+    MixInput input = CubeDesign(design);
+    input.Shape = SpecimenShape::Cylinder;
+    return std::get<RecordsFigures>(AnalyseRecords(records, input, {}));
+}
+
+// ACI 318's single-test limit, worked by hand: f'c - 35 up to 350 ksc,
+// 0.90 f'c above; a test exactly at the limit is not low.
+TEST(StrengthRecords, TheSingleTestLimitAndItsEnds) {
+    const struct {
+        const char* design;
+        const char* result;
+        double limit;
+        bool low;
+    } kCases[] = {
+        {"348", "313.1", 313, false},  // 348 - 35, not 0.9 x 348 = 313.2
+        {"348", "312.9", 313, true},  {"350", "315", 315, false},
+        {"400", "360", 360, false},  // 0.9 x 400
+        {"400", "359.9", 360, true},
+    };
+    for (const auto& c : kCases) {
+        const RecordsFigures f = CylinderFigures(c.design, {c.result});
+        ASSERT_TRUE(f.SingleLimit) << c.design;
+        EXPECT_NEAR(*f.SingleLimit, c.limit, 1e-9) << c.design;
+        EXPECT_EQ(f.Tests.front().LowSingle, c.low) << c.design << " " << c.result;
+    }
+}
+
+// ACI 214R's classes by s, each bound the start of the next class; and the
+// note when the records' concrete is more than 70 ksc from the design's.
+TEST(StrengthRecords, TheClassOfControlAndTheStrengthNoteAtTheirBounds) {
+    // 272, 300, 328: mean 300, s = sqrt((28^2 + 0 + 28^2) / 2) = 28 exactly.
+    EXPECT_EQ(CylinderFigures("240", {"272", "300", "328"}).Control, "ดีมาก");
+    EXPECT_EQ(CylinderFigures("240", {"273", "300", "327"}).Control, "ดีเยี่ยม");  // s = 27
+    const auto noted = [](const RecordsFigures& f) {
+        return std::find(f.Notes.begin(), f.Notes.end(),
+                         "ผลทดสอบมาจากคอนกรีตที่มีกำลังอัดต่างจากแบบนี้เกิน 70 กก./ตร.ซม. "
+                         "ส่วนเผื่อที่ได้อาจไม่เหมาะสม") != f.Notes.end();
+    };
+    EXPECT_FALSE(noted(CylinderFigures("240", {"300"}, "305")));  // 65 apart
+    EXPECT_FALSE(noted(CylinderFigures("240", {"300"}, "310")));  // 70, not beyond
+    EXPECT_TRUE(noted(CylinderFigures("240", {"300"}, "311")));
+}
+
+// A crowded page keeps only the low tests' lines rather than drop below
+// 10 pt. 45 tests make 60 pitches: 8.75 pt at the most in the 10,100 twips
+// above the chart. Test 10 (100 ksc) is low alone, and in the averages of
+// three that end at tests 10, 11 and 12 (233.3 < 240): tests 8 to 12.
+TEST(StrengthRecords, ACrowdedPageKeepsTheLowTestsLines) {
+    std::vector<const char*> results(45, "300");
+    results[9] = "100";
+    StrengthRecords records;
+    records.Specimen = SpecimenShape::Cylinder;
+    for (const char* result : results) records.Tests.push_back({"", {result, "", ""}, ""});
+    MixInput input = CubeDesign("240");
+    input.Shape = SpecimenShape::Cylinder;
+    const auto figures = std::get<RecordsFigures>(AnalyseRecords(records, input, {}));
+    const PageFace narrow{[](std::string_view, bool, double) { return 100; },
+                          [](double points) { return static_cast<int>(points * 20); }};
+    std::vector<std::string> lines;
+    for (const ReportLine& line : RecordsPage(records, figures, {}, narrow).Lines)
+        if (line.Text.starts_with("แถวที่ ")) lines.push_back(line.Text.substr(0, 21));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"แถวที่ 8 ", "แถวที่ 9 ", "แถวที่ 10", "แถวที่ 11", "แถวที่ 12"}));
 }
 
 TEST(StrengthRecords, AreKeptInTheFileAsTyped) {

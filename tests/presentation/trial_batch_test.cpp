@@ -152,6 +152,50 @@ TEST(WorkedTrial, ABoxOutOfRangeIsRefusedWithItsMessage) {
     }
 }
 
+// The density trial's results as their rows read them, each to its own
+// decimals: the script's 26.1381, 1.03262, 3.17211 and 183.998.
+TEST(WorkedTrial, TheResultsReadToTheirDecimals) {
+    const MixInput input = testing::WorkedDesign();
+    const CalculationResult design = CalculateMix(input, {});
+    ASSERT_NE(DesignOf(design), nullptr);
+    TrialInputs boxes;
+    boxes[static_cast<std::size_t>(TrialBox::Density)] = "2330";
+    const TrialResult result = RunTrial(input, *DesignOf(design), boxes, {});
+    const auto* trial = std::get_if<TrialOutcome>(&result);
+    ASSERT_NE(trial, nullptr);
+    const std::string text = SheetText(TrialRows(input, *DesignOf(design), boxes, *trial, {}));
+    for (const char* row :
+         {"ปริมาตรคอนกรีตที่ได้  26.14 ลิตร\n", "ปริมาตรที่ได้ต่อปริมาตรที่ผสม  1.033\n", "ปริมาณอากาศ  3.2 %\n"})
+        EXPECT_NE(text.find(row), std::string::npos) << row << " in\n" << text;
+}
+
+// Each box takes the ends of its range that the range includes.
+TEST(WorkedTrial, ABoxAtTheEndsOfItsRangeIsTaken) {
+    const MixInput input = testing::WorkedDesign();
+    const CalculationResult design = CalculateMix(input, {});
+    ASSERT_NE(DesignOf(design), nullptr);
+    const struct {
+        TrialBox box;
+        const char* text;
+    } rows[] = {
+        {TrialBox::Cubes, "100"},     {TrialBox::Cylinders, "0"},  {TrialBox::Cylinders, "100"},
+        {TrialBox::Extra, "0"},       {TrialBox::Extra, "100"},    {TrialBox::Volume, "1000"},
+        {TrialBox::Water, "1000"},    {TrialBox::Slump, "0"},      {TrialBox::Slump, "30"},
+        {TrialBox::Density, "2000"},  {TrialBox::Density, "2700"}, {TrialBox::Strength, "1"},
+        {TrialBox::Strength, "1000"}, {TrialBox::Age, "7"},        {TrialBox::Age, "28"},
+        {TrialBox::Ratio7, "0.4"},    {TrialBox::Ratio7, "1"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        TrialInputs boxes;
+        boxes[static_cast<std::size_t>(row.box)] = row.text;
+        const TrialResult result = RunTrial(input, *DesignOf(design), boxes, {});
+        const auto* refusal = std::get_if<TrialRefusal>(&result);
+        EXPECT_EQ(refusal, nullptr)
+            << RowOf(row.box).Key << " " << (refusal ? refusal->Message : "");
+    }
+}
+
 // 1000 litres of water in a trial of 0.001 litre is some 10^9 litres per
 // cubic metre, far past the method's 16-bit cells: the adjusted mix is
 // refused, nothing is placed on the chart, and what was not worked shows
@@ -168,7 +212,8 @@ TEST(WorkedTrial, WaterBeyondTheMethodGivesNoChartAndNoFiguresAfterIt) {
     const auto* trial = std::get_if<TrialOutcome>(&result);
     ASSERT_NE(trial, nullptr);
     ASSERT_NE(ErrorOf(trial->Adjusted), nullptr);
-    EXPECT_EQ(ErrorOf(trial->Adjusted)->Message, "ค่าที่ใส่ทำให้ผลการคำนวณเกินขอบเขตที่โปรแกรมรองรับ กรุณาตรวจสอบข้อมูล");
+    EXPECT_EQ(ErrorOf(trial->Adjusted)->Message,
+              "ค่าที่ใส่ทำให้ผลการคำนวณเกินขอบเขตที่โปรแกรมรองรับ กรุณาตรวจสอบข้อมูล");
     EXPECT_FALSE(trial->Chart);
     EXPECT_FALSE(trial->Figures.AdjustedWater);
     EXPECT_FALSE(trial->Figures.DesignStrength);
