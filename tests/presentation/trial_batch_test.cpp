@@ -169,6 +169,33 @@ TEST(WorkedTrial, TheResultsReadToTheirDecimals) {
         EXPECT_NE(text.find(row), std::string::npos) << row << " in\n" << text;
 }
 
+// The method's table moves 10 litres of water for 2.5 cm of slump: a trial
+// at the design's own slump moves none, one 2.5 cm short asks for 10 more.
+TEST(WorkedTrial, TheSlumpMovesTheWaterFromTheDesignsOwn) {
+    const struct {
+        SlumpChoice slump;
+        const char* target;
+        const char* short_;
+    } kSlumps[] = {{SlumpChoice::Slump7_5, "7.5", "5"},
+                   {SlumpChoice::Slump10_0, "10", "7.5"},
+                   {SlumpChoice::Slump12_5, "12.5", "10"}};
+    for (const auto& c : kSlumps) {
+        SCOPED_TRACE(c.target);
+        MixInput input = testing::WorkedDesign();
+        input.Slump = c.slump;
+        const CalculationResult design = CalculateMix(input, {});
+        ASSERT_NE(DesignOf(design), nullptr);
+        const auto water = [&](const char* slump) {
+            TrialInputs boxes;
+            boxes[static_cast<std::size_t>(TrialBox::Slump)] = slump;
+            const TrialResult result = RunTrial(input, *DesignOf(design), boxes, {});
+            return std::get<TrialOutcome>(result).Figures.AdjustedWater.value_or(-1);
+        };
+        EXPECT_EQ(water(c.target), water(""));
+        EXPECT_EQ(water(c.short_), water("") + 10);
+    }
+}
+
 // Each box takes the ends of its range that the range includes.
 TEST(WorkedTrial, ABoxAtTheEndsOfItsRangeIsTaken) {
     const MixInput input = testing::WorkedDesign();

@@ -62,7 +62,11 @@ TEST_F(TrialWindowTest, MeasurementsAdjustTheMixAndTravelWithTheDesign) {
     typeInto(B::Density, QStringLiteral("1800"));
     EXPECT_EQ(foot(), QString::fromUtf8("หน่วยน้ำหนักคอนกรีตสดต้องอยู่ระหว่าง 2000 ถึง 2700 กก./ลบ.ม."));
     EXPECT_EQ(trial->plainText(), shown);
+    auto* density =
+        Find<platform::FormTextBox>(trial, k::kBoxes[static_cast<std::size_t>(B::Density)]);
+    EXPECT_TRUE(density->isFlagged());
     typeInto(B::Density, QString());
+    EXPECT_FALSE(density->isFlagged());
 
     // The design keeps the boxes: a save writes them, and krv1 --trial of
     // the file gives the window's text.
