@@ -86,21 +86,33 @@ TEST(DesignDocument, AsksBeforeLosingOnlyWhatExistsNowhereElse) {
         void (*edit)(Design&, const TrialInputs&, const StrengthRecords&);
         bool asks;
     } kCases[] = {
-        {"untitled, nothing typed", false, [](Design&, const TrialInputs&, const StrengthRecords&) {}, false},
+        {"untitled, nothing typed", false,
+         [](Design&, const TrialInputs&, const StrengthRecords&) {}, false},
         // The main boxes of an untitled design are remembered by the program.
         {"untitled, boxes typed", false,
-         [](Design& d, const TrialInputs&, const StrengthRecords&) { d.Input.RequiredStrength = "280"; }, false},
+         [](Design& d, const TrialInputs&, const StrengthRecords&) {
+             d.Input.RequiredStrength = "280";
+         },
+         false},
         {"untitled, trial boxes typed", false,
          [](Design& d, const TrialInputs& t, const StrengthRecords&) { d.Trial = t; }, true},
         {"untitled, trial boxes all emptied", false,
-         [](Design& d, const TrialInputs&, const StrengthRecords&) { d.Trial = TrialInputs{}; }, false},
+         [](Design& d, const TrialInputs&, const StrengthRecords&) { d.Trial = TrialInputs{}; },
+         false},
         {"untitled, records typed", false,
          [](Design& d, const TrialInputs&, const StrengthRecords& r) { d.Records = r; }, true},
         {"untitled, records window opened and left empty", false,
-         [](Design& d, const TrialInputs&, const StrengthRecords&) { d.Records = StrengthRecords{}; }, false},
-        {"file, unchanged", true, [](Design&, const TrialInputs&, const StrengthRecords&) {}, false},
+         [](Design& d, const TrialInputs&, const StrengthRecords&) {
+             d.Records = StrengthRecords{};
+         },
+         false},
+        {"file, unchanged", true, [](Design&, const TrialInputs&, const StrengthRecords&) {},
+         false},
         {"file, boxes changed", true,
-         [](Design& d, const TrialInputs&, const StrengthRecords&) { d.Input.RequiredStrength = "280"; }, true},
+         [](Design& d, const TrialInputs&, const StrengthRecords&) {
+             d.Input.RequiredStrength = "280";
+         },
+         true},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.name);
