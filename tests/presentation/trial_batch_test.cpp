@@ -152,18 +152,27 @@ TEST(WorkedTrial, ABoxOutOfRangeIsRefusedWithItsMessage) {
     }
 }
 
+// The worked design's trial with these boxes filled.
+struct WorkedDesignTrial {
+    explicit WorkedDesignTrial(std::initializer_list<std::pair<TrialBox, const char*>> filled) {
+        for (const auto& [box, text] : filled) boxes[static_cast<std::size_t>(box)] = text;
+        result = RunTrial(input, design, boxes, {});
+    }
+    const TrialOutcome* outcome() const { return std::get_if<TrialOutcome>(&result); }
+    std::string text() const { return SheetText(TrialRows(input, design, boxes, *outcome(), {})); }
+
+    MixInput input = testing::WorkedDesign();
+    MixDesign design = std::get<MixDesign>(CalculateMix(input, {}));
+    TrialInputs boxes;
+    TrialResult result;
+};
+
 // The density trial's results as their rows read them, each to its own
 // decimals: the script's 26.1381, 1.03262, 3.17211 and 183.998.
 TEST(WorkedTrial, TheResultsReadToTheirDecimals) {
-    const MixInput input = testing::WorkedDesign();
-    const CalculationResult design = CalculateMix(input, {});
-    ASSERT_NE(DesignOf(design), nullptr);
-    TrialInputs boxes;
-    boxes[static_cast<std::size_t>(TrialBox::Density)] = "2330";
-    const TrialResult result = RunTrial(input, *DesignOf(design), boxes, {});
-    const auto* trial = std::get_if<TrialOutcome>(&result);
-    ASSERT_NE(trial, nullptr);
-    const std::string text = SheetText(TrialRows(input, *DesignOf(design), boxes, *trial, {}));
+    const WorkedDesignTrial worked({{TrialBox::Density, "2330"}});
+    ASSERT_NE(worked.outcome(), nullptr);
+    const std::string text = worked.text();
     for (const char* row :
          {"ปริมาตรคอนกรีตที่ได้  26.14 ลิตร\n", "ปริมาตรที่ได้ต่อปริมาตรที่ผสม  1.033\n", "ปริมาณอากาศ  3.2 %\n"})
         EXPECT_NE(text.find(row), std::string::npos) << row << " in\n" << text;
@@ -228,15 +237,9 @@ TEST(WorkedTrial, ABoxAtTheEndsOfItsRangeIsTaken) {
 // refused, nothing is placed on the chart, and what was not worked shows
 // as not worked.
 TEST(WorkedTrial, WaterBeyondTheMethodGivesNoChartAndNoFiguresAfterIt) {
-    const MixInput input = testing::WorkedDesign();
-    const CalculationResult design = CalculateMix(input, {});
-    ASSERT_NE(DesignOf(design), nullptr);
-    TrialInputs boxes;
-    boxes[static_cast<std::size_t>(TrialBox::Volume)] = "0.001";
-    boxes[static_cast<std::size_t>(TrialBox::Water)] = "1000";
-    boxes[static_cast<std::size_t>(TrialBox::Strength)] = "280";
-    const TrialResult result = RunTrial(input, *DesignOf(design), boxes, {});
-    const auto* trial = std::get_if<TrialOutcome>(&result);
+    const WorkedDesignTrial worked(
+        {{TrialBox::Volume, "0.001"}, {TrialBox::Water, "1000"}, {TrialBox::Strength, "280"}});
+    const TrialOutcome* trial = worked.outcome();
     ASSERT_NE(trial, nullptr);
     ASSERT_NE(ErrorOf(trial->Adjusted), nullptr);
     EXPECT_EQ(ErrorOf(trial->Adjusted)->Message,
@@ -246,7 +249,7 @@ TEST(WorkedTrial, WaterBeyondTheMethodGivesNoChartAndNoFiguresAfterIt) {
     EXPECT_FALSE(trial->Figures.DesignStrength);
     EXPECT_FALSE(trial->Figures.Ratio);
 
-    const std::string text = SheetText(TrialRows(input, *DesignOf(design), boxes, *trial, {}));
+    const std::string text = worked.text();
     for (const char* row : {"น้ำที่ใช้ออกแบบใหม่  –\n", "กำลังอัดที่ใช้ออกแบบใหม่  –\n"})
         EXPECT_NE(text.find(row), std::string::npos) << row << " in\n" << text;
     const Json json = Json::parse(TrialJson(*trial));
