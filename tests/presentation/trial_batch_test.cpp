@@ -207,9 +207,6 @@ TEST(WorkedTrial, TheSlumpMovesTheWaterFromTheDesignsOwn) {
 
 // Each box takes the ends of its range that the range includes.
 TEST(WorkedTrial, ABoxAtTheEndsOfItsRangeIsTaken) {
-    const MixInput input = testing::WorkedDesign();
-    const CalculationResult design = CalculateMix(input, {});
-    ASSERT_NE(DesignOf(design), nullptr);
     const struct {
         TrialBox box;
         const char* text;
@@ -223,10 +220,8 @@ TEST(WorkedTrial, ABoxAtTheEndsOfItsRangeIsTaken) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
-        TrialInputs boxes;
-        boxes[static_cast<std::size_t>(row.box)] = row.text;
-        const TrialResult result = RunTrial(input, *DesignOf(design), boxes, {});
-        const auto* refusal = std::get_if<TrialRefusal>(&result);
+        const WorkedDesignTrial worked({{row.box, row.text}});
+        const auto* refusal = std::get_if<TrialRefusal>(&worked.result);
         EXPECT_EQ(refusal, nullptr)
             << RowOf(row.box).Key << " " << (refusal ? refusal->Message : "");
     }
