@@ -87,8 +87,9 @@ int WriteRecords(const CommandLine& line, const presentation::Design& design,
         return StandardOutputWritten();
     }
     if (const auto failure = documents::WritePdf(
-            line.pdfFile, presentation::RecordsPage(records.Records, records.Figures, design.Locale,
-                                                    documents::PageFaceMetrics())))
+            line.pdfFile,
+            presentation::RecordsPage(records.Records, records.Figures, design.Locale,
+                                      documents::PageFaceMetrics(), records.PageHeading)))
         return Refuse(kOutputFailed, *failure);
     return kDone;
 }
@@ -127,7 +128,7 @@ int WriteTrial(const CommandLine& line, const presentation::CalculatedMix& calcu
         return StandardOutputWritten();
     }
     page = presentation::TrialPage(trial.Rows, trial.Outcome.Chart, calculated.Locale,
-                                   documents::PageFaceMetrics());
+                                   documents::PageFaceMetrics(), trial.PageHeading);
     return kDone;
 }
 
@@ -177,9 +178,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.json = parser.isSet(json);
         if (line.json && (line.action == CommandLine::Action::Report || !line.pdfFile.isEmpty()))
             return WrongUsage(FromUtf8(c::kJsonWithSheet));
+        // Every page is dated: the report, the sheet, the trial and the records.
         if (parser.isSet(date)) {
-            if (line.action != CommandLine::Action::Sheet)
-                return WrongUsage(FromUtf8(c::kDateWithSheet));
             const auto day = DateOf(parser.value(date));
             if (!day) return WrongUsage(FromUtf8(c::kBadDate) + parser.value(date));
             line.date = *day;
@@ -220,7 +220,7 @@ int WriteReport(const CommandLine& line) {
         const int status = WriteTrial(line, calculated, page);
         if (!page) return status;
     } else {
-        page = presentation::ReportPage(calculated.Account, design.Engineer);
+        page = presentation::PrintedPage{presentation::kReportPointSize, calculated.Lines, {}};
     }
     if (!line.pdfFile.isEmpty()) {
         if (const auto failure = documents::WritePdf(line.pdfFile, *page))

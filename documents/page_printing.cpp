@@ -83,12 +83,9 @@ void PrintPageWithChoice(QWidget* parent, const presentation::PrintedPage& page,
         PrintOrSayRefused(parent, *printer, page);
 }
 
-void SavePageAsPdf(QWidget* parent, const presentation::PrintedPage& page,
-                   const QString& engineer) {
-    const QString proposed = platform::FromUtf8(presentation::ReportFileName(
-        engineer.toStdString(), QDate::currentDate().toString(Qt::ISODate).toStdString()));
-    const QString path = platform::ChooseFileToSave(
-        parent, platform::FromUtf8(text::design_file::kPdfFilter), proposed);
+void SavePageAsPdf(QWidget* parent, const presentation::PrintedPage& page, const QString& name) {
+    const QString path =
+        platform::ChooseFileToSave(parent, platform::FromUtf8(text::design_file::kPdfFilter), name);
     if (path.isEmpty()) return;
     if (const auto failure = WritePdf(path, page)) platform::ShowMessage(parent, *failure);
 }

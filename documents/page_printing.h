@@ -37,8 +37,8 @@ using PrinterChoice = std::function<std::unique_ptr<platform::Printer>(QWidget* 
 void PrintPageWithChoice(QWidget* parent, const presentation::PrintedPage& page,
                          const PrinterChoice& choose = platform::ChoosePrinter);
 
-// Asks where to keep the page, proposing a name from the engineer's name
-// and today's date, and writes it there as a PDF; says so when it cannot.
-void SavePageAsPdf(QWidget* parent, const presentation::PrintedPage& page, const QString& engineer);
+// Asks where to keep the page, proposing `name` (file_names.h), and writes it
+// there as a PDF; says so when it cannot.
+void SavePageAsPdf(QWidget* parent, const presentation::PrintedPage& page, const QString& name);
 
 }  // namespace krv1::documents

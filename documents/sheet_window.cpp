@@ -30,7 +30,8 @@ void SheetWindow::printSheet() {
 }
 
 void SheetWindow::saveSheetAsPdf() {
-    if (const auto sheet = page()) SavePageAsPdf(this, *sheet, QString());
+    if (const auto sheet = page())
+        SavePageAsPdf(this, *sheet, pdfName_ ? pdfName_() : QStringLiteral("KRV1.pdf"));
 }
 
 void SheetWindow::copySheet() {

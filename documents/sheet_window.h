@@ -30,6 +30,8 @@ class SheetWindow : public platform::FormWindow {
 public:
     // Stands in for the print dialog in tests.
     void setPrinterChoice(PrinterChoice choice) { printerChoice_ = std::move(choice); }
+    // The name a PDF of the sheet is proposed under, asked at each save.
+    void setPdfNameSource(std::function<QString()> name) { pdfName_ = std::move(name); }
 
     // The sheet as plain text, as it is copied and written by the command line.
     virtual std::string plainText() const = 0;
@@ -46,6 +48,7 @@ protected:
 
 private:
     PrinterChoice printerChoice_ = platform::ChoosePrinter;
+    std::function<QString()> pdfName_;
 };
 
 // A chart's axis as the window's chart draws it, titled.

@@ -20,6 +20,7 @@ struct EarnedMargin {
     double Cube = 0;       // ksc on the cube basis, added to the required strength
     int Tests = 0;         // how many tests earned it
     double Deviation = 0;  // their standard deviation, ksc, cylinder basis
+    SpecimenShape Specimen = SpecimenShape::Cylinder;  // what the tests were made on
 
     bool operator==(const EarnedMargin&) const = default;
 };

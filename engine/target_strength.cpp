@@ -36,6 +36,14 @@ std::optional<int16_t> TargetStrength(const MixInput& input, const NumberLocale&
     return state.F;
 }
 
+std::optional<double> CubeStrength(const MixInput& input, const NumberLocale& locale) {
+    const std::optional<double> typed = ParsedDouble(input.RequiredStrength, locale);
+    if (!typed) return std::nullopt;
+    if (input.Shape == SpecimenShape::Cube) return *typed;
+    if (input.Shape == SpecimenShape::Cylinder) return *typed / kCylinderPerCubeStrength;
+    return std::nullopt;
+}
+
 std::optional<float> WaterCementRatio(int16_t F) {
     // Piecewise linear; each bound belongs to the lower range. The distance
     // below the segment's upper point is a whole number, the rest is formed

@@ -45,6 +45,11 @@ void ComputeTargetStrength(const MixInput& input, MixState& state, const NumberL
 // The same F for a caller that only shows it: empty where the above throws.
 std::optional<int16_t> TargetStrength(const MixInput& input, const NumberLocale& locale = {});
 
+// The required strength on the method's cube basis, unrounded: as typed for
+// cubes, divided by 0.833 for cylinders; empty for a text that is no number
+// or no shape.
+std::optional<double> CubeStrength(const MixInput& input, const NumberLocale& locale = {});
+
 // The curve read forwards: the single-precision ratio for F in 150..450,
 // empty outside the curve.
 std::optional<float> WaterCementRatio(int16_t F);

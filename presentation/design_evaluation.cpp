@@ -1,14 +1,17 @@
 #include "design_evaluation.h"
 
+#include "page_heading.h"
+
 namespace krv1::presentation {
 namespace {
 
-RecordsEvaluation WeighRecords(const Design& design) {
+RecordsEvaluation WeighRecords(const Design& design, const CalendarDate& day) {
     if (!design.Records) return NoRecords{};
     RecordsResult result = AnalyseRecords(*design.Records, design.Input, design.Locale);
     if (auto* refusal = std::get_if<RecordsRefusal>(&result)) return std::move(*refusal);
-    RecordsShown shown{*design.Records, std::move(std::get<RecordsFigures>(result)), {}};
+    RecordsShown shown{*design.Records, std::move(std::get<RecordsFigures>(result)), {}, {}};
     shown.Rows = RecordsRows(shown.Records, shown.Figures, design.Locale);
+    shown.PageHeading = PageHeadingLines(NamesOf(design, day), design.Input);
     return shown;
 }
 
@@ -16,7 +19,7 @@ TrialEvaluation TryDesign(const MixInput& input, const MixDesign& mix, const Tri
                           const NumberLocale& separators) {
     TrialResult result = RunTrial(input, mix, boxes, separators);
     if (auto* refusal = std::get_if<TrialRefusal>(&result)) return std::move(*refusal);
-    TrialShown shown{std::move(std::get<TrialOutcome>(result)), {}, {}};
+    TrialShown shown{std::move(std::get<TrialOutcome>(result)), {}, {}, {}};
     shown.Rows = TrialRows(input, mix, boxes, shown.Outcome, separators);
     shown.Panels = TrialPanelTexts(mix, shown.Outcome, separators);
     return shown;
@@ -32,20 +35,27 @@ CalculatedMix ShowMix(const Design& design, const MixInput& input, const MixDesi
                         ResultPanelTexts(mix, locale),
                         ResultPanelsPlainText(mix, locale),
                         DetailsValueTexts(input, mix, locale),
+                        MarginNotice(input, locale),
                         {},
                         SiteSheetSourceOf(input, mix, design.Engineer, locale, day),
                         {},
                         boxes,
                         TryDesign(input, mix, boxes, locale)};
-    shown.Lines = ReportLines(shown.Account, design.Engineer);
+    shown.Lines = ReportLines(shown.Account, NamesOf(design, day));
+    if (auto* trial = std::get_if<TrialShown>(&shown.Trial))
+        trial->PageHeading = PageHeadingLines(NamesOf(design, day), design.Input);
     shown.Sheet = ComputeSiteSheet(shown.SheetSource.Basis, design.Site, locale);
     return shown;
 }
 
 }  // namespace
 
+ReportNames NamesOf(const Design& design, const CalendarDate& day) {
+    return ReportNames{design.Engineer, design.Project, day};
+}
+
 DesignEvaluation EvaluateDesign(const Design& design, const CalendarDate& day) {
-    DesignEvaluation evaluation{CalculationError{}, WeighRecords(design)};
+    DesignEvaluation evaluation{CalculationError{}, WeighRecords(design, day)};
     MixInput input = design.Input;
     input.Margin.reset();
     if (design.Records && design.Records->UseMargin) {

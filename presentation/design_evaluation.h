@@ -29,6 +29,7 @@ struct TrialShown {
     TrialOutcome Outcome;
     std::vector<SheetRow> Rows;
     ResultTexts Panels;  // the adjusted mix beside the design's; empty when refused
+    std::vector<std::string> PageHeading;  // above the rows on the printed page
 };
 using TrialEvaluation = std::variant<TrialShown, TrialRefusal>;
 
@@ -41,6 +42,7 @@ struct RecordsShown {
     StrengthRecords Records;
     RecordsFigures Figures;
     std::vector<SheetRow> Rows;
+    std::vector<std::string> PageHeading;  // above the rows on the printed page
 };
 using RecordsEvaluation = std::variant<NoRecords, RecordsShown, RecordsRefusal>;
 
@@ -52,7 +54,8 @@ struct CalculatedMix {
     ResultTexts Panels;
     std::string PanelsPlainText;
     DetailsTexts Account;
-    std::vector<ReportLine> Lines;  // signed with the design's engineer
+    std::string MarginNotice;       // while the records' margin is taken; else empty
+    std::vector<ReportLine> Lines;  // signed with the design's engineer, for its project
     SiteSheetSource SheetSource;
     SiteSheet Sheet;  // from the design's own settings
     TrialInputs TrialBoxes;
@@ -70,7 +73,10 @@ struct DesignEvaluation {
     const CalculatedMix* calculated() const { return std::get_if<CalculatedMix>(&Mix); }
 };
 
-// `day` dates the site sheet.
+// Who and what the design's pages are of: its engineer, its project, `day`.
+ReportNames NamesOf(const Design& design, const CalendarDate& day);
+
+// `day` dates the report, the site sheet and the trial's and records' pages.
 DesignEvaluation EvaluateDesign(const Design& design, const CalendarDate& day);
 
 // The refusal's Thai message, and the input at fault when one is.

@@ -173,6 +173,8 @@ DesignReading ReadDesign(std::string_view fileText) {
         if (design.Locale.GroupSeparator == design.Locale.DecimalSeparator) throw BadKey{"group"};
         design.Engineer = TextAt(file, "engineer");
         if (!HarmlessEngineerName(design.Engineer)) throw BadKey{"engineer"};
+        design.Project = OptionalTextAt(file, "project", "");
+        if (!HarmlessEngineerName(design.Project)) throw BadKey{"project"};
         const auto inputs = file.find("inputs");
         if (inputs == file.end() || !inputs->is_object()) throw BadKey{"inputs"};
         MixInput& input = design.Input;
@@ -225,10 +227,12 @@ std::string WriteDesign(const Design& design) {
     file["format"] = kDesignFormat;
     // A trial or records are kept only by a version that knows them; an older
     // KRV1 then refuses the file as newer rather than drop them on a save.
-    file["version"] = design.Trial || design.Records ? kDesignVersion : 1;
+    file["version"] =
+        design.Trial || design.Records || !design.Project.empty() ? kDesignVersion : 1;
     file["decimal"] = design.Locale.DecimalSeparator;
     file["group"] = design.Locale.GroupSeparator;
     file["engineer"] = design.Engineer;
+    if (!design.Project.empty()) file["project"] = design.Project;
     file["inputs"] = std::move(inputs);
     file["site"] = BoxesObject(
         design.Site, [](std::size_t i) { return BoxOf(static_cast<SiteSetting>(i)).key; });

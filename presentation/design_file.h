@@ -1,7 +1,7 @@
 // A design kept in a file: UTF-8 JSON with the extension .krv1.
 //
 //   {"format": "krv1-design", "version": 1, "decimal": ".", "group": ",",
-//    "engineer": "...", "inputs": {"strength": "240", "shape": "cube",
+//    "engineer": "...", "project": "...", "inputs": {"strength": "240", "shape": "cube",
 //    "admixture": "with", "dosage": "250", "slump": "7.5", "stone": "3/4",
 //    "moisture": "5"},
 //    "site": {"volume": "12", "bucket": null, ...},
@@ -31,8 +31,8 @@
 namespace krv1::presentation {
 
 inline constexpr std::string_view kDesignFormat = "krv1-design";
-// Version 2 adds the trial batch and the strength records; a design with
-// neither is still written as 1.
+// Version 2 adds the trial batch, the strength records and the project's
+// name; a design with none of them is still written as 1.
 inline constexpr int kDesignVersion = 2;
 // No design comes near this; anything larger is not one.
 inline constexpr std::size_t kLargestDesignBytes = 1024 * 1024;
@@ -55,6 +55,8 @@ struct Design {
     std::optional<TrialInputs> Trial;
     // The site's strength records, when the engineer has kept them here.
     std::optional<StrengthRecords> Records;
+    // The project's name; empty when none is named. The engineer's rule holds.
+    std::string Project;
 
     bool operator==(const Design&) const = default;
 };

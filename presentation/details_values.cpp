@@ -2,9 +2,13 @@
 
 #include "choice_texts.h"
 #include "engine/number_text.h"
+#include "engine/target_strength.h"
 #include "figure_text.h"
 #include "result_texts.h"
+#include "strength_records.h"
 #include "text/details_texts.h"
+#include "text/main_window_texts.h"
+#include "text/report_texts.h"
 #include "text/strength_records_texts.h"
 
 namespace krv1::presentation {
@@ -16,7 +20,25 @@ namespace {
 
 std::string operator+(std::string text, std::string_view suffix) { return text.append(suffix); }
 
+// The required strength as the method takes it, said for a checker who would
+// otherwise add the margin to the cylinder figure.
+std::string CubeBasisLine(const MixInput& input, const NumberLocale& locale) {
+    namespace r = text::report;
+    if (input.Shape != SpecimenShape::Cylinder) return {};
+    const std::optional<double> cube = CubeStrength(input, locale);
+    if (!cube) return {};
+    return std::string(r::kCubeBasis) + input.RequiredStrength + r::kCubeBasisDivisor +
+           FigureText(*cube, Decimals(1), locale) + r::kCubeBasisUnit;
+}
+
 }  // namespace
+
+std::string MarginNotice(const MixInput& input, const NumberLocale& locale) {
+    namespace t = text::main_window;
+    if (!input.Margin) return {};
+    return std::string(t::kMarginNotice) + FigureText(input.Margin->Cube, Decimals(1), locale) +
+           t::kMarginNoticeClose;
+}
 
 DetailsTexts DetailsValueTexts(const MixInput& input, const MixDesign& design,
                                const NumberLocale& locale) {
@@ -36,10 +58,21 @@ DetailsTexts DetailsValueTexts(const MixInput& input, const MixDesign& design,
         texts.TargetCaption = std::string(r::kTargetWithMargin) +
                               FigureText(margin->Cube, Decimals(1), locale) +
                               r::kTargetWithMarginClose;
+        // The deviation on the specimen the records were tested on, as the
+        // records window shows it, and named.
+        const bool cubes = margin->Specimen == SpecimenShape::Cube;
         texts.MarginLine =
             std::string(r::kReportMargin) + std::to_string(margin->Tests) + r::kReportDeviation +
-            FigureText(margin->Deviation, Decimals(1), locale) + r::kReportDeviationUnit;
+            FigureText(OnSpecimen(margin->Deviation, margin->Specimen), Decimals(1), locale) +
+            r::kReportDeviationUnit + (cubes ? r::kOnCubes : r::kOnCylinders);
     }
+    namespace rp = text::report;
+    texts.CubeBasisLine = CubeBasisLine(input, locale);
+    texts.SpecimenLine =
+        std::string(rp::kSpecimen) +
+        (input.Shape == SpecimenShape::Cube ? rp::kCubeSpecimen : rp::kCylinderSpecimen);
+    if (input.Admixture == AdmixtureChoice::WithAdmixture)
+        texts.DosageLine = std::string(rp::kDosage) + input.DosageText + rp::kDosageUnit;
     texts[V::Slump] = slump + d::kCm;
     texts[V::StoneSize] = stone + d::kCm;
     texts[V::Admixture] = admixture;

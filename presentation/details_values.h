@@ -77,10 +77,21 @@ public:
     // With the records' margin, the report's line on the tests that earned
     // it; empty otherwise.
     std::string MarginLine;
+    // For a cylinder design, the required strength on the cube basis the
+    // method works on; empty for cubes.
+    std::string CubeBasisLine;
+    // The specimen, and with admixture its dosage as typed; the report names
+    // both, the dosage line being empty without admixture.
+    std::string SpecimenLine;
+    std::string DosageLine;
 
 private:
     std::array<std::string, kDetailsValues> texts_;
 };
+
+// While the design takes the records' margin, the main window's line that
+// says so; empty otherwise.
+std::string MarginNotice(const MixInput& input, const NumberLocale& locale);
 
 // The account of a successful calculation of `input`.
 DetailsTexts DetailsValueTexts(const MixInput& input, const MixDesign& design,

@@ -6,6 +6,7 @@
 
 #include "engine/target_strength.h"
 #include "figure_text.h"
+#include "page_heading.h"
 #include "text/strength_records_texts.h"
 
 namespace krv1::presentation {
@@ -169,11 +170,15 @@ RecordsChart RecordsChartOf(const RecordsFigures& f, const NumberLocale& separat
 }
 
 PrintedPage RecordsPage(const StrengthRecords& records, const RecordsFigures& f,
-                        const NumberLocale& separators, const PageFace& face) {
+                        const NumberLocale& separators, const PageFace& face,
+                        const std::vector<std::string>& heading) {
     const int bottom = kChartTop - 200;
-    PrintedPage page = SheetPage(RecordsRows(records, f, separators), face, bottom);
+    PrintedPage page =
+        SheetPage(WithPageHeading(RecordsRows(records, f, separators), heading), face, bottom);
     if (page.PointSize < kSmallestReadablePoints)
-        page = SheetPage(RecordsRows(records, f, separators, TestLines::LowOnly), face, bottom);
+        page = SheetPage(
+            WithPageHeading(RecordsRows(records, f, separators, TestLines::LowOnly), heading), face,
+            bottom);
     const RecordsChart chart = RecordsChartOf(f, separators);
     PageChart plot(page, face, kPlot, chart.Tests, chart.Strength, r::kTestAxis, r::kStrengthAxis);
     plot.Polyline(chart.Results);

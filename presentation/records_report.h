@@ -62,7 +62,9 @@ struct RecordsChart {
 };
 RecordsChart RecordsChartOf(const RecordsFigures& figures, const NumberLocale& separators);
 
+// The rows under `heading`, above the chart.
 PrintedPage RecordsPage(const StrengthRecords& records, const RecordsFigures& figures,
-                        const NumberLocale& separators, const PageFace& face);
+                        const NumberLocale& separators, const PageFace& face,
+                        const std::vector<std::string>& heading);
 
 }  // namespace krv1::presentation

@@ -78,27 +78,64 @@ const LineLayout kLines[] = {
 };
 static_assert(std::size(kLines) == kReportLines);
 
+// The page's own lines stand where the account leaves room: the project
+// between the title and the engineer, the day at the right of that row, the
+// specimen and the dosage right of the short requirement lines 3 and 5, and
+// the signatures on the last row, well inside any printer's printable area.
+constexpr int kProjectX = 1000;
+constexpr int kNamesY = 1100;
+constexpr int kDayRight = 11000;  // where the day ends
+constexpr int kRequirementsRightX = 6000;
+constexpr int kSpecimenY = 1800;
+constexpr int kDosageY = 2400;
+constexpr int kAfterAccountX = 1300;
+constexpr int kFirstRowAfterAccount = 14400;
+constexpr int kPitch = 300;
+constexpr int kSignaturesY = 15600;
+constexpr int kDesignerX = 1300;
+constexpr int kCheckerX = 6600;
+
 }  // namespace
 
-std::vector<ReportLine> ReportLines(const DetailsTexts& values, std::string_view engineerName) {
+std::size_t ReportAccountLines(const DetailsTexts& values) {
+    return kReportLines + std::size_t(!values.MarginLine.empty()) +
+           std::size_t(!values.CubeBasisLine.empty());
+}
+
+std::vector<ReportLine> ReportLines(const DetailsTexts& values, const ReportNames& names) {
     std::vector<ReportLine> lines;
-    lines.reserve(kReportLines + 1);
+    lines.reserve(kReportLines + 9);
     for (const LineLayout& layout : kLines) {
         std::string text;
         for (const Piece& piece : layout.pieces)
             text += piece.value ? std::string_view(values[*piece.value]) : piece.text;
         lines.push_back(ReportLine{layout.x, layout.y, layout.bold, std::move(text)});
     }
-    lines[1].Text += engineerName;
+    lines[1].Text += names.Engineer;
     lines[3].Text.insert(0, values.TargetCaption);
-    // The records' margin is accounted for under the final mix.
-    if (!values.MarginLine.empty())
-        lines.push_back(ReportLine{1300, 14400, false, values.MarginLine});
+    // The records' margin is accounted for under the final mix, and the cube
+    // basis after everything the target strength was made of.
+    int row = kFirstRowAfterAccount;
+    for (const std::string* line : {&values.MarginLine, &values.CubeBasisLine}) {
+        if (line->empty()) continue;
+        lines.push_back(ReportLine{kAfterAccountX, row, false, *line});
+        row += kPitch;
+    }
+    if (!names.Project.empty())
+        lines.push_back(
+            ReportLine{kProjectX, kNamesY, false, std::string(r::kProject) + names.Project});
+    lines.push_back(ReportLine{kDayRight, kNamesY, false, ThaiDateLine(names.Day), true});
+    lines.push_back(ReportLine{kRequirementsRightX, kSpecimenY, false, values.SpecimenLine});
+    if (!values.DosageLine.empty())
+        lines.push_back(ReportLine{kRequirementsRightX, kDosageY, false, values.DosageLine});
+    lines.push_back(
+        ReportLine{kDesignerX, kSignaturesY, false, std::string(r::kDesignerSignature)});
+    lines.push_back(ReportLine{kCheckerX, kSignaturesY, false, std::string(r::kCheckerSignature)});
     return lines;
 }
 
-PrintedPage ReportPage(const DetailsTexts& values, std::string_view engineerName) {
-    return PrintedPage{kReportPointSize, ReportLines(values, engineerName), {}};
+PrintedPage ReportPage(const DetailsTexts& values, const ReportNames& names) {
+    return PrintedPage{kReportPointSize, ReportLines(values, names), {}};
 }
 
 }  // namespace krv1::presentation

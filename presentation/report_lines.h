@@ -1,12 +1,16 @@
 // The printed report: 44 lines at fixed places on one A4 page, each the
 // account's caption and value joined end to end, or a banner of its own;
-// 45 with the records' margin, whose tests are accounted for last.
+// 45 with the records' margin, whose tests are accounted for last, and a
+// cylinder design's cube basis after them. Around them, in the page's free
+// room, what a checker needs besides the account: the project, the day, the
+// specimen, the dosage and two lines to sign.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calendar_date.h"
 #include "details_values.h"
 
 namespace krv1::presentation {
@@ -39,9 +43,20 @@ struct PrintedPage {
 // The report's size: 16 points on its pitch of 300 twips.
 inline constexpr double kReportPointSize = 16;
 
-// The report of the account `values`, signed with the engineer's name as typed.
-std::vector<ReportLine> ReportLines(const DetailsTexts& values, std::string_view engineerName);
+// Whom and what a report is of besides its account, each as typed.
+struct ReportNames {
+    std::string Engineer;
+    std::string Project;  // empty: no line
+    CalendarDate Day;
+};
+
+// The report of the account `values`: the account's lines first, in their
+// order, then the page's own.
+std::vector<ReportLine> ReportLines(const DetailsTexts& values, const ReportNames& names);
+// How many of those lines are the account's: 44, one more with the records'
+// margin, one more for a cylinder design's cube basis.
+std::size_t ReportAccountLines(const DetailsTexts& values);
 // The same lines as a printed page, at the report's size.
-PrintedPage ReportPage(const DetailsTexts& values, std::string_view engineerName);
+PrintedPage ReportPage(const DetailsTexts& values, const ReportNames& names);
 
 }  // namespace krv1::presentation

@@ -250,16 +250,6 @@ std::string RangeMessage(SiteSetting setting) {
         .append(FigureText(range.max, Decimals(0), plain));
 }
 
-std::string ThaiDateLine(const CalendarDate& date) {
-    const std::size_t month = static_cast<std::size_t>(std::clamp(date.Month, 1, 12)) - 1;
-    return std::string(s::kDate)
-        .append(std::to_string(date.Day))
-        .append(" ")
-        .append(s::kMonths[month])
-        .append(" ")
-        .append(std::to_string(date.Year + s::kBuddhistEraOffset));
-}
-
 SiteSheetSource SiteSheetSourceOf(const MixInput& input, const MixDesign& design,
                                   std::string_view engineer, const NumberLocale& locale,
                                   const CalendarDate& date) {

@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "calendar_date.h"
 #include "details_values.h"
 #include "engine/calculation.h"
 #include "engine/number_locale.h"
@@ -160,16 +161,6 @@ SiteSheet ComputeSiteSheet(const SiteBasis& basis, const SiteSettings& settings,
 
 // The foot line for a setting out of its range: its caption and its range.
 std::string RangeMessage(SiteSetting setting);
-
-// A day of the Gregorian calendar.
-struct CalendarDate {
-    int Year = 1970;
-    int Month = 1;  // 1 to 12
-    int Day = 1;
-    bool operator==(const CalendarDate&) const = default;
-};
-// "วันที่ 8 ธันวาคม 2569": the Thai month and the Buddhist-era year.
-std::string ThaiDateLine(const CalendarDate& date);
 
 // What a sheet is printed from besides its settings: the corrected metre,
 // the design's own lines, its separators and the day it is printed.

@@ -262,7 +262,7 @@ MixInput WithRecordsMargin(const MixInput& input, const StrengthRecords& records
     margined.Margin.reset();
     if (records.UseMargin && figures.MarginCube)
         margined.Margin = EarnedMargin{*figures.MarginCube, static_cast<int>(figures.Tests.size()),
-                                       *figures.Deviation};
+                                       *figures.Deviation, records.Specimen};
     return margined;
 }
 

@@ -2,6 +2,7 @@
 // reads the correction from: the method's W/C curve, where the design sat on
 // it, where the trial's cubes put the real materials, and the new design on
 // the curve shifted by as much.
+#include "page_heading.h"
 #include "text/trial_batch_texts.h"
 #include "trial_report.h"
 
@@ -33,9 +34,10 @@ ChartAxes AxesOf(const TrialChart& chart, const NumberLocale& separators) {
 }
 
 PrintedPage TrialPage(const std::vector<SheetRow>& rows, const std::optional<TrialChart>& placed,
-                      const NumberLocale& separators, const PageFace& face) {
+                      const NumberLocale& separators, const PageFace& face,
+                      const std::vector<std::string>& heading) {
     // The rows keep their place above the chart's room, chart or none.
-    PrintedPage page = SheetPage(rows, face, kChartTop - 200);
+    PrintedPage page = SheetPage(WithPageHeading(rows, heading), face, kChartTop - 200);
     if (!placed) return page;
     const TrialChart& chart = *placed;
     const ChartAxes axes = AxesOf(chart, separators);

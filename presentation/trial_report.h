@@ -55,9 +55,10 @@ struct ChartAxes {
 };
 ChartAxes AxesOf(const TrialChart& chart, const NumberLocale& separators);
 
-// The rows above, the chart below: the method's curve, the design, the trial
-// and the adjusted design; the rows alone without a chart.
+// The rows under `heading` above, the chart below: the method's curve, the
+// design, the trial and the adjusted design; the rows alone without a chart.
 PrintedPage TrialPage(const std::vector<SheetRow>& rows, const std::optional<TrialChart>& chart,
-                      const NumberLocale& separators, const PageFace& face);
+                      const NumberLocale& separators, const PageFace& face,
+                      const std::vector<std::string>& heading);
 
 }  // namespace krv1::presentation

@@ -15,7 +15,8 @@ inline constexpr std::string_view kUsage =
     "ออกแบบส่วนผสมคอนกรีต 1 ลบ.ม. สำหรับงานในประเทศไทย\n"
     "\n"
     "  แฟ้ม.krv1             เปิดหน้าต่างโปรแกรมพร้อมแบบส่วนผสมในแฟ้มนี้\n"
-    "  --report แฟ้ม.krv1    เขียนรายงาน 44 บรรทัด (45 เมื่อใช้ส่วนเผื่อจากผลทดสอบ)\n"
+    "  --report แฟ้ม.krv1    เขียนรายงาน: 44 บรรทัดของรายการคำนวณ (45 เมื่อใช้ส่วนเผื่อ\n"
+    "                        จากผลทดสอบ) แล้วตัวอย่างทดสอบ วันที่ โครงการ และช่องลงชื่อ\n"
     "                        ของแบบส่วนผสมออกทางเอาต์พุตมาตรฐาน\n"
     "                        โดยไม่เปิดหน้าต่าง\n"
     "  --sheet แฟ้ม.krv1     เขียนตารางผสมคอนกรีตหน้างานเป็นข้อความออกทางเอาต์พุตมาตรฐาน\n"
@@ -24,7 +25,7 @@ inline constexpr std::string_view kUsage =
     "  --json                กับ --sheet, --trial หรือ --records: ตัวเลขที่ยังไม่ปัดเศษในรูป JSON\n"
     "  -o, --output แฟ้ม.pdf  กับ --report, --sheet, --trial หรือ --records:\n"
     "                        เขียนเป็น PDF ลงแฟ้มนี้แทน\n"
-    "  --date ปปปป-ดด-วว     กับ --sheet: วันที่ที่พิมพ์บนตาราง (ค.ศ.) แทนวันนี้\n"
+    "  --date ปปปป-ดด-วว     วันที่ที่พิมพ์บนรายงาน ตาราง และหน้าผลทดสอบ (ค.ศ.) แทนวันนี้\n"
     "  -h, --help            แสดงวิธีใช้นี้\n"
     "  -v, --version         แสดงรุ่นของโปรแกรม\n"
     "\n"
@@ -41,7 +42,8 @@ inline constexpr std::string_view kTakesNoValue = "ตัวเลือกน�
 inline constexpr std::string_view kMissingDate = "ต้องระบุวันที่หลัง --date";
 // Followed by the date as typed.
 inline constexpr std::string_view kBadDate = "วันที่ต้องอยู่ในรูป ปปปป-ดด-วว (ค.ศ.) เช่น 2026-12-08: ";
-inline constexpr std::string_view kDateWithSheet = "ใช้ --date ได้กับ --sheet เท่านั้น";
+inline constexpr std::string_view kDateWithSheet =
+    "ใช้ --date ได้กับ --report, --sheet, --trial หรือ --records เท่านั้น";
 inline constexpr std::string_view kOutputWithoutReport =
     "ใช้ -o ได้กับ --report, --sheet, --trial หรือ --records เท่านั้น";
 inline constexpr std::string_view kJsonWithSheet =

@@ -23,6 +23,10 @@ inline constexpr std::string_view kProgramTitle = "โปรแกรม ออ�
 inline constexpr std::string_view kWithoutAdmixtureOption = "ไม่ใส่น้ำยาผสมคอนกรีต";
 inline constexpr std::string_view kWithAdmixtureOption = " ใส่น้ำยาผสมคอนกรีต";
 inline constexpr std::string_view kEngineerCaption = "วิศวกร";
+inline constexpr std::string_view kProjectCaption = "ชื่อโครงการ";
+// Under the results while the design takes the records' margin.
+inline constexpr std::string_view kMarginNotice = "ใช้ส่วนเผื่อจากผลทดสอบ ";
+inline constexpr std::string_view kMarginNoticeClose = " กก./ตร.ซม. แทน 60";
 inline constexpr std::string_view kReadConditionsReminder = "กรุณาอ่านข้อกำหนดก่อน";
 inline constexpr std::string_view kMoistureCaption = "กำหนดความชื้นทราย %(ใส่เฉพาะตัวเลข)";
 inline constexpr std::string_view kDosageCaption =

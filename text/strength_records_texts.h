@@ -92,6 +92,9 @@ inline constexpr std::string_view kTargetWithMarginClose = " กก./ตร.ซ�
 inline constexpr std::string_view kReportMargin = "ส่วนเผื่อจากผลทดสอบ ";
 inline constexpr std::string_view kReportDeviation = " ชุด ส่วนเบี่ยงเบนมาตรฐาน ";
 inline constexpr std::string_view kReportDeviationUnit = " กก./ตร.ซม.";
+// The specimen the deviation is on, as the records were tested.
+inline constexpr std::string_view kOnCubes = " (ตัวอย่างลูกบาศก์ 15 ซม.)";
+inline constexpr std::string_view kOnCylinders = " (ตัวอย่างทรงกระบอก 15x30 ซม.)";
 
 // The window's commands.
 inline constexpr std::string_view kPrintCommand = "พิมพ์";

@@ -184,6 +184,18 @@ val PastedRowsOf(const std::string& text) {
     return rows;
 }
 
+// Every place of the printed report, from a design that prints every line:
+// the records' margin, a cylinder's cube basis, a project and a dosage. A
+// line stands at the same place in any design that prints it.
+const std::vector<presentation::ReportLine>& ReportPlaces() {
+    static const std::vector<presentation::ReportLine> places = [] {
+        presentation::DetailsTexts every;
+        every.MarginLine = every.CubeBasisLine = every.DosageLine = " ";
+        return presentation::ReportLines(every, {"", " ", {}});
+    }();
+    return places;
+}
+
 // The design is the text of a .krv1 file, as the page's wrapper hands it
 // over, with the day the sheet is printed; the answer is a first calculation
 // from a fresh start.
@@ -213,15 +225,28 @@ val CalculateDesign(const std::string& designText, int year, int month, int day)
     for (std::size_t step = 0; step < account.size(); ++step)
         details.set(std::to_string(step + 1), account[step]);
     val lines = val::array();
-    // The report: 44 lines, or 45 with the records' margin.
-    for (const presentation::ReportLine& line : calculated.Lines)
-        lines.call<void>("push", line.Text);
+    // The account's lines of the report: 44, 45 with the records' margin, one
+    // more for a cylinder's cube basis.
+    const std::size_t accountLines = presentation::ReportAccountLines(calculated.Account);
+    for (std::size_t i = 0; i < accountLines; ++i)
+        lines.call<void>("push", calculated.Lines[i].Text);
+    // The printed page, a text for each of the layout's places, empty where
+    // this design prints nothing.
+    val page = val::array();
+    for (const presentation::ReportLine& place : ReportPlaces()) {
+        const auto line = std::find_if(
+            calculated.Lines.begin(), calculated.Lines.end(),
+            [&](const presentation::ReportLine& l) { return l.X == place.X && l.Y == place.Y; });
+        page.call<void>("push", line == calculated.Lines.end() ? std::string() : line->Text);
+    }
 
     val answer = val::object();
     answer.set("ok", true);
     answer.set("panel", panel);
     answer.set("details", details);
     answer.set("report", lines);
+    answer.set("reportPage", page);
+    answer.set("marginNotice", calculated.MarginNotice);
     answer.set("copyText", calculated.PanelsPlainText);
     // The site batch sheet from the design's own settings, as the command
     // line's --sheet --json gives it, and as text.
@@ -271,18 +296,16 @@ val ReadDesignBytes(const val& bytes) {
     return ReadDesignText(std::string(copied.begin(), copied.end()));
 }
 
-// The page's layout of the printed report: where each of its 45 lines
-// stands.
+// The page's layout of the printed report: where each line any design
+// prints stands.
 val ReportLayout() {
     val lines = val::array();
-    // Room for the 45th line, which only a design with the records' margin has.
-    presentation::DetailsTexts withMargin;
-    withMargin.MarginLine = " ";
-    for (const presentation::ReportLine& line : presentation::ReportLines(withMargin, "")) {
+    for (const presentation::ReportLine& line : ReportPlaces()) {
         val placed = val::object();
         placed.set("x", line.X);
         placed.set("y", line.Y);
         placed.set("bold", line.Bold);
+        placed.set("right", line.AlignRight);
         lines.call<void>("push", placed);
     }
     return lines;

@@ -49,6 +49,7 @@ function designFromForm() {
   return {
     format: 'krv1-design', version: 1, ...typedSeparators(),
     engineer: $('engineer').value,
+    ...($('project').value === '' ? {} : { project: $('project').value }),
     inputs: {
       strength: $('strength').value,
       shape: radioValue('shape'),
@@ -200,6 +201,7 @@ function fillForm(design) {
   const inputs = design.inputs;
   separators = { decimal: design.decimal, group: design.group };
   $('engineer').value = design.engineer;
+  $('project').value = design.project ?? '';
   $('strength').value = inputs.strength;
   setRadio('shape', inputs.shape);
   setRadio('admixture', inputs.admixture);
@@ -278,10 +280,11 @@ function showAnswer(answer) {
     item.textContent = line;
     return item;
   }));
-  // The 45th line stands only with the records' margin.
+  // Each place of the report holds this design's line there, or nothing.
   $('report').querySelectorAll('.line').forEach((element, i) => {
-    element.textContent = answer.report[i] ?? '';
+    element.textContent = answer.reportPage[i] ?? '';
   });
+  showText('margin-notice', answer.marginNotice);
   for (const command of ['print', 'copy', 'print-sheet', 'copy-sheet']) $(command).disabled = false;
   showSheet(answer);
   showTrial(answer);
@@ -494,6 +497,7 @@ function newDesign() {
     for (const row of $(panel).tBodies[0].rows) row.cells[1].textContent = '';
   }
   $('account').replaceChildren();
+  showText('margin-notice', '');
   $('report').querySelectorAll('.line').forEach((element) => { element.textContent = ''; });
   showText('sheet', '');
   showText('site-error', '');

@@ -56,6 +56,7 @@ val PageTexts() {
     set("readConditions", t::kReadConditionsReminder);
     set("conditionsCommand", t::kConditionsCommand);
     set("engineer", t::kEngineerCaption);
+    set("project", t::kProjectCaption);
     set("strength", t::kStrengthCaption);
     set("cube", t::kCubeOption);
     set("cylinder", t::kCylinderOption);

@@ -63,8 +63,10 @@ writeFileSync(join(site, 'index.html'), page);
 // The printed report: each line where the desktop prints it, in inches from
 // the page's top left corner, as rules of the style sheet (the page's
 // security policy takes no inline styles).
-const places = krv1.reportLayout().map((place, i) =>
-  `#report .line:nth-child(${i + 1}) { left: ${place.x / 1440}in; top: ${place.y / 1440}in; }`);
+// A line placed by its right end (the day) ends there.
+const places = krv1.reportLayout().map((place, i) => (place.right
+  ? `#report .line:nth-child(${i + 1}) { right: calc(210mm - ${place.x / 1440}in); top: ${place.y / 1440}in; }`
+  : `#report .line:nth-child(${i + 1}) { left: ${place.x / 1440}in; top: ${place.y / 1440}in; }`));
 writeFileSync(join(site, 'report.css'), `${readFileSync(reportCss, 'utf8')}${places.join('\n')}\n`);
 
 // The installed page's Thai names.

@@ -48,27 +48,30 @@ void DetailsWindow::fill(const presentation::DetailsTexts& account) {
     control<platform::FormLabel>(k::kTargetStrengthCaption)->setCaption(targetCaption);
     control<platform::FormLabel>(ValueLabel(presentation::DetailsValue::TargetStrength))
         ->setCaptionedBy(targetCaption);
+    control<platform::FormLabel>(k::kCubeBasisLabel)
+        ->setCaption(platform::FromUtf8(account.CubeBasisLine));
 }
 
-void DetailsWindow::setEngineerNameSource(std::function<QString()> engineerName) {
-    engineerName_ = std::move(engineerName);
+void DetailsWindow::setReportNamesSource(std::function<presentation::ReportNames()> names) {
+    names_ = std::move(names);
 }
 
 void DetailsWindow::setPrinterSource(PrinterSource printers) { printers_ = std::move(printers); }
 
 QWidget* DetailsWindow::firstFocus() const { return control<QWidget>(k::kCloseCommand); }
 
+presentation::PrintedPage DetailsWindow::reportPage() const {
+    // The account shown, signed with the names as they read at the command.
+    return presentation::ReportPage(account_, names_ ? names_() : presentation::ReportNames{});
+}
+
 void DetailsWindow::saveReportAsPdf() {
-    const QString engineer = engineerName_ ? engineerName_() : QString();
-    documents::SavePageAsPdf(this, presentation::ReportPage(account_, engineer.toStdString()),
-                             engineer);
+    documents::SavePageAsPdf(this, reportPage(),
+                             pdfName_ ? pdfName_() : QStringLiteral("KRV1.pdf"));
 }
 
 void DetailsWindow::printReport() {
-    // The account shown, signed with the name as it reads at the click.
-    const QString engineer = engineerName_ ? engineerName_() : QString();
-    documents::PrintPageOrSay(this, printers_ ? printers_() : nullptr,
-                              presentation::ReportPage(account_, engineer.toStdString()));
+    documents::PrintPageOrSay(this, printers_ ? printers_() : nullptr, reportPage());
 }
 
 }  // namespace krv1::forms

@@ -8,6 +8,7 @@
 #include "platform/form_window.h"
 #include "platform/printer.h"
 #include "presentation/details_values.h"
+#include "presentation/report_lines.h"
 
 namespace krv1::forms {
 
@@ -21,8 +22,10 @@ public:
 
     // Shows the account of a calculation; the report prints the same texts.
     void fill(const presentation::DetailsTexts& account);
-    // Where the engineer's name is read at the moment of printing.
-    void setEngineerNameSource(std::function<QString()> engineerName);
+    // Where the engineer's and the project's names and the day are read at
+    // the moment of printing, and the name a PDF is proposed under.
+    void setReportNamesSource(std::function<presentation::ReportNames()> names);
+    void setPdfNameSource(std::function<QString()> name) { pdfName_ = std::move(name); }
     // What the site batch sheet command opens.
     void setSiteSheetOpener(std::function<void()> open) { openSiteSheet_ = std::move(open); }
     // What the trial batch command opens.
@@ -37,9 +40,12 @@ protected:
     QWidget* firstFocus() const override;
 
 private:
+    presentation::PrintedPage reportPage() const;
+
     std::function<void()> openConditions_;
     presentation::DetailsTexts account_;
-    std::function<QString()> engineerName_;
+    std::function<presentation::ReportNames()> names_;
+    std::function<QString()> pdfName_;
     std::function<void()> openSiteSheet_;
     std::function<void()> openTrial_;
     PrinterSource printers_;

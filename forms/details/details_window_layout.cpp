@@ -29,7 +29,7 @@ const platform::WindowLayout kDetailsWindowLayout{"Form3", d::kTitle, Rgb{255, 2
 // name, kind, container, caption, left, top, width, height, tab, back, fore, enabled, font.
 // Labels take no focus; the commands tab Command2, Command3, Command1, Command4, Command5,
 // Command6.
-const std::array<platform::ControlRow, 89> kDetailsWindowControls{{
+const std::array<platform::ControlRow, 90> kDetailsWindowControls{{
     {"Label1", kLabel, "", d::kTitle, 3720, 0, 2535, 375, 0, Rgb{255, 255, 192}, Rgb{128, 0, 0}, true, FontRole::TitleBold12},
     {"Frame2", kFrame, "", d::kStepsBeforeCorrectionFrame, 3720, 360, 8055, 4815, 0, Rgb{255, 224, 192}, Rgb{0, 0, 192}},
     {"Frame3", kFrame, "Frame2", d::kUnroundedMixFrame, 5040, 240, 2895, 2175, 0, Rgb{255, 192, 192}, Rgb{128, 0, 0}},
@@ -41,6 +41,8 @@ const std::array<platform::ControlRow, 89> kDetailsWindowControls{{
     {k::kSavePdfCommand, kButton, "", text::menu::kSavePdfCommand, 840, 5280, 1815, 375, 3},
     {k::kSiteSheetCommand, kButton, "", text::site_sheet::kOpenCommand, 840, 5760, 1815, 375, 4},
     {k::kTrialCommand, kButton, "", text::trial::kOpenCommand, 840, 6240, 1815, 375, 5},
+    // Under the commands, where nothing stands: a cylinder design's cube basis.
+    {k::kCubeBasisLabel, kLabel, "", "", 120, 6840, 3495, 495, 0, {}, kValueText},
     {"Frame5", kFrame, "", d::kStepsAfterCorrectionFrame, 3720, 5400, 8055, 2895, 0, Rgb{255, 192, 128}, Rgb{192, 0, 192}},
     {"Frame6", kFrame, "Frame5", d::kAdjustedMixFrame, 3960, 240, 3975, 2295, 0, Rgb{255, 192, 192}, Rgb{0, 0, 255}},
     // The account: a fixed caption and, to its right, the value it is given.

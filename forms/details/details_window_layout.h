@@ -17,10 +17,11 @@ inline constexpr char kSavePdfCommand[] = "Command4";
 inline constexpr char kSiteSheetCommand[] = "Command5";
 inline constexpr char kTrialCommand[] = "Command6";
 inline constexpr char kTargetStrengthCaption[] = "Label4";
+inline constexpr char kCubeBasisLabel[] = "CubeBasisLabel";
 }  // namespace details_controls
 
 extern const platform::WindowLayout kDetailsWindowLayout;
-extern const std::array<platform::ControlRow, 89> kDetailsWindowControls;
+extern const std::array<platform::ControlRow, 90> kDetailsWindowControls;
 // The label that shows each value of the account, in DetailsValue order.
 extern const std::array<const char*, presentation::kDetailsValues> kDetailsValueLabels;
 inline const char* ValueLabel(presentation::DetailsValue value) {

@@ -50,15 +50,20 @@ void MainWindow::connectHandlers() {
     onClick(m::kAboutCommand, [this] { windows_.about.show(); });
     onClick(m::kCloseCommand, [this] { close(); });
     // Enter in a box calculates, as on a form whose Calculate is the default.
-    for (const char* box : {m::kStrengthBox, m::kDosageBox, m::kMoistureBox, m::kEngineerBox})
+    for (const char* box :
+         {m::kStrengthBox, m::kDosageBox, m::kMoistureBox, m::kEngineerBox, m::kProjectBox})
         connect(control<FormTextBox>(box), &FormTextBox::returnPressed, this,
                 [this] { calculate(); });
     // The name is one a design file keeps: at most 60 characters, none of
     // them a control or direction mark.
-    auto* engineer = control<FormTextBox>(m::kEngineerBox);
-    engineer->setMaxLength(static_cast<int>(presentation::kLongestEngineerName));
-    engineer->acceptOnly(
-        [](const QString& name) { return presentation::HarmlessEngineerName(name.toStdString()); });
+    // So is the project's, by the same rule.
+    for (const char* box : {m::kEngineerBox, m::kProjectBox}) {
+        auto* name = control<FormTextBox>(box);
+        name->setMaxLength(static_cast<int>(presentation::kLongestEngineerName));
+        name->acceptOnly([](const QString& typed) {
+            return presentation::HarmlessEngineerName(typed.toStdString());
+        });
+    }
 
     // The dosage is asked for only with admixture.
     connect(control<FormOptionButton>(m::kWithAdmixtureOption), &FormOptionButton::selected, this,
@@ -180,6 +185,7 @@ void MainWindow::adopt(const presentation::Design& design,
     calculatedDesign_ = design;
     calculated_ = *calculated;
     showResults(calculated->Panels);
+    control<FormLabel>(m::kMarginNotice)->setCaption(platform::FromUtf8(calculated->MarginNotice));
     control<QPushButton>(m::kDetailsCommand)->setEnabled(true);
     reportPdfAction_->setEnabled(true);
     printReportAction_->setEnabled(true);
@@ -205,7 +211,8 @@ void MainWindow::showDetails() {
     // Enabled only after a calculation succeeded, so there is always one.
     if (!calculated_) return;
     DetailsWindow& details = windows_.details.show();
-    details.setEngineerNameSource([this] { return control<FormTextBox>(m::kEngineerBox)->text(); });
+    details.setReportNamesSource([this] { return reportNames(); });
+    details.setPdfNameSource([this] { return pdfName(presentation::PageKind::Report); });
     details.setSiteSheetOpener([this] { showSiteSheet(); });
     details.setTrialOpener([this] { showTrial(); });
     details.fill(calculated_->Account);
@@ -220,6 +227,7 @@ std::optional<presentation::DesignEvaluation> MainWindow::evaluateCalculated() {
     if (!calculatedDesign_) return std::nullopt;
     presentation::Design& design = *calculatedDesign_;
     design.Engineer = control<FormTextBox>(m::kEngineerBox)->text().toStdString();
+    design.Project = control<FormTextBox>(m::kProjectBox)->text().toStdString();
     design.Site = document_.design().Site;
     design.Trial = document_.design().Trial;
     return presentation::EvaluateDesign(design, documents::PrintingDay());
@@ -228,6 +236,7 @@ std::optional<presentation::DesignEvaluation> MainWindow::evaluateCalculated() {
 void MainWindow::showSiteSheet() {
     if (!calculated_) return;
     SiteSheetWindow& sheet = windows_.siteSheet.show();
+    sheet.setPdfNameSource([this] { return pdfName(presentation::PageKind::SiteSheet); });
     sheet.setSettingsSink(
         [this](const presentation::SiteSettings& settings) { siteSettingsEdited(settings); });
     if (const auto evaluation = evaluateCalculated())
@@ -253,6 +262,7 @@ void MainWindow::siteSettingsEdited(const presentation::SiteSettings& settings) 
 void MainWindow::showTrial() {
     if (!calculated_) return;
     TrialWindow& trial = windows_.trial.show();
+    trial.setPdfNameSource([this] { return pdfName(presentation::PageKind::Trial); });
     trial.setInputsSink([this](const presentation::TrialInputs& inputs) { trialEdited(inputs); });
     if (const auto evaluation = evaluateCalculated())
         if (const auto* calculated = evaluation->calculated()) followInTrial(*calculated);
@@ -275,6 +285,7 @@ void MainWindow::trialEdited(const presentation::TrialInputs& inputs) {
 
 void MainWindow::showRecords() {
     RecordsWindow& records = windows_.records.show();
+    records.setPdfNameSource([this] { return pdfName(presentation::PageKind::Records); });
     records.setRecordsSink(
         [this](const presentation::StrengthRecords& edited) { recordsEdited(edited); });
     records.fill(document_.design().Records.value_or(presentation::StrengthRecords{}));

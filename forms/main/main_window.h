@@ -15,6 +15,7 @@
 #include "platform/form_window.h"
 #include "presentation/design_document.h"
 #include "presentation/design_evaluation.h"
+#include "presentation/file_names.h"
 #include "secondary_windows.h"
 
 class QAction;
@@ -89,6 +90,10 @@ private:
     bool mayLeaveDesign(std::string_view question);
     void rememberLastCalculated();
     presentation::PrintedPage reportPage() const;
+    // The names the pages are signed and dated with, as they read now.
+    presentation::ReportNames reportNames() const;
+    // The name proposed for a PDF of one of the design's pages.
+    QString pdfName(presentation::PageKind kind) const;
     void updateTitle();
     // Calculate's work; `quietly` keeps a refusal to itself and the results
     // as they were.

@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "platform/utf8_text.h"
 #include "presentation/choice_texts.h"
+#include "presentation/file_names.h"
 #include "remembered_settings.h"
 #include "system_number_locale.h"
 #include "text/design_file_texts.h"
@@ -82,6 +83,7 @@ presentation::Design MainWindow::designInBoxes() const {
     // and what the tools' windows have put in the document.
     presentation::Design design = document_.design();
     design.Engineer = control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString();
+    design.Project = control<platform::FormTextBox>(m::kProjectBox)->text().toStdString();
     design.Input = readInput();
     return design;
 }
@@ -93,6 +95,7 @@ void MainWindow::startNewDesign() {
         control<platform::FormLabel>(m::kBeforeCorrectionResults[row])->setCaption({});
         control<platform::FormLabel>(m::kAfterCorrectionResults[row])->setCaption({});
     }
+    control<platform::FormLabel>(m::kMarginNotice)->setCaption({});
     control<QWidget>(m::kDetailsCommand)->setEnabled(false);
     reportPdfAction_->setEnabled(false);
     printReportAction_->setEnabled(false);
@@ -105,15 +108,16 @@ void MainWindow::startNewDesign() {
 void MainWindow::newDesign() {
     if (!mayLeaveDesign(f::kSaveBeforeNewQuestion)) return;
     startNewDesign();
-    // Every box empty and nothing chosen; the engineer's name and the
-    // remembered sheet settings stay.
+    // Every box empty and nothing chosen; the engineer's and the project's
+    // names and the remembered sheet settings stay.
     presentation::Design empty{
         control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(),
         MixInput{},
         SystemNumberLocale(),
         RememberedSettings::SiteSettings(),
         std::nullopt,
-        std::nullopt};
+        std::nullopt,
+        control<platform::FormTextBox>(m::kProjectBox)->text().toStdString()};
     fillBoxes(empty);
     control<platform::FormDropDownList>(m::kSlumpList)->setCurrentIndex(-1);
     control<platform::FormDropDownList>(m::kStoneList)->setCurrentIndex(-1);
@@ -146,11 +150,22 @@ void MainWindow::openLastCalculated() {
     calculate();
 }
 
+presentation::ReportNames MainWindow::reportNames() const {
+    return presentation::ReportNames{
+        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString(),
+        control<platform::FormTextBox>(m::kProjectBox)->text().toStdString(),
+        documents::PrintingDay()};
+}
+
+QString MainWindow::pdfName(presentation::PageKind kind) const {
+    const presentation::ReportNames names = reportNames();
+    return FromUtf8(presentation::PdfFileName(
+        {document_.path(), names.Project, names.Engineer, presentation::IsoDate(names.Day)}, kind));
+}
+
 presentation::PrintedPage MainWindow::reportPage() const {
-    // The last calculation, signed with the name as it reads at the command.
-    return presentation::ReportPage(
-        calculated_->Account,
-        control<platform::FormTextBox>(m::kEngineerBox)->text().toStdString());
+    // The last calculation, signed with the names as they read at the command.
+    return presentation::ReportPage(calculated_->Account, reportNames());
 }
 
 void MainWindow::printReport() {
@@ -160,6 +175,7 @@ void MainWindow::printReport() {
 void MainWindow::fillBoxes(const presentation::Design& design) {
     const MixInput& input = design.Input;
     control<platform::FormTextBox>(m::kEngineerBox)->setText(FromUtf8(design.Engineer));
+    control<platform::FormTextBox>(m::kProjectBox)->setText(FromUtf8(design.Project));
     control<platform::FormTextBox>(m::kStrengthBox)->setText(FromUtf8(input.RequiredStrength));
     control<platform::FormOptionButton>(m::kCubeOption)
         ->setValue(input.Shape == SpecimenShape::Cube);
@@ -239,8 +255,7 @@ bool MainWindow::writeDesignTo(const QString& path) {
 
 void MainWindow::saveReportAsPdf() {
     if (calculated_)
-        documents::SavePageAsPdf(this, reportPage(),
-                                 control<platform::FormTextBox>(m::kEngineerBox)->text());
+        documents::SavePageAsPdf(this, reportPage(), pdfName(presentation::PageKind::Report));
 }
 
 bool MainWindow::mayLeaveDesign(std::string_view question) {

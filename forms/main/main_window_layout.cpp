@@ -27,7 +27,7 @@ constexpr auto kFrame = ControlKind::Frame;
 const platform::WindowLayout kMainWindowLayout{"Form1", t::kTitle, kWindowBack, 11880, 8595, true};
 
 // name, kind, container, caption, left, top, width, height, tab, back, fore, enabled, font
-const std::array<platform::ControlRow, 51> kMainWindowControls{{
+const std::array<platform::ControlRow, 54> kMainWindowControls{{
     // Directly on the window.
     {m::kCloseCommand, kButton, "", t::kCloseProgramCommand, 4320, 7320, 1095, 375, 29},
     {m::kAboutCommand, kButton, "", t::kAboutCommand, 10440, 960, 1095, 375, 28},
@@ -42,6 +42,11 @@ const std::array<platform::ControlRow, 51> kMainWindowControls{{
     {m::kDescription, kLabel, "", t::kDescription, 1440, 840, 8775, 495, 25},
     {m::kProgramTitle, kLabel, "", t::kProgramTitle, 2160, 240, 6735, 375, 0, {}, Rgb{192, 0, 0}, true,
      FontRole::TitleBold12},
+    // Under the commands, where nothing stood: the project's name, typed after
+    // the engineer's; under the results, the records' margin while it is used.
+    {m::kProjectCaption, kLabel, "", t::kProjectCaption, 600, 7800, 1095, 315, 52},
+    {m::kProjectBox, kText, "", "", 1680, 7800, 3615, 315, 51},
+    {m::kMarginNotice, kLabel, "", "", 6240, 8160, 5295, 255, 53, {}, Rgb{0, 0, 128}},
     // In Frame1, the requirements.
     {m::kEngineerBox, kText, m::kRequirementsFrame, "", 1080, 720, 3615, 315, 50},
     {m::kMoistureBox, kText, m::kRequirementsFrame, "", 2640, 4680, 2295, 315, 46},

@@ -17,6 +17,10 @@ inline constexpr char kReadConditionsReminder[] = "Label28";
 inline constexpr char kEngineerCaption[] = "Label29";
 inline constexpr char kShapeFrame[] = "Frame5";
 inline constexpr char kEngineerBox[] = "Text5";
+// Beside the original controls, under the commands and the results.
+inline constexpr char kProjectCaption[] = "ProjectCaption";
+inline constexpr char kProjectBox[] = "ProjectBox";
+inline constexpr char kMarginNotice[] = "MarginNotice";
 inline constexpr char kHintBox[] = "Text1";
 inline constexpr char kStrengthCaption[] = "Label2";
 inline constexpr char kStrengthBox[] = "Text2";
@@ -52,6 +56,6 @@ inline constexpr std::array<const char*, 5> kAfterCorrectionResults{"Label15", "
 }  // namespace main_controls
 
 extern const platform::WindowLayout kMainWindowLayout;
-extern const std::array<platform::ControlRow, 51> kMainWindowControls;
+extern const std::array<platform::ControlRow, 54> kMainWindowControls;
 
 }  // namespace krv1::forms

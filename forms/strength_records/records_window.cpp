@@ -160,7 +160,7 @@ std::string RecordsWindow::plainText() const {
 std::optional<presentation::PrintedPage> RecordsWindow::page() const {
     if (!shown_) return std::nullopt;
     return presentation::RecordsPage(shown_->Records, shown_->Figures, locale_,
-                                     documents::PageFaceMetrics());
+                                     documents::PageFaceMetrics(), shown_->PageHeading);
 }
 
 }  // namespace krv1::forms

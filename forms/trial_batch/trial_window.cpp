@@ -99,7 +99,7 @@ std::string TrialWindow::plainText() const {
 std::optional<presentation::PrintedPage> TrialWindow::page() const {
     if (!shown_) return std::nullopt;
     return presentation::TrialPage(shown_->Rows, shown_->Outcome.Chart, locale_,
-                                   documents::PageFaceMetrics());
+                                   documents::PageFaceMetrics(), shown_->PageHeading);
 }
 
 }  // namespace krv1::forms

@@ -17,7 +17,8 @@ namespace {
 
 TEST_F(CommandLineTest, TheReportIsTheFortyFourPrintedLines) {
     for (const MixInput& input : {testing::WorkedDesign(), testing::WorkedDesignWithAdmixture()}) {
-        const Outcome report = run({QStringLiteral("--report"), design("worked.krv1", input)});
+        const Outcome report = run({QStringLiteral("--report"), design("worked.krv1", input),
+                                    QStringLiteral("--date"), QStringLiteral("2026-12-08")});
         EXPECT_EQ(report.status, 0) << report.err;
         std::string expected;
         const auto evaluation =
@@ -150,7 +151,8 @@ TEST_F(CommandLineTest, TheRecordsAndTheirRefusals) {
     const Outcome json = run({"--records", good, "--json"});
     EXPECT_NE(json.out.find("\"n\": 15,"), std::string::npos) << json.out;
     const Outcome report = run({"--report", good});
-    EXPECT_EQ(std::count(report.out.begin(), report.out.end(), '\n'), 45);
+    // The account's 45 lines, then the day, the specimen and two signatures.
+    EXPECT_EQ(std::count(report.out.begin(), report.out.end(), '\n'), 49);
     EXPECT_NE(report.out.find("ส่วนเผื่อหรือmargin(14.3 กก./ตร.ซม.))=254  กก./ตร.ซม.\n"),
               std::string::npos)
         << report.out;
@@ -205,7 +207,9 @@ TEST_F(CommandLineTest, EachExitStatus) {
         {{"--sheet", worked, "--date", "8/12/2026"},
          1,
          wrong("วันที่ต้องอยู่ในรูป ปปปป-ดด-วว (ค.ศ.) เช่น 2026-12-08: 8/12/2026")},
-        {{"--report", worked, "--date", "2026-12-08"}, 1, wrong("ใช้ --date ได้กับ --sheet เท่านั้น")},
+        {{worked, "--date", "2026-12-08"},
+         1,
+         wrong("ใช้ --date ได้กับ --report, --sheet, --trial หรือ --records เท่านั้น")},
         {{"--report", folder.filePath("gone.krv1")},
          2,
          std::string(text::design_file::kCannotOpen) + folder.filePath("gone.krv1").toStdString() +

@@ -102,8 +102,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
         const auto account = presentation::DetailsValueTexts(input, design, locale);
         for (const std::string& value : account.inOrder()) Require(!value.empty());
-        const auto report = presentation::ReportLines(account, lines[0]);
-        Require(report.size() == presentation::kReportLines);
+        const auto report = presentation::ReportLines(account, {lines[0], lines[0], {}});
+        Require(presentation::ReportAccountLines(account) ==
+                presentation::kReportLines + (input.Shape == SpecimenShape::Cylinder));
         previous = s;
     }
     return 0;

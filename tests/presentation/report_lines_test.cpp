@@ -56,7 +56,15 @@ const ReportLine kWorkedDesignPage[] = {
     {1300, 13500, true, "ทราย=835      กิโลกรัม"},
     {1300, 13800, true, "หิน=1110       กิโลกรัม"},
     {1300, 14100, true, "น้ำยาผสมคอนกรีต=0     ซีซี"},
+    // The page's own: the day at the right of the project's row, the
+    // specimen right of line 3, then the two signatures on the last row.
+    {11000, 1100, false, "วันที่ 9 ธันวาคม 2569", true},
+    {6000, 1800, false, "ตัวอย่างทดสอบ: ลูกบาศก์ 15 ซม."},
+    {1300, 15600, false, "ลงชื่อ ............................................ ผู้ออกแบบ"},
+    {6600, 15600, false, "ลงชื่อ ............................................ ผู้ตรวจสอบ"},
 };
+
+const CalendarDate kNinthOfDecember{2026, 12, 9};
 
 DetailsTexts AccountOf(const MixInput& input) {
     const CalculationResult result = CalculateMix(input, {});
@@ -66,17 +74,42 @@ DetailsTexts AccountOf(const MixInput& input) {
 
 TEST(ReportLines, WorkedDesignPage) {
     const std::vector<ReportLine> lines =
-        ReportLines(AccountOf(krv1::testing::WorkedDesign()), "สมชาย ใจดี");
+        ReportLines(AccountOf(krv1::testing::WorkedDesign()), {"สมชาย ใจดี", "", kNinthOfDecember});
     ASSERT_EQ(lines.size(), std::size(kWorkedDesignPage));
     for (std::size_t i = 0; i < lines.size(); ++i)
         EXPECT_EQ(lines[i], kWorkedDesignPage[i]) << "line " << i + 1 << ": " << lines[i].Text;
 }
 
 TEST(ReportLines, TheNameIsWrittenAsTypedAndAnUnfilledAccountLeavesOnlyTheCaptions) {
-    const std::vector<ReportLine> lines = ReportLines(DetailsTexts{}, "  วิภา ");
+    const std::vector<ReportLine> lines = ReportLines(DetailsTexts{}, {"  วิภา ", "", {}});
     EXPECT_EQ(lines[1].Text, " วิศวกร :   วิภา ");
     EXPECT_EQ(lines[2].Text, "กำลังอัดที่ต้องการ=");
     EXPECT_EQ(lines[12].Text, "จะได้ปริมาตรซีเมนต์+ทราย ");
+}
+
+// A cylinder design with admixture for a named project: the account's 44
+// lines stay as they are; after them the cube basis (280 / 0.833 = 336.13),
+// and the page names the project, the specimen and the dosage as typed.
+TEST(ReportLines, CylinderDesignWithAdmixtureForAProject) {
+    MixInput input = krv1::testing::WorkedDesignWithAdmixture();
+    input.RequiredStrength = "280";
+    input.Shape = SpecimenShape::Cylinder;
+    const std::vector<ReportLine> lines =
+        ReportLines(AccountOf(input), {"สมชาย", "บ้านคุณสมศรี ซอย 5", {2025, 1, 31}});
+    const ReportLine expected[] = {
+        {1300, 14400, false, "แปลงเป็นกำลังอัดลูกบาศก์ = 280 / 0.833 = 336.1  กก./ตร.ซม."},
+        {1000, 1100, false, "โครงการ: บ้านคุณสมศรี ซอย 5"},
+        {11000, 1100, false, "วันที่ 31 มกราคม 2568", true},
+        {6000, 1800, false, "ตัวอย่างทดสอบ: ทรงกระบอก 15x30 ซม."},
+        {6000, 2400, false, "ปริมาณน้ำยาผสมคอนกรีต 250 ซีซี ต่อปูนซีเมนต์ 100 กก."},
+        {1300, 15600, false, "ลงชื่อ ............................................ ผู้ออกแบบ"},
+        {6600, 15600, false, "ลงชื่อ ............................................ ผู้ตรวจสอบ"},
+    };
+    ASSERT_EQ(lines.size(), kReportLines + std::size(expected));
+    EXPECT_EQ(lines[2].Text, "กำลังอัดที่ต้องการ=280  กก./ตร.ซม.");
+    for (std::size_t i = 0; i < std::size(expected); ++i)
+        EXPECT_EQ(lines[kReportLines + i], expected[i]) << lines[kReportLines + i].Text;
+    EXPECT_EQ(ReportAccountLines(AccountOf(input)), kReportLines + 1);
 }
 
 }  // namespace
