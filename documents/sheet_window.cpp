@@ -35,7 +35,7 @@ void SheetWindow::saveSheetAsPdf() {
 }
 
 void SheetWindow::copySheet() {
-    QGuiApplication::clipboard()->setText(platform::FromUtf8(plainText()));
+    QGuiApplication::clipboard()->setText(platform::FromUtf8(copiedText()));
 }
 
 platform::ChartScale ScaleOf(std::string_view title, const presentation::ChartAxis& axis) {

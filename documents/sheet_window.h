@@ -33,8 +33,10 @@ public:
     // The name a PDF of the sheet is proposed under, asked at each save.
     void setPdfNameSource(std::function<QString()> name) { pdfName_ = std::move(name); }
 
-    // The sheet as plain text, as it is copied and written by the command line.
+    // The sheet as plain text, as the window and the command line write it.
     virtual std::string plainText() const = 0;
+    // The sheet as it is copied: caption, figure and unit tab-separated.
+    virtual std::string copiedText() const = 0;
 
     void printSheet();
     void saveSheetAsPdf();

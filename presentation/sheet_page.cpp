@@ -92,6 +92,17 @@ std::string SheetText(const std::vector<SheetRow>& rows) {
     return text;
 }
 
+std::string SheetCopyText(const std::vector<SheetRow>& rows) {
+    std::string text;
+    for (const SheetRow& row : rows) {
+        text.append(row.Caption);
+        if (!row.Figure.empty()) text.append("\t").append(row.Figure);
+        if (!row.Unit.empty()) text.append("\t").append(row.Unit);
+        text.append("\n");
+    }
+    return text;
+}
+
 PrintedPage SheetPage(const std::vector<SheetRow>& rows, const PageFace& face, int bottom) {
     double points = SheetPointsByHeight(rows, kTwipsPerPoint, bottom - kSheetTop, kLargestPoints);
     while (points > kSmallestPoints && !FitsAcross(rows, face, points)) points -= kPointStep;

@@ -32,6 +32,9 @@ SheetRow FigureRow(std::string_view caption, const std::optional<double>& value,
 std::string SheetRowText(const SheetRow& row);
 // The rows a line each, every line ended.
 std::string SheetText(const std::vector<SheetRow>& rows);
+// The same for the clipboard: a tab between caption, figure and unit, so
+// that a spreadsheet puts each in a cell of its own.
+std::string SheetCopyText(const std::vector<SheetRow>& rows);
 
 // The page's face as the printer sets it: the width in twips of a text,
 // bold or not, at a size, and the height of its line (marks above and below

@@ -66,7 +66,7 @@ constexpr std::array<SiteFigureRow, kSiteFigures> kRows{{
          return t.Basis.Stone * K(t) / t[S::StoneDensity] * 1000 / t[S::Bucket];
      }},
 
-    {F::OrderVolume, P::Pour, "order_volume_m3", s::kOrderVolume, s::kCubicMetre, 2, true, kPour,
+    {F::OrderVolume, P::Pour, "order_volume_m3", s::kVolumeToMix, s::kCubicMetre, 2, true, kPour,
      Vt},
     {F::PourCement, P::Pour, "cement_kg", s::kCement, s::kKg, 1, true, kPour,
      [](const SiteTerms& t) { return t.Basis.Cement * Vt(t); }},

@@ -57,7 +57,8 @@ inline constexpr std::string_view kAdmixture = "น้ำยาผสมคอ�
 inline constexpr std::string_view kConcrete = "คอนกรีต";
 inline constexpr std::string_view kLooseSand = "ทรายแบบหลวม";
 inline constexpr std::string_view kLooseStone = "หินแบบหลวม";
-inline constexpr std::string_view kOrderVolume = "ปริมาตรคอนกรีตที่สั่ง";
+// What the site mixes, not what it orders ready-mixed.
+inline constexpr std::string_view kVolumeToMix = "ปริมาตรคอนกรีตที่ต้องผสม";
 inline constexpr std::string_view kTotal = "รวม";
 inline constexpr std::string_view kLeftOut = " (ไม่รวม ";
 inline constexpr std::string_view kLeftOutClose = ")";

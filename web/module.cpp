@@ -256,6 +256,7 @@ val CalculateDesign(const std::string& designText, int year, int month, int day)
     answer.set("sheetText", presentation::SiteSheetPlainText(sheet, source, design.Site));
     const std::vector<presentation::SheetRow> rows =
         presentation::SiteSheetRows(sheet, source, design.Site);
+    answer.set("sheetCopyText", presentation::SheetCopyText(rows));
     answer.set("sheetRows", SheetRowsOf(rows));
     answer.set("sheetPoints",
                presentation::SheetPointsByHeight(rows, kPrintedRowPitch, kPrintedSheetPoints,

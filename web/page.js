@@ -589,7 +589,7 @@ function connect() {
   $('new').addEventListener('click', newDesign);
   $('print-sheet').addEventListener('click', printSheet);
   window.addEventListener('afterprint', () => document.body.classList.remove('printing-sheet'));
-  $('copy-sheet').addEventListener('click', () => copy('sheetText', texts.sheetCopied));
+  $('copy-sheet').addEventListener('click', () => copy('sheetCopyText', texts.sheetCopied));
   $('open-file').addEventListener('change', (event) => {
     const [file] = event.target.files;
     if (file) openDesign(file);

@@ -20,7 +20,7 @@ const platform::WindowLayout kAboutWindowLayout{"Form4", r::kAboutTitle, kAboutB
 // name, kind, container, caption, left, top, width, height, tab, back
 const std::array<platform::ControlRow, 3> kAboutWindowControls{{
     {a::kPurpose, ControlKind::Label, "", r::kAboutPurpose, 120, 120, 4575, 1215, 0, kAboutBack},
-    {a::kContact, ControlKind::Label, "", r::kAboutContact, 240, 1320, 4335, 975, 1, Rgb{255, 224, 192}},
+    {a::kContact, ControlKind::Label, "", "", 240, 1320, 4335, 975, 1, Rgb{255, 224, 192}},
     {a::kCredit, ControlKind::Label, "", r::kAboutCredit, 600, 2520, 3615, 255, 2, kAboutBack},
 }};
 // clang-format on

@@ -74,6 +74,8 @@ void MainWindow::buildMenu() {
     trialAction_->setEnabled(false);
     tools->addAction(FromUtf8(text::records::kMenuItem), QKeySequence(Qt::CTRL | Qt::Key_3), this,
                      [this] { showRecords(); });
+    // The tools' keys reach them from whichever KRV1 window is in front.
+    for (QAction* tool : tools->actions()) tool->setShortcutContext(Qt::ApplicationShortcut);
     dockMenuBar();
     refreshRecentMenu();
 }

@@ -56,6 +56,10 @@ std::string SiteSheetWindow::plainText() const {
     return presentation::SiteSheetPlainText(sheet_, source_, settings_);
 }
 
+std::string SiteSheetWindow::copiedText() const {
+    return presentation::SheetCopyText(presentation::SiteSheetRows(sheet_, source_, settings_));
+}
+
 std::optional<presentation::PrintedPage> SiteSheetWindow::page() const {
     return presentation::SiteSheetPage(sheet_, source_, settings_, documents::PageFaceMetrics());
 }

@@ -29,6 +29,7 @@ public:
 
     const presentation::SiteSettings& settings() const { return settings_; }
     std::string plainText() const override;
+    std::string copiedText() const override;
 
 protected:
     QWidget* firstFocus() const override;

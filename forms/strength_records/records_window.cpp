@@ -157,6 +157,10 @@ std::string RecordsWindow::plainText() const {
     return shown_ ? presentation::SheetText(shown_->Rows) : std::string();
 }
 
+std::string RecordsWindow::copiedText() const {
+    return shown_ ? presentation::SheetCopyText(shown_->Rows) : std::string();
+}
+
 std::optional<presentation::PrintedPage> RecordsWindow::page() const {
     if (!shown_) return std::nullopt;
     return presentation::RecordsPage(shown_->Records, shown_->Figures, locale_,

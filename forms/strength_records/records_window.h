@@ -32,6 +32,7 @@ public:
 
     const presentation::StrengthRecords& records() const { return records_; }
     std::string plainText() const override;
+    std::string copiedText() const override;
     // Rows copied from a spreadsheet, at the table's current cell.
     void pasteRows(const QString& text);
 

@@ -96,6 +96,10 @@ std::string TrialWindow::plainText() const {
     return shown_ ? presentation::SheetText(shown_->Rows) : std::string();
 }
 
+std::string TrialWindow::copiedText() const {
+    return shown_ ? presentation::SheetCopyText(shown_->Rows) : std::string();
+}
+
 std::optional<presentation::PrintedPage> TrialWindow::page() const {
     if (!shown_) return std::nullopt;
     return presentation::TrialPage(shown_->Rows, shown_->Outcome.Chart, locale_,

@@ -32,6 +32,7 @@ public:
 
     const presentation::TrialInputs& inputs() const { return inputs_; }
     std::string plainText() const override;
+    std::string copiedText() const override;
 
 protected:
     QWidget* firstFocus() const override;

@@ -1,6 +1,5 @@
+#include <algorithm>
 // The site batch sheet window, driven from the main window.
-#include "forms/site_sheet/site_sheet_window.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -9,6 +8,7 @@
 
 #include "forms/details/details_window.h"
 #include "forms/details/details_window_layout.h"
+#include "forms/site_sheet/site_sheet_window.h"
 #include "forms/site_sheet/site_sheet_window_layout.h"
 #include "main_window_fixture.h"
 #include "presentation/site_sheet.h"
@@ -107,7 +107,14 @@ TEST_F(SiteSheetTest, TheSameTextInTheWindowTheClipboardAndOnTheCommandLine) {
     forms::SiteSheetWindow* sheet = openSheet();
     typeInto(S::Bucket, QStringLiteral("18"));
     Find<QPushButton>(sheet, k::kCopyCommand)->click();
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), sheet->plainText());
+    // Copied, each figure stands in a cell of its own between its caption and
+    // its unit; the settings' lines stay whole.
+    const std::string copied = QApplication::clipboard()->text().toStdString();
+    EXPECT_NE(copied.find("\nปูนซีเมนต์\t295\tกก.\n"), std::string::npos) << copied;
+    EXPECT_NE(copied.find("\nความชื้นทราย=5%\n"), std::string::npos) << copied;
+    const std::string shown = sheet->plainText();
+    EXPECT_EQ(std::count(copied.begin(), copied.end(), '\n'),
+              std::count(shown.begin(), shown.end(), '\n'));
 
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("sheet.krv1"));

@@ -1,5 +1,6 @@
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
@@ -83,8 +84,12 @@ TEST(AboutWindow, ShowsItsThreeLabels) {
     EXPECT_EQ(Find<platform::FormLabel>(&window, a::kPurpose)->caption(),
               Q(text::reference::kAboutPurpose));
     const QString contact = Find<platform::FormLabel>(&window, a::kContact)->caption();
-    EXPECT_TRUE(contact.contains(QStringLiteral("https://example.org/krv1")));
-    EXPECT_TRUE(contact.contains(QStringLiteral("krv1@example.org")));
+    // The version and build day, then the licence: no address of nobody.
+    EXPECT_TRUE(contact.startsWith(QString::fromUtf8("KRV1 รุ่น 1.")));
+    EXPECT_TRUE(
+        contact.contains(QRegularExpression(QString::fromUtf8("สร้างเมื่อ \\d{4}-\\d\\d-\\d\\d\n"))));
+    EXPECT_TRUE(contact.contains(QString::fromUtf8("สัญญาอนุญาต: ")));
+    EXPECT_FALSE(contact.contains(QStringLiteral("example")));
     EXPECT_TRUE(Find<platform::FormLabel>(&window, a::kCredit)
                     ->caption()
                     .contains(QString::fromUtf8("ทีมพัฒนาโปรแกรม KRV1")));
