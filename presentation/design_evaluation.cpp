@@ -19,9 +19,10 @@ TrialEvaluation TryDesign(const MixInput& input, const MixDesign& mix, const Tri
                           const NumberLocale& separators) {
     TrialResult result = RunTrial(input, mix, boxes, separators);
     if (auto* refusal = std::get_if<TrialRefusal>(&result)) return std::move(*refusal);
-    TrialShown shown{std::move(std::get<TrialOutcome>(result)), {}, {}, {}};
+    TrialShown shown{std::move(std::get<TrialOutcome>(result)), {}, {}, {}, {}};
     shown.Rows = TrialRows(input, mix, boxes, shown.Outcome, separators);
     shown.Panels = TrialPanelTexts(mix, shown.Outcome, separators);
+    shown.Placeholders = TrialPlaceholders(input, shown.Outcome, separators);
     return shown;
 }
 

@@ -30,6 +30,7 @@ struct TrialShown {
     std::vector<SheetRow> Rows;
     ResultTexts Panels;  // the adjusted mix beside the design's; empty when refused
     std::vector<std::string> PageHeading;  // above the rows on the printed page
+    TrialInputs Placeholders;              // what each empty box stands for
 };
 using TrialEvaluation = std::variant<TrialShown, TrialRefusal>;
 

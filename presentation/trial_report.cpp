@@ -128,6 +128,24 @@ Json FiguresJson(const std::array<TrialFigureRow, N>& table, const TrialOutcome&
 
 }  // namespace
 
+TrialInputs TrialPlaceholders(const MixInput& input, const TrialOutcome& trial,
+                              const NumberLocale& separators) {
+    // The defaults RunTrial takes for an empty box.
+    const bool cube = input.Shape == SpecimenShape::Cube;
+    TrialInputs shown;
+    const auto set = [&](TrialBox box, double value, int decimals) {
+        shown[static_cast<std::size_t>(box)] = FigureText(value, Decimals(decimals), separators);
+    };
+    set(TrialBox::Cubes, cube ? 6 : 0, 0);
+    set(TrialBox::Cylinders, cube ? 0 : 6, 0);
+    set(TrialBox::Extra, 25, 0);
+    set(TrialBox::Volume, trial.Plan.Volume, 3);
+    set(TrialBox::Water, trial.Plan.Water, 3);
+    set(TrialBox::Age, 28, 0);
+    set(TrialBox::Ratio7, 0.70, 2);
+    return shown;
+}
+
 const std::array<TrialFigureRow, kTrialPlanFigures>& TrialPlanRows() { return kPlanRows; }
 const std::array<TrialFigureRow, kTrialResultFigures>& TrialResultRows() { return kResultRows; }
 

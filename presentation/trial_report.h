@@ -39,6 +39,12 @@ std::vector<SheetRow> TrialRows(const MixInput& input, const MixDesign& design,
                                 const TrialInputs& boxes, const TrialOutcome& trial,
                                 const NumberLocale& separators);
 
+// What each empty box stands for, shown inside it: the specimens and the
+// extra the plan takes, the plan's volume and water, the age of 28 days and
+// the 7-day ratio of 0.70; nothing for what only a test measures.
+TrialInputs TrialPlaceholders(const MixInput& input, const TrialOutcome& trial,
+                              const NumberLocale& separators);
+
 // The adjusted mix as the main window's two panels show a design, each
 // figure followed by the design's own: "295      กิโลกรัม (เดิม 310)". Empty
 // when the adjusted mix is refused.

@@ -84,6 +84,11 @@ void SetTrial(val& answer, const presentation::CalculatedMix& calculated) {
     answer.set("trialProblem", val::null());
     answer.set("trialJson", presentation::TrialJson(trial.Outcome));
     answer.set("trialText", presentation::SheetText(trial.Rows));
+    // What each empty box stands for, by its key.
+    val placeholders = val::object();
+    for (std::size_t i = 0; i < trial.Placeholders.size(); ++i)
+        placeholders.set(std::string(presentation::TrialBoxRows()[i].Key), trial.Placeholders[i]);
+    answer.set("trialPlaceholders", placeholders);
     if (trial.Outcome.Chart) {
         const presentation::ChartAxes axes =
             presentation::AxesOf(*trial.Outcome.Chart, calculated.Locale);

@@ -300,6 +300,9 @@ function showTrial(answer) {
   }
   showText('trial-error', answer.trialRefusal || '');
   showText('trial-text', answer.trialText);
+  for (const box of texts.trialBoxes) {
+    $(`trial-${box.key}`).placeholder = answer.trialPlaceholders[box.key];
+  }
   drawChart(answer.trial.chart, answer.trialAxes);
 }
 

@@ -64,6 +64,10 @@ void TrialWindow::showTrial(const presentation::TrialShown& trial) {
     control<platform::FormLabel>(k::kFoot)->setCaption(refused ? FromUtf8(refused->Message)
                                                                : QString());
     control<platform::FormMemo>(k::kResults)->setContent(FromUtf8(plainText()));
+    // What an empty box stands for reads inside it.
+    for (std::size_t i = 0; i < trial.Placeholders.size(); ++i)
+        control<platform::FormTextBox>(k::kBoxes[i])
+            ->setPlaceholderText(FromUtf8(trial.Placeholders[i]));
     for (std::size_t row = 0; row < k::kBeforeFigures.size(); ++row) {
         control<platform::FormLabel>(k::kBeforeFigures[row])
             ->setCaption(FromUtf8(trial.Panels.BeforeCorrection[row]));

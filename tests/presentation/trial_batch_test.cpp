@@ -253,5 +253,27 @@ TEST(WorkedTrial, WaterBeyondTheMethodGivesNoChartAndNoFiguresAfterIt) {
     EXPECT_TRUE(json["results"]["design_strength"].is_null());
 }
 
+// Empty boxes read what they stand for. The worked design's plan (the
+// script's "nothing" trial): 6 cubes of 3.375 litres with 25 % extra make
+// 25.3125 litres, with 3.9408 litres of water. Cylinders: 6 of
+// pi x 0.075^2 x 0.3 = 5.30144 litres, with 25 % extra 39.7608 litres.
+TEST(WorkedTrial, EmptyBoxesShowTheDefaultsTheyStandFor) {
+    const WorkedDesignTrial cubes({});
+    const TrialInputs shown = TrialPlaceholders(cubes.input, *cubes.outcome(), {});
+    EXPECT_EQ(shown, (TrialInputs{"6", "0", "25", "25.313", "3.941", "", "", "", "28", "0.70"}));
+
+    MixInput cylinder = testing::WorkedDesign();
+    cylinder.Shape = SpecimenShape::Cylinder;
+    const MixDesign design = std::get<MixDesign>(CalculateMix(cylinder, {}));
+    const NumberLocale comma{",", "."};
+    const TrialResult tried = RunTrial(cylinder, design, TrialInputs{}, comma);
+    const TrialInputs onCylinders =
+        TrialPlaceholders(cylinder, std::get<TrialOutcome>(tried), comma);
+    EXPECT_EQ(onCylinders[static_cast<std::size_t>(TrialBox::Cubes)], "0");
+    EXPECT_EQ(onCylinders[static_cast<std::size_t>(TrialBox::Cylinders)], "6");
+    EXPECT_EQ(onCylinders[static_cast<std::size_t>(TrialBox::Volume)], "39,761");
+    EXPECT_EQ(onCylinders[static_cast<std::size_t>(TrialBox::Ratio7)], "0,70");
+}
+
 }  // namespace
 }  // namespace krv1::presentation

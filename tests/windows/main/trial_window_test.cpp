@@ -48,6 +48,16 @@ TEST_F(TrialWindowTest, MeasurementsAdjustTheMixAndTravelWithTheDesign) {
     calculate();
     forms::TrialWindow* trial = openTrial();
     ASSERT_NE(trial, nullptr);
+    // The empty boxes say what they stand for: 6 cubes, 25 % extra and the
+    // planned 25.313 litres.
+    const auto placeholder = [trial](B box) {
+        return Find<platform::FormTextBox>(trial, k::kBoxes[static_cast<std::size_t>(box)])
+            ->placeholderText();
+    };
+    EXPECT_EQ(placeholder(B::Cubes), QStringLiteral("6"));
+    EXPECT_EQ(placeholder(B::Extra), QStringLiteral("25"));
+    EXPECT_EQ(placeholder(B::Volume), QStringLiteral("25.313"));
+    EXPECT_EQ(placeholder(B::Strength), QString());
     auto* chart = Find<platform::FormChart>(trial, k::kChart);
     EXPECT_EQ(chart->seriesCount(), 3);  // the curve, the design and the adjusted design
     typeInto(B::Slump, QStringLiteral("10"));
