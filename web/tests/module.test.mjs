@@ -20,7 +20,14 @@ for (const known of designs) {
                        ROWS.map((row) => known[panel][row]), panel);
     }
     assert.equal(figure(answer.details['2']), known.target);
-    assert.equal(answer.report.length, 44);
+    // A cylinder's account ends with its cube basis: the strength / 0.833.
+    const cylinder = known.inputs.shape === 'cylinder';
+    assert.equal(answer.report.length, cylinder ? 45 : 44);
+    if (cylinder) {
+      const cube = (Number(known.inputs.strength) / 0.833).toFixed(1);
+      assert.equal(answer.report[44],
+                   `แปลงเป็นกำลังอัดลูกบาศก์ = ${known.inputs.strength} / 0.833 = ${cube}  กก./ตร.ซม.`);
+    }
   });
 }
 
@@ -31,6 +38,25 @@ test('the worked design reads as the desktop shows it', () => {
   assert.equal(answer.details['39'], '155.6  ลิตร');
   assert.equal(answer.report[1], ' วิศวกร : สมชาย ใจดี');
   assert.equal(Object.keys(answer.details).length, 39);
+});
+
+test('the printed report names the project, the day, the specimen and the dosage in its places', () => {
+  const design = { ...designOf({ strength: '280', shape: 'cylinder', admixture: 'with',
+    dosage: '250', slump: '7.5', stone: '3/4', moisture: '5' }, 'สมชาย'), project: 'บ้าน ซอย 5' };
+  const answer = krv1.calculate(design, new Date(2026, 11, 9));
+  const layout = krv1.reportLayout();
+  assert.equal(answer.reportPage.length, layout.length);
+  const at = (x, y) => answer.reportPage[layout.findIndex((p) => p.x === x && p.y === y)];
+  assert.equal(at(1000, 1100), 'โครงการ: บ้าน ซอย 5');
+  assert.equal(at(11000, 1100), 'วันที่ 9 ธันวาคม 2569');
+  assert.equal(at(6000, 1800), 'ตัวอย่างทดสอบ: ทรงกระบอก 15x30 ซม.');
+  assert.equal(at(6000, 2400), 'ปริมาณน้ำยาผสมคอนกรีต 250 ซีซี ต่อปูนซีเมนต์ 100 กก.');
+  assert.equal(at(1300, 14400), 'แปลงเป็นกำลังอัดลูกบาศก์ = 280 / 0.833 = 336.1  กก./ตร.ซม.');
+  assert.equal(at(1300, 14700), '');
+  assert.equal(answer.marginNotice, '');
+  // The trial's empty boxes: 6 cylinders of 5.30144 litres with 25 % extra.
+  assert.equal(answer.trialPlaceholders.cylinders, '6');
+  assert.equal(answer.trialPlaceholders.volume, '39.761');
 });
 
 test('refusals name the input as the design file does', () => {
@@ -162,7 +188,9 @@ for (const [i, worked] of sets.entries()) {
     same(answer.records, worked.expected, `set ${i}`);
     assert.equal(figure(answer.details['2']), worked.expected.target);
     const earned = worked.design.records.use_margin && worked.expected.n >= 15;
-    assert.equal(answer.report.length, earned ? 45 : 44);
+    const cylinder = worked.design.inputs.shape === 'cylinder';
+    assert.equal(answer.report.length, 44 + earned + cylinder);
+    assert.equal(answer.marginNotice === '', !earned);
   });
 }
 

@@ -52,8 +52,14 @@ test('the worked designs fill both panels, the account and the report', async ()
   assert.equal(await page.$eval('#account li', (line) => getComputedStyle(line).listStyleType),
                'none');
   const report = await textsOf('#report .line');
-  assert.equal(report.length, 45);  // the last only with a records' margin
-  assert.equal(report[44], '');
+  // The account's 44 places, the margin's and the cube basis's, then the
+  // project, the day, the specimen, the dosage and two signatures.
+  assert.equal(report.length, 52);
+  assert.deepEqual(report.slice(44, 47), ['', '', '']);  // a cube, no records, no project
+  assert.match(report[47], /^วันที่ \d+ \S+ 25\d\d$/);
+  assert.equal(report[48], 'ตัวอย่างทดสอบ: ลูกบาศก์ 15 ซม.');
+  assert.equal(report[49], 'ปริมาณน้ำยาผสมคอนกรีต 250 ซีซี ต่อปูนซีเมนต์ 100 กก.');
+  assert.match(report[50], /^ลงชื่อ \.+ ผู้ออกแบบ$/);
   assert.equal(report[1], ' วิศวกร : สมชาย ใจดี');
   assert.equal(report[43], 'น้ำยาผสมคอนกรีต=750     ซีซี');
   assert.equal(await page.$eval('#print', (button) => button.disabled), false);
