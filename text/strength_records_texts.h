@@ -23,6 +23,9 @@ inline constexpr std::string_view kDeleteRow = "ลบแถว";
 // How the table takes rows from a spreadsheet.
 inline constexpr std::string_view kPasteHint =
     "วางแถวจากตารางคำนวณได้ด้วย Ctrl+V (คอลัมน์คั่นด้วยแท็บ หนึ่งบรรทัดต่อหนึ่งแถว)";
+// The same on a touch screen, which has no Ctrl+V.
+inline constexpr std::string_view kTouchPasteHint =
+    "วางแถวจากตารางคำนวณได้โดยแตะค้างที่ช่องแล้วเลือกวาง (คอลัมน์คั่นด้วยแท็บ หนึ่งบรรทัดต่อหนึ่งแถว)";
 
 // Refusals; a row is followed by its number counted from 1, then kRowRefusedClose.
 inline constexpr std::string_view kRowRefused = "ผลทดสอบแถวที่ ";

@@ -573,6 +573,16 @@ function connect() {
     usedMargin = $('records-use-margin').checked;
   });
   $('records-table').addEventListener('paste', pasteRecords);
+  // A tap on the empty table starts its first row.
+  $('records-room').addEventListener('click', () => {
+    if ($('records-table').tBodies[0].rows.length > 0) return;
+    addRecordRow().querySelector('input').focus();
+    recordsEdited(false);
+  });
+  // A touch screen pastes by a long press, not by Ctrl+V.
+  if (window.matchMedia('(pointer: coarse)').matches) {
+    showText('records-paste-hint', texts.recordsTouchPasteHint);
+  }
   $('records-add').addEventListener('click', () => {
     addRecordRow().querySelector('input').focus();
     recordsEdited(false);

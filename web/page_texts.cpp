@@ -154,6 +154,7 @@ val PageTexts() {
     set("recordsAddRow", r::kAddRow);
     set("recordsDeleteRow", r::kDeleteRow);
     set("recordsPasteHint", r::kPasteHint);
+    set("recordsTouchPasteHint", r::kTouchPasteHint);
     set("recordsUseMargin", r::kUseMargin);
     set("recordsCellRefused", r::kCellRefused);
     set("recordsTestAxis", r::kTestAxis);

@@ -194,6 +194,9 @@ test('records pasted from a spreadsheet earn the margin the design then uses', a
   assert.equal(await page.$$eval('#records-chart path', (marks) => marks.length), 15 + 1);
   await page.click('#records-use-margin');
   assert.match((await textsOf('#account li')).join('\n'), /margin\(14\.3 กก\.\/ตร\.ซม\.\)\)=254/);
+  // Above the results, the engineer sees the margin in use.
+  assert.equal(await page.$eval('#margin-notice', (p) => p.textContent),
+               'ใช้ส่วนเผื่อจากผลทดสอบ 14.3 กก./ตร.ซม. แทน 60');
   // A value that is no strength names and marks its row; the figures stay.
   await page.type('#records-table tbody tr:nth-child(2) td:nth-child(3) input', 'x');
   assert.equal(await page.$eval('#records-error', (p) => p.textContent), 'ผลทดสอบแถวที่ 2 ไม่ถูกต้อง');
@@ -202,6 +205,26 @@ test('records pasted from a spreadsheet earn the margin the design then uses', a
   assert.match(await page.$eval('#records-text', (text) => text.textContent), /จำนวนผลทดสอบ  15 ชุด/);
   await page.click('#new');
   assert.equal(await page.$$eval('#records-table tbody tr', (trs) => trs.length), 0);
+  assert.equal(await page.$eval('#margin-notice', (p) => p.textContent), '');
+});
+
+test('at 360 px the records table is read whole, started by a tap and pasted by a long press', async () => {
+  assert.equal(await page.$eval('#records-paste-hint', (p) => p.textContent),
+               'วางแถวจากตารางคำนวณได้โดยแตะค้างที่ช่องแล้วเลือกวาง (คอลัมน์คั่นด้วยแท็บ หนึ่งบรรทัดต่อหนึ่งแถว)');
+  await page.tap('#records-room');
+  assert.equal(await page.$$eval('#records-table tbody tr', (trs) => trs.length), 1);
+  assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-label')),
+               'วันที่ แถวที่ 1');
+  const row = ['01/11/2025', '245.5', '251.0', '248.5', 'ฐานรากเสาเข็ม F1'];
+  const inputs = await page.$$('#records-table tbody input');
+  for (const [i, text] of row.entries()) await inputs[i].type(text);
+  // Every box shows its whole text; the table scrolls in its own box.
+  const cut = await page.$$eval('#records-table tbody input',
+                                (boxes) => boxes.filter((box) => box.scrollWidth > box.clientWidth)
+                                  .map((box) => box.value));
+  assert.deepEqual(cut, []);
+  assert.ok(await page.$eval('body', (body) => body.scrollWidth <= 360));
+  await page.click('#new');
 });
 
 test('the last design comes back, and the page works offline', async () => {
