@@ -61,6 +61,18 @@ bool FitsAcross(const std::vector<SheetRow>& rows, const PageFace& face, double 
            widest.caption + widest.figure + widest.unit <= kRight - kLeft;
 }
 
+// A row's pitch at a size: the report's, or more where the face's line (its
+// whole ascent, which holds the marks above the Thai letters, and its
+// descent) would otherwise reach the rules above and below.
+constexpr int kMarkRoom = 40;
+int PitchAt(const PageFace& face, double points) {
+    return std::max(static_cast<int>(points * kTwipsPerPoint), face.LineHeight(points) + kMarkRoom);
+}
+
+bool FitsDown(const std::vector<SheetRow>& rows, const PageFace& face, double points, int height) {
+    return HeightInPitches(rows) * PitchAt(face, points) <= height;
+}
+
 }  // namespace
 
 double SheetPointsByHeight(const std::vector<SheetRow>& rows, double pitch, double height,
@@ -105,18 +117,20 @@ std::string SheetCopyText(const std::vector<SheetRow>& rows) {
 
 PrintedPage SheetPage(const std::vector<SheetRow>& rows, const PageFace& face, int bottom) {
     double points = SheetPointsByHeight(rows, kTwipsPerPoint, bottom - kSheetTop, kLargestPoints);
-    while (points > kSmallestPoints && !FitsAcross(rows, face, points)) points -= kPointStep;
+    while (points > kSmallestPoints &&
+           (!FitsAcross(rows, face, points) || !FitsDown(rows, face, points, bottom - kSheetTop)))
+        points -= kPointStep;
 
     PrintedPage page;
     page.PointSize = points;
-    const int pitch = static_cast<int>(points * kTwipsPerPoint);
+    const int pitch = PitchAt(face, points);
     const Columns widest = WidestAt(rows, face, points);
     // The spare width goes to the figures' column, so that each figure
     // stands by its unit.
     const int unitLeft = kRight - widest.unit;
     const int figureLeft = kLeft + widest.caption;
     // The line's box centred in its row, so that marks above and below the
-    // Thai letters stay clear of the rules.
+    // Thai letters stay clear of the rules: at least half kMarkRoom each side.
     const int textDrop = (pitch - face.LineHeight(points)) / 2;
     int y = kSheetTop;
     int tableTop = -1;  // the top of the part's table being ruled

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/calculation.h"
 #include "presentation/figure_text.h"
 #include "tests/support/worked_designs.h"
@@ -216,6 +218,34 @@ TEST(SiteSheet, WithoutAdmixtureNoAdmixtureRows) {
     EXPECT_EQ(text.find("\nน้ำยาผสมคอนกรีต"), std::string::npos) << text;
     EXPECT_EQ(text.find("ปริมาณน้ำยา"), std::string::npos);
     EXPECT_NE(text.find("\nรวม (ไม่รวม ปูนซีเมนต์, ทราย)  370.00 บาท\n"), std::string::npos);
+}
+
+// A face whose line (ascent, marks and descent) is 1.3 times its size in
+// height, as the Thai faces' are, taller than the report's 300 twips per 16
+// points: each figure's line stands wholly between the rules of its row.
+TEST(SiteSheet, EveryRowsTextStandsBetweenItsRules) {
+    const auto lineHeight = [](double points) { return static_cast<int>(points * 26); };
+    const PageFace tall{[](std::string_view text, bool, double points) {
+                            return static_cast<int>(text.size() * points * 4);
+                        },
+                        lineHeight};
+    const SiteSheetSource source = SourceOf(testing::WorkedDesignWithAdmixture());
+    const SiteSheet sheet = ComputeSiteSheet(source.Basis, DefaultSiteSettings(), {});
+    const PrintedPage page = SiteSheetPage(sheet, source, DefaultSiteSettings(), tall);
+    std::vector<int> across;  // the tops of the rules across the page
+    for (const PageRule& rule : page.Rules)
+        if (rule.Y1 == rule.Y2) across.push_back(rule.Y1);
+    std::sort(across.begin(), across.end());
+    std::size_t checked = 0;
+    for (const ReportLine& line : page.Lines) {
+        const auto below = std::upper_bound(across.begin(), across.end(), line.Y);
+        if (below == across.begin() || below == across.end()) continue;        // not in a table
+        if (*below - *(below - 1) > 2 * lineHeight(page.PointSize)) continue;  // between tables
+        EXPECT_GE(line.Y, *(below - 1)) << line.Text;
+        EXPECT_LE(line.Y + lineHeight(page.PointSize), *below) << line.Text;
+        ++checked;
+    }
+    EXPECT_GT(checked, 20u);
 }
 
 }  // namespace
