@@ -85,7 +85,7 @@ static_assert(std::size(kLines) == kReportLines);
 constexpr int kProjectX = 1000;
 constexpr int kNamesY = 1100;
 constexpr int kDayRight = 11000;  // where the day ends
-constexpr int kRequirementsRightX = 6000;
+constexpr int kRequirementsRightX = 5400;
 constexpr int kSpecimenY = 1800;
 constexpr int kDosageY = 2400;
 constexpr int kAfterAccountX = 1300;

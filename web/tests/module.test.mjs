@@ -49,8 +49,8 @@ test('the printed report names the project, the day, the specimen and the dosage
   const at = (x, y) => answer.reportPage[layout.findIndex((p) => p.x === x && p.y === y)];
   assert.equal(at(1000, 1100), 'โครงการ: บ้าน ซอย 5');
   assert.equal(at(11000, 1100), 'วันที่ 9 ธันวาคม 2569');
-  assert.equal(at(6000, 1800), 'ตัวอย่างทดสอบ: ทรงกระบอก 15x30 ซม.');
-  assert.equal(at(6000, 2400), 'ปริมาณน้ำยาผสมคอนกรีต 250 ซีซี ต่อปูนซีเมนต์ 100 กก.');
+  assert.equal(at(5400, 1800), 'ตัวอย่างทดสอบ: ทรงกระบอก 15x30 ซม.');
+  assert.equal(at(5400, 2400), 'ปริมาณน้ำยาผสมคอนกรีต 250 ซีซี ต่อปูนซีเมนต์ 100 กก.');
   assert.equal(at(1300, 14400), 'แปลงเป็นกำลังอัดลูกบาศก์ = 280 / 0.833 = 336.1  กก./ตร.ซม.');
   assert.equal(at(1300, 14700), '');
   assert.equal(answer.marginNotice, '');

@@ -78,6 +78,8 @@ int main(int argc, char* argv[]) {
         for (int i = 0; i < 15; ++i)
             records.Tests.push_back({"", {std::to_string((i % 2 ? 240 : 360) + i), "", ""}, ""});
         design.Records = records;
+        // A long project name shares its row with the day.
+        design.Project = "บ้านคุณสมศรี ซอย 5 อาคารพาณิชย์สามชั้นพร้อมดาดฟ้า";
         const QString path = folder.filePath(QStringLiteral("site.krv1"));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)) return 2;
