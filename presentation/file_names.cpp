@@ -29,10 +29,6 @@ std::string NameOfEngineerAndDay(std::string_view engineer, std::string_view iso
 
 }  // namespace
 
-std::string ReportFileName(std::string_view engineer, std::string_view isoDate) {
-    return NameOfEngineerAndDay(engineer, isoDate) + ".pdf";
-}
-
 std::string DesignFileName(std::string_view engineer, std::string_view isoDate) {
     return NameOfEngineerAndDay(engineer, isoDate) + ".krv1";
 }

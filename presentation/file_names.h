@@ -8,8 +8,6 @@
 
 namespace krv1::presentation {
 
-// "KRV1 สมชาย 2026-12-09.pdf"
-std::string ReportFileName(std::string_view engineer, std::string_view isoDate);
 // "KRV1 สมชาย 2026-12-09.krv1"
 std::string DesignFileName(std::string_view engineer, std::string_view isoDate);
 

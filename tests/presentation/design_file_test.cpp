@@ -95,6 +95,19 @@ TEST(DesignFile, ATrialIsKeptAndMarksTheFileNewer) {
     EXPECT_EQ(Read(text), design);
 }
 
+// A project's name is kept as typed and marks the file newer; a design of
+// none writes no key for it.
+TEST(DesignFile, AProjectIsKeptOnlyWhenNamed) {
+    Design design = DesignWith(SpecimenShape::Cube, AdmixtureChoice::WithAdmixture,
+                               SlumpChoice::Slump7_5, StoneChoice::OneInch);
+    EXPECT_EQ(WriteDesign(design).find("\"project\""), std::string::npos);
+    design.Project = "บ้านคุณสมศรี ซอย 5";
+    const std::string text = WriteDesign(design);
+    EXPECT_NE(text.find("\"project\": \"บ้านคุณสมศรี ซอย 5\""), std::string::npos);
+    EXPECT_NE(text.find("\"version\": 2,"), std::string::npos);
+    EXPECT_EQ(Read(text), design);
+}
+
 struct RefusalRow {
     const char* name;
     std::string text;
@@ -112,6 +125,9 @@ std::vector<RefusalRow> RefusalRows() {
     const std::string incomplete(f::kIncomplete);
     const auto engineer = [&](const std::string& name) {
         return replaced("\"engineer\": \"สมชาย ใจดี\"", "\"engineer\": \"" + name + "\"");
+    };
+    const auto project = [&](const std::string& name) {
+        return replaced("\"engineer\":", "\"project\": \"" + name + "\", \"engineer\":");
     };
     return {
         {"Empty", "", std::string(f::kNotADesign)},
@@ -135,6 +151,12 @@ std::vector<RefusalRow> RefusalRows() {
         {"EngineerTurnedRightToLeft", engineer("\\u202eสมชาย"), incomplete + "engineer"},
         {"EngineerInAnIsolate", engineer("\\u2066สมชาย\\u2069"), incomplete + "engineer"},
         {"EngineerOfSixtyOneCharacters", engineer(std::string(61, 'a')), incomplete + "engineer"},
+        // The project's name follows the engineer's rule.
+        {"ProjectOnTwoLines", project("บ้าน\\nซอย 5"), incomplete + "project"},
+        {"ProjectTurnedRightToLeft", project("\\u202eบ้าน"), incomplete + "project"},
+        {"ProjectOfSixtyOneCharacters", project(std::string(61, 'a')), incomplete + "project"},
+        {"ProjectAsNumber", replaced("\"engineer\":", "\"project\": 5, \"engineer\":"),
+         incomplete + "project"},
         {"StrengthAsNumber", replaced("\"strength\": \" 2,400 \"", "\"strength\": 2400"),
          incomplete + "strength"},
         {"UnknownShape", replaced("\"cube\"", "\"sphere\""), incomplete + "shape"},

@@ -112,5 +112,27 @@ TEST(ReportLines, CylinderDesignWithAdmixtureForAProject) {
     EXPECT_EQ(ReportAccountLines(AccountOf(input)), kReportLines + 1);
 }
 
+// Line 45 gives the records' deviation on the specimen they were tested on,
+// and says which: 51.75 on cylinders is 51.75 / 0.833 = 62.12 on cubes.
+TEST(ReportLines, TheMarginsLineNamesTheSpecimenOfItsDeviation) {
+    const struct {
+        SpecimenShape specimen;
+        const char* line;
+    } rows[] = {
+        {SpecimenShape::Cube,
+         "ส่วนเผื่อจากผลทดสอบ 15 ชุด ส่วนเบี่ยงเบนมาตรฐาน 62.1 กก./ตร.ซม. (ตัวอย่างลูกบาศก์ 15 ซม.)"},
+        {SpecimenShape::Cylinder,
+         "ส่วนเผื่อจากผลทดสอบ 15 ชุด ส่วนเบี่ยงเบนมาตรฐาน 51.8 กก./ตร.ซม. (ตัวอย่างทรงกระบอก 15x30 ซม.)"},
+    };
+    for (const auto& row : rows) {
+        MixInput input = krv1::testing::WorkedDesign();
+        input.Margin = EarnedMargin{125.9, 15, 51.75, row.specimen};
+        const std::vector<ReportLine> lines = ReportLines(AccountOf(input), {});
+        EXPECT_EQ(lines[kReportLines], (ReportLine{1300, 14400, false, row.line}));
+        EXPECT_EQ(MarginNotice(input, {}), "ใช้ส่วนเผื่อจากผลทดสอบ 125.9 กก./ตร.ซม. แทน 60");
+    }
+    EXPECT_EQ(MarginNotice(krv1::testing::WorkedDesign(), {}), "");
+}
+
 }  // namespace
 }  // namespace krv1::presentation

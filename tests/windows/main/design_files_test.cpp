@@ -65,6 +65,7 @@ public:
 
 TEST_F(DesignFilesTest, ASavedDesignOpensAsItWasAndIsCalculated) {
     type(m::kEngineerBox, QString::fromUtf8("สมชาย ใจดี"));
+    type(m::kProjectBox, QString::fromUtf8("บ้านคุณสมศรี ซอย 5"));
     enterWorkedDesignWithAdmixture();
     const QStringList calculated = (calculate(), resultTexts());
     chosenPath = path(QStringLiteral("slab.krv1"));
@@ -72,10 +73,13 @@ TEST_F(DesignFilesTest, ASavedDesignOpensAsItWasAndIsCalculated) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("KRV1 - slab.krv1"));
 
     type(m::kStrengthBox, QStringLiteral("300"));
+    type(m::kProjectBox, QStringLiteral("x"));
     control<platform::FormOptionButton>(m::kWithoutAdmixtureOption)->click();
     answer(SaveAnswer::DontSave);
     ASSERT_TRUE(form->openDesign());
     EXPECT_EQ(questions.size(), 1);
+    EXPECT_EQ(control<platform::FormTextBox>(m::kProjectBox)->text(),
+              QString::fromUtf8("บ้านคุณสมศรี ซอย 5"));
     EXPECT_EQ(control<platform::FormTextBox>(m::kStrengthBox)->text(), QStringLiteral("240"));
     EXPECT_TRUE(control<platform::FormOptionButton>(m::kWithAdmixtureOption)->isChecked());
     EXPECT_TRUE(control(m::kDosageBox)->isEnabled());
@@ -198,17 +202,20 @@ TEST_F(DesignFilesTest, ARecentListOfAnyLengthShowsFive) {
 }
 
 // The engineer's box takes no more than a design file keeps.
-TEST_F(DesignFilesTest, TheEngineersBoxTakesOnlyAHarmlessName) {
-    auto* box = control<platform::FormTextBox>(m::kEngineerBox);
-    // insert() is what typing and pasting do: the box's rules apply.
-    box->insert(QString(61, QChar(0x0E01)));  // ก
-    EXPECT_EQ(box->text(), QString(60, QChar(0x0E01)));
-    box->setText(QString::fromUtf8("สม"));
-    box->insert(QStringLiteral("\u202Eabc"));
-    box->insert(QStringLiteral("\x1b]0;x\x07"));
-    EXPECT_EQ(box->text(), QString::fromUtf8("สม"));
-    box->insert(QString::fromUtf8(" ใจดี"));
-    EXPECT_EQ(box->text(), QString::fromUtf8("สม ใจดี"));
+TEST_F(DesignFilesTest, TheEngineersAndProjectsBoxesTakeOnlyAHarmlessName) {
+    for (const char* name : {m::kEngineerBox, m::kProjectBox}) {
+        SCOPED_TRACE(name);
+        auto* box = control<platform::FormTextBox>(name);
+        // insert() is what typing and pasting do: the box's rules apply.
+        box->insert(QString(61, QChar(0x0E01)));  // ก
+        EXPECT_EQ(box->text(), QString(60, QChar(0x0E01)));
+        box->setText(QString::fromUtf8("สม"));
+        box->insert(QStringLiteral("\u202Eabc"));
+        box->insert(QStringLiteral("\x1b]0;x\x07"));
+        EXPECT_EQ(box->text(), QString::fromUtf8("สม"));
+        box->insert(QString::fromUtf8(" ใจดี"));
+        EXPECT_EQ(box->text(), QString::fromUtf8("สม ใจดี"));
+    }
 }
 
 TEST_F(DesignFilesTest, ClosingWithUnsavedChangesAsks) {

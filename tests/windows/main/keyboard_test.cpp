@@ -146,5 +146,23 @@ TEST_F(MainWindowTest, EveryMenuCommandHasItsKeyAndAltReachesTheMenus) {
     tools->close();
 }
 
+// The tools' keys reach them from the window in front, not only from the
+// main window: from the details window, Ctrl+1 opens the sheet and Ctrl+3
+// the records.
+TEST_F(MainWindowTest, TheToolsKeysWorkFromEveryWindow) {
+    enterWorkedDesign();
+    calculate();
+    control<QPushButton>(m::kDetailsCommand)->click();
+    forms::DetailsWindow* details = windows->details.existing();
+    ASSERT_NE(details, nullptr);
+    details->activateWindow();
+    QApplication::setActiveWindow(details);
+    QTest::keyClick(details, Qt::Key_1, Qt::ControlModifier);
+    EXPECT_NE(windows->siteSheet.existing(), nullptr);
+    QApplication::setActiveWindow(details);
+    QTest::keyClick(details, Qt::Key_3, Qt::ControlModifier);
+    EXPECT_NE(windows->records.existing(), nullptr);
+}
+
 }  // namespace
 }  // namespace krv1::testing

@@ -56,10 +56,14 @@ TEST_F(RecordsWindowTest, PastedRecordsEarnTheMarginTheDesignUses) {
     QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(table->model()->rowCount(), 15);
     EXPECT_EQ(form->calculated()->Design.State.F, 300);  // the box is off: 240 + 60
+    EXPECT_EQ(caption(m::kMarginNotice), QString());
 
-    // Ticking recalculates at once with the records' margin.
+    // Ticking recalculates at once with the records' margin, and the main
+    // window says so under its results.
     Find<QCheckBox>(records(), k::kUseMarginCheck)->click();
     EXPECT_EQ(form->calculated()->Design.State.F, 254);
+    EXPECT_EQ(caption(m::kMarginNotice),
+              QString::fromUtf8("ใช้ส่วนเผื่อจากผลทดสอบ 14.3 กก./ตร.ซม. แทน 60"));
     EXPECT_EQ(targetCaption(), QString::fromUtf8("กำลังอัดที่ต้องผลิต                            "
                                                  "(กำลังอัดที่ต้องการ+ส่วนเผื่อหรือmargin(14.3 "
                                                  "กก./ตร.ซม.))="));
