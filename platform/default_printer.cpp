@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -7,10 +8,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextLayout>
 #include <QtMath>
+#include <vector>
 
 #include "files.h"
 #include "fonts.h"
+#include "pdf_actual_text.h"
 #include "print_queue.h"
 #include "printer.h"
 #include "twips.h"
@@ -52,6 +56,7 @@ public:
         const QFontMetricsF metrics = painter_.fontMetrics();
         const double left = x_ * dotsPerTwip - (alignRight_ ? metrics.horizontalAdvance(text) : 0);
         painter_.drawText(QPointF(left, y_ * dotsPerTwip + metrics.ascent()), text);
+        drew(text, painter_.font());
     }
 
     void drawRule(int x1, int y1, int x2, int y2) override {
@@ -75,6 +80,11 @@ protected:
     virtual bool mayStart() { return true; }
     // Completes the job after the page is painted; false when it failed.
     virtual bool finish() { return true; }
+    // Told of each text as it is drawn, in `font`.
+    virtual void drew(const QString& text, const QFont& font) {
+        Q_UNUSED(text);
+        Q_UNUSED(font);
+    }
 
 private:
     bool begin() {
@@ -144,7 +154,7 @@ private:
 // a FIFO or standard output.
 class PdfPrinter : public PagePrinter {
 public:
-    explicit PdfPrinter(const QString& path) : file_(FileToWrite(path)), writer_(file_.get()) {
+    explicit PdfPrinter(const QString& path) : file_(FileToWrite(path)), writer_(&page_) {
         writer_.setCreator(QStringLiteral("KRV1"));
         writer_.setTitle(QStringLiteral("KRV1"));
         writer_.setResolution(kPdfDotsPerInch);
@@ -153,14 +163,33 @@ public:
 protected:
     QPagedPaintDevice& device() override { return writer_; }
     double dotsPerInch() override { return writer_.resolution(); }
-    bool mayStart() override { return file_->open(QIODevice::WriteOnly); }
-    // The writer has handed every byte to the file by the painter's end.
-    bool finish() override { return FinishWriting(*file_); }
+    bool mayStart() override {
+        return page_.open(QIODevice::WriteOnly) && file_->open(QIODevice::WriteOnly);
+    }
+    // The page is whole by the painter's end; it reaches the file with each
+    // line marked with its text, or as Qt wrote it when it cannot be marked.
+    bool finish() override {
+        const QByteArray written = page_.data();
+        const QByteArray marked = WithActualText(written, lines_).value_or(written);
+        return file_->write(marked) == marked.size() && FinishWriting(*file_);
+    }
+    // Qt draws the glyphs a layout of the text in the same face gives.
+    void drew(const QString& text, const QFont& font) override {
+        QTextLayout layout(text, font, &writer_);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        int glyphs = 0;
+        for (const QGlyphRun& run : layout.glyphRuns()) glyphs += int(run.glyphIndexes().size());
+        lines_.push_back({text, glyphs});
+    }
 
 private:
     static constexpr int kPdfDotsPerInch = 1200;
     std::unique_ptr<QFileDevice> file_;
+    QBuffer page_;
     QPdfWriter writer_;
+    std::vector<DrawnLine> lines_;
 };
 
 }  // namespace

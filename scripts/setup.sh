@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libcups2-dev libthai0 fonts-thai-tlwg
-                nlohmann-json3-dev)
+                nlohmann-json3-dev libqpdf-dev pkg-config)
 test_packages=(libgtest-dev libbenchmark-dev clang-format
                emscripten node-acorn libfast-float-dev chromium fonttools woff2 librsvg2-bin
                xvfb xauth x11-utils xdotool openbox imagemagick

@@ -220,5 +220,48 @@ TEST_F(CommandLineTest, TheLongestThaiNameLiesOnThePage) {
     }
 }
 
+// What a reader copies out of each PDF is the Thai as written: every line of
+// the report, and every caption of the sheet, the trial and the records,
+// marks and all, as the same command writes them as text.
+TEST_F(CommandLineTest, EachPdfsTextIsTheThaiAsWritten) {
+    presentation::Design kept{"สมชาย ใจดี", testing::WorkedDesignWithAdmixture(), {}};
+    presentation::StrengthRecords records{SpecimenShape::Cube, "240", false, {}};
+    for (int i = 0; i < 15; ++i)
+        records.Tests.push_back(
+            {"1/1/2569", {std::to_string(300 + (i * 7) % 30), "", ""}, "ฐานราก"});
+    kept.Records = records;
+    kept.Project = "บ้านคุณสมศรี ซอย 5";
+    const QString file = folder.filePath("kept.krv1");
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(QByteArray::fromStdString(presentation::WriteDesign(kept)));
+    out.close();
+    for (const char* mode : {"--report", "--sheet", "--trial", "--records"}) {
+        SCOPED_TRACE(mode);
+        const QString pdf = folder.filePath(QString::fromLatin1(mode + 2) + ".pdf");
+        ASSERT_EQ(run({mode, file, "--date", "2026-12-08", "-o", pdf}).status, 0);
+        const Outcome written = run({mode, file, "--date", "2026-12-08"});
+        QProcess extract;
+        extract.start("pdftotext", {"-raw", pdf, "-"});
+        ASSERT_TRUE(extract.waitForFinished());
+        const std::string copied = extract.readAllStandardOutput().toStdString();
+        std::size_t lines = 0;
+        for (const QString& line : QString::fromStdString(written.out).split('\n')) {
+            // A sheet's row is printed as its caption, figure and unit apart.
+            const std::string caption =
+                (std::string(mode) == "--report" ? line : line.section(QStringLiteral("  "), 0, 0))
+                    .toStdString();
+            // A crowded records page lists only the low tests; these are not.
+            if (caption.empty() || caption.starts_with("แถวที่ ")) continue;
+            EXPECT_NE(copied.find(caption), std::string::npos) << caption;
+            ++lines;
+        }
+        EXPECT_GT(lines, 10u);
+        for (const char* word : {"ส่วนผสม", "ต้อง", "กำลังอัด", "น้ำ"})
+            if (std::string(mode) != "--records")
+                EXPECT_NE(copied.find(word), std::string::npos) << word;
+    }
+}
+
 }  // namespace
 }  // namespace krv1
