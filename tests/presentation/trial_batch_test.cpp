@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "presentation/design_file.h"
+#include "presentation/page_heading.h"
 #include "presentation/trial_report.h"
 #include "tests/support/worked_designs.h"
 
@@ -273,6 +274,26 @@ TEST(WorkedTrial, EmptyBoxesShowTheDefaultsTheyStandFor) {
     EXPECT_EQ(onCylinders[static_cast<std::size_t>(TrialBox::Cylinders)], "6");
     EXPECT_EQ(onCylinders[static_cast<std::size_t>(TrialBox::Volume)], "39,761");
     EXPECT_EQ(onCylinders[static_cast<std::size_t>(TrialBox::Ratio7)], "0,70");
+}
+
+// The trial's page is headed, under its title, by whom and what it is of.
+TEST(WorkedTrial, ThePageIsHeadedByTheEngineerTheProjectTheStrengthAndTheDay) {
+    const WorkedDesignTrial trial({});
+    const std::vector<std::string> heading =
+        PageHeadingLines({"สมชาย", "บ้านคุณสมศรี", {2026, 12, 9}}, trial.input);
+    EXPECT_EQ(heading,
+              (std::vector<std::string>{"วิศวกร : สมชาย", "โครงการ: บ้านคุณสมศรี",
+                                        "กำลังอัดที่ต้องการ=240  กก./ตร.ซม.  ตัวอย่างทดสอบ: ลูกบาศก์ 15 ซม.",
+                                        "วันที่ 9 ธันวาคม 2569"}));
+    EXPECT_EQ(PageHeadingLines({"", "", {2026, 1, 31}}, trial.input).size(), 2u);
+    const PageFace face{[](std::string_view text, bool, double) { return int(text.size()) * 20; },
+                        [](double points) { return static_cast<int>(points * 20); }};
+    const std::vector<SheetRow> rows =
+        TrialRows(trial.input, trial.design, trial.boxes, *trial.outcome(), {});
+    const PrintedPage page = TrialPage(rows, trial.outcome()->Chart, {}, face, heading);
+    ASSERT_GT(page.Lines.size(), 5u);
+    EXPECT_EQ(page.Lines[0].Text, rows[0].Caption);  // the title
+    for (std::size_t i = 0; i < heading.size(); ++i) EXPECT_EQ(page.Lines[i + 1].Text, heading[i]);
 }
 
 }  // namespace

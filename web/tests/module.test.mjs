@@ -54,6 +54,10 @@ test('the printed report names the project, the day, the specimen and the dosage
   assert.equal(at(1300, 14400), 'แปลงเป็นกำลังอัดลูกบาศก์ = 280 / 0.833 = 336.1  กก./ตร.ซม.');
   assert.equal(at(1300, 14700), '');
   assert.equal(answer.marginNotice, '');
+  // The sheet copies each figure into a cell of its own, and says what the
+  // site mixes: 370 kg of cement per cubic metre.
+  assert.match(answer.sheetCopyText, /\nปูนซีเมนต์\t370\tกก\.\n/);
+  assert.match(answer.sheetText, /\nปริมาตรคอนกรีตที่ต้องผสม  1\.00 ลบ\.ม\.\n/);
   // The trial's empty boxes: 6 cylinders of 5.30144 litres with 25 % extra.
   assert.equal(answer.trialPlaceholders.cylinders, '6');
   assert.equal(answer.trialPlaceholders.volume, '39.761');
