@@ -227,9 +227,11 @@ int WriteReport(const CommandLine& line) {
             return Refuse(kOutputFailed, *failure);
         return kDone;
     }
-    // One report line per output line, exactly as printed.
-    for (const presentation::ReportLine& reportLine : page->Lines) {
-        WriteTo(stdout, reportLine.Text);
+    // The account's lines, one an output line, exactly as printed; the
+    // page's own (the day, the specimen, the signatures) are the PDF's.
+    const std::size_t accountLines = presentation::ReportAccountLines(calculated.Account);
+    for (std::size_t i = 0; i < accountLines; ++i) {
+        WriteTo(stdout, page->Lines[i].Text);
         WriteTo(stdout, "\n");
     }
     return StandardOutputWritten();
