@@ -6,7 +6,6 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/utf8_text.h"
-#include "presentation/file_names.h"
 #include "text/design_file_texts.h"
 #include "text/report_texts.h"
 
