@@ -69,6 +69,16 @@ void RecordsWindow::fill(const presentation::StrengthRecords& records) {
     control<platform::FormTextBox>(k::kSpecifiedBox)->setText(FromUtf8(records.Specified));
     control<QCheckBox>(k::kUseMarginCheck)->setChecked(records.UseMargin);
     table_->setTests(records.Tests);
+    forgetShownFigures();
+}
+
+void RecordsWindow::forgetShownFigures() {
+    // Another design's records: a refused row of theirs must not sit beside
+    // the verdict, the figures or the chart of the last.
+    shown_.reset();
+    control<platform::FormLabel>(k::kVerdict)->setCaption(QString());
+    control<platform::FormMemo>(k::kFigures)->setContent(QString());
+    control<platform::FormChart>(k::kChart)->clear();
 }
 
 bool RecordsWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -22,7 +22,8 @@ public:
 
     RecordsWindow();
 
-    // Puts these records in the table and the boxes.
+    // Puts a design's records in the table and the boxes; what was shown
+    // of another goes.
     void fill(const presentation::StrengthRecords& records);
     // Shows the records as the main window's design weighs them: a row
     // refused is marked and named, and the last figures stay shown.
@@ -44,6 +45,7 @@ protected:
 private:
     void edited();
     void showFigures(const presentation::RecordsShown& shown);
+    void forgetShownFigures();
     void say(std::string_view message);
 
     presentation::StrengthRecords records_;

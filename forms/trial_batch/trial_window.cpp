@@ -35,6 +35,21 @@ void TrialWindow::fill(const presentation::TrialInputs& inputs) {
     inputs_ = inputs;
     for (std::size_t i = 0; i < inputs.size(); ++i)
         control<platform::FormTextBox>(k::kBoxes[i])->setText(FromUtf8(inputs[i]));
+    forgetShownTrial();
+}
+
+void TrialWindow::forgetShownTrial() {
+    // The boxes are another design's now: a refused box of it must not sit
+    // beside the figures, the chart or the defaults of the last.
+    shown_.reset();
+    control<platform::FormMemo>(k::kResults)->setContent(QString());
+    for (const char* box : k::kBoxes)
+        control<platform::FormTextBox>(box)->setPlaceholderText(QString());
+    for (std::size_t row = 0; row < k::kBeforeFigures.size(); ++row) {
+        control<platform::FormLabel>(k::kBeforeFigures[row])->setCaption(QString());
+        control<platform::FormLabel>(k::kAfterFigures[row])->setCaption(QString());
+    }
+    control<platform::FormChart>(k::kChart)->clear();
 }
 
 QWidget* TrialWindow::firstFocus() const { return control<QWidget>(k::kBoxes[0]); }

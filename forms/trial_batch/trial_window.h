@@ -22,7 +22,7 @@ public:
 
     TrialWindow();
 
-    // Puts these texts in the boxes.
+    // Puts a design's texts in the boxes; what was shown of another goes.
     void fill(const presentation::TrialInputs& inputs);
     // Shows the trial of this calculation: a box refused names itself and
     // the last trial shown stays.
@@ -40,6 +40,7 @@ protected:
 
 private:
     void boxEdited();
+    void forgetShownTrial();
     void showTrial(const presentation::TrialShown& trial);
     void plot(const std::optional<presentation::TrialChart>& chart);
 

@@ -189,6 +189,27 @@ TEST(SiteSheet, EveryOutOfRangeSetting) {
     }
 }
 
+// Each setting takes its own maximum. At them all, the worked design's
+// 310 kg of cement a metre over 10,000 m3 with 100 % waste (20,000 m3)
+// fills 6,200,000 / 100 = 62000 bags of 100 kg, counted as the sheet
+// counts bags, without groups.
+TEST(SiteSheet, EachSettingTakesItsOwnMaximum) {
+    const std::pair<SiteSetting, const char*> kMaxima[] = {
+        {S::Volume, "10000"},      {S::Waste, "100"},         {S::Bag, "100"},
+        {S::SandDensity, "3000"}, {S::StoneDensity, "3000"}, {S::Bucket, "1000"},
+    };
+    const SiteBasis basis = BasisOfInput(testing::WorkedDesign());
+    SiteSettings all = DefaultSiteSettings();
+    for (const auto& [setting, text] : kMaxima) {
+        SCOPED_TRACE(text);
+        EXPECT_TRUE(ComputeSiteSheet(basis, With({{setting, text}}), {}).OutOfRange.empty());
+        all[static_cast<std::size_t>(setting)] = text;
+    }
+    const SiteSheet sheet = ComputeSiteSheet(basis, all, {});
+    EXPECT_EQ(Shown(sheet, F::OrderVolume), "20,000.00");
+    EXPECT_EQ(Shown(sheet, F::PourBags), "62000");
+}
+
 TEST(SiteSheet, MissingPricesAreLeftOutOfTheTotal) {
     const SiteSheetSource source = SourceOf(testing::WorkedDesignWithAdmixture());
     const SiteBasis& basis = source.Basis;

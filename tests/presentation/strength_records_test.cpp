@@ -192,6 +192,33 @@ TEST(StrengthRecords, TheClassOfControlAndTheStrengthNoteAtTheirBounds) {
     EXPECT_TRUE(noted(CylinderFigures("240", {"300"}, "311")));
 }
 
+// Cube records read on cubes, whatever the design's specimen. The worked
+// cube records for a 210 ksc cylinder design, worked from the cube results
+// themselves: 16 tests of mean 295.6 and s 21.1; f'c 210 / 0.833 = 252.1;
+// its single limit (210 - 35) / 0.833 = 210.1; the target the design's F,
+// 284; test 1 (265 + 269 + 262) / 3 = 265.3.
+TEST(StrengthRecords, CubeRecordsReadOnTheCubeBasis) {
+    const std::vector<Json> sets = WorkedSets();
+    const auto set = std::find_if(sets.begin(), sets.end(), [](const Json& s) {
+        return s["name"] == "cube records for a cylinder design";
+    });
+    ASSERT_NE(set, sets.end());
+    const Design design = DesignOfSet(*set);
+    const auto analysed = AnalyseRecords(*design.Records, design.Input, design.Locale);
+    ASSERT_TRUE(std::holds_alternative<RecordsFigures>(analysed));
+    const std::string copied = SheetCopyText(
+        RecordsRows(*design.Records, std::get<RecordsFigures>(analysed), design.Locale));
+    for (const char* row : {
+             "\nกำลังอัดเฉลี่ย\t295.6\tกก./ตร.ซม.\n",
+             "\nส่วนเบี่ยงเบนมาตรฐาน\t21.1\tกก./ตร.ซม.\n",
+             "\nกำลังอัดที่ต้องการของแบบนี้ (f'c)\t252.1\tกก./ตร.ซม.\n",
+             "\nเกณฑ์ต่ำสุดของผลทดสอบแต่ละชุด\t210.1\tกก./ตร.ซม.\n",
+             "\nกำลังอัดที่ต้องผลิต\t284.0\tกก./ตร.ซม.\n",
+             "\nแถวที่ 1  1/1/2569  265.3\n",
+         })
+        EXPECT_NE(copied.find(row), std::string::npos) << row << " in\n" << copied;
+}
+
 // A crowded page keeps only the low tests' lines rather than drop below
 // 10 pt. 45 tests make 60 pitches: 8.75 pt at the most in the 10,100 twips
 // above the chart. Test 10 (100 ksc) is low alone, and in the averages of

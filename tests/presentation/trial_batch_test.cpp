@@ -75,6 +75,10 @@ TEST_P(WorkedTrial, GivesTheFiguresWorkedByHand) {
     ExpectNear(results["wc"], f.Ratio, "wc");
     EXPECT_EQ(f.AirLitres, row["air_litres"].get<int>());
     EXPECT_EQ(Json(trial->Notes), row["notes"]);
+    const std::string text =
+        SheetText(TrialRows(design.Input, *DesignOf(calculated), boxes, *trial, design.Locale));
+    for (const Json& note : row["notes"])
+        EXPECT_NE(text.find("\n" + note.get<std::string>() + "\n"), std::string::npos) << text;
 
     if (!row["refusal"].is_null()) {
         ASSERT_NE(ErrorOf(trial->Adjusted), nullptr);
@@ -176,6 +180,15 @@ TEST(WorkedTrial, TheResultsReadToTheirDecimals) {
     const std::string text = worked.text();
     for (const char* row :
          {"ปริมาตรคอนกรีตที่ได้  26.14 ลิตร\n", "ปริมาตรที่ได้ต่อปริมาตรที่ผสม  1.033\n", "ปริมาณอากาศ  3.2 %\n"})
+        EXPECT_NE(text.find(row), std::string::npos) << row << " in\n" << text;
+}
+
+// What was measured stands in the text as typed, the water among it.
+TEST(WorkedTrial, TheTextShowsTheMeasurementsAsTyped) {
+    const WorkedDesignTrial worked({{TrialBox::Water, "3.5"}, {TrialBox::Slump, "9"}});
+    ASSERT_NE(worked.outcome(), nullptr);
+    const std::string text = worked.text();
+    for (const char* row : {"\nน้ำที่ใส่จริง (ลิตร)  3.5\n", "\nค่ายุบตัวที่วัดได้ (ซม.)  9\n"})
         EXPECT_NE(text.find(row), std::string::npos) << row << " in\n" << text;
 }
 

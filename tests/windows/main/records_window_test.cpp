@@ -104,6 +104,68 @@ TEST_F(RecordsWindowTest, PastedRecordsEarnTheMarginTheDesignUses) {
     EXPECT_FALSE(form->designInBoxes().Records);
 }
 
+// An open window follows each calculation, shows an opened design's own
+// box, flags what it refuses, and shows nothing of a design before the one
+// whose records it refuses.
+TEST_F(RecordsWindowTest, FollowsEachDesignAndShowsNothingOfAnother) {
+    QTemporaryDir folder;
+    const auto saved = [&](const char* name, const char* second, bool useMargin) {
+        presentation::Design design = form->designInBoxes();
+        presentation::StrengthRecords kept{SpecimenShape::Cube, "", useMargin, {}};
+        for (int i = 0; i < 15; ++i)
+            kept.Tests.push_back({"", {std::to_string(300 + (i * 7) % 30), "", ""}, ""});
+        kept.Tests[1].Values[0] = second;
+        design.Records = kept;
+        const QString file = folder.filePath(QString::fromLatin1(name));
+        QFile out(file);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray::fromStdString(presentation::WriteDesign(design)));
+        return file;
+    };
+    enterWorkedDesign();
+    const QString margin = saved("margin.krv1", "307", true);
+    const QString refused = saved("refused.krv1", "สูง", false);
+
+    // Opened before the window: the window shows the box ticked.
+    ASSERT_TRUE(form->openDesignFile(margin));
+    trigger(text::records::kMenuItem);
+    auto* useMargin = Find<QCheckBox>(records(), k::kUseMarginCheck);
+    EXPECT_TRUE(useMargin->isChecked());
+    // The cube records read the cube design's f'c as typed, then as retyped.
+    const auto required = [this] {
+        const std::string text = records()->plainText();
+        const std::size_t at = text.find("f'c)  ");
+        return at == std::string::npos ? std::string() : text.substr(at + 6, 5);
+    };
+    EXPECT_EQ(required(), "240.0");
+    type(m::kStrengthBox, QStringLiteral("280"));
+    calculate();
+    EXPECT_EQ(required(), "280.0");
+
+    // A specified strength that is none flags its own box, and only it.
+    auto* specified = Find<platform::FormTextBox>(records(), k::kSpecifiedBox);
+    specified->setFocus();
+    QTest::keyClicks(specified, QStringLiteral("x"));
+    EXPECT_EQ(foot(), QString::fromUtf8("กำลังอัดที่กำหนดของคอนกรีตในผลทดสอบต้องเป็นตัวเลขที่มากกว่า 0"));
+    EXPECT_TRUE(specified->isFlagged());
+    specified->selectAll();
+    QTest::keyClick(specified, Qt::Key_Delete);
+    EXPECT_FALSE(specified->isFlagged());
+
+    // Records refused, opened while the window shows another's figures.
+    ASSERT_FALSE(records()->plainText().empty());
+    ASSERT_TRUE(form->openDesignFile(refused));
+    EXPECT_EQ(foot(), QString::fromUtf8("ผลทดสอบแถวที่ 2 ไม่ถูกต้อง"));
+    EXPECT_FALSE(useMargin->isChecked());
+    EXPECT_EQ(records()->plainText(), "");
+    EXPECT_EQ(records()->copiedText(), "");
+    EXPECT_EQ(Find<platform::FormLabel>(records(), k::kVerdict)->caption(), QString());
+    // Reopened with the window up: ticked again, and its figures back.
+    ASSERT_TRUE(form->openDesignFile(margin));
+    EXPECT_TRUE(useMargin->isChecked());
+    EXPECT_EQ(required(), "240.0");
+}
+
 TEST_F(RecordsWindowTest, ACellThatCouldNotBeKeptIsRefusedAndSaid) {
     trigger(text::records::kMenuItem);
     auto* table = Find<QTableView>(records(), k::kTable);

@@ -16,6 +16,7 @@
 #include "platform/form_chart.h"
 #include "text/design_file_texts.h"
 #include "text/menu_texts.h"
+#include "text/trial_batch_texts.h"
 
 namespace krv1::testing {
 namespace {
@@ -65,6 +66,13 @@ TEST_F(TrialWindowTest, MeasurementsAdjustTheMixAndTravelWithTheDesign) {
     // The adjusted mix as the main window's panels, the design's figure beside.
     EXPECT_EQ(Find<platform::FormLabel>(trial, k::kBeforeFigures[1])->caption(),
               QString::fromUtf8("180     ลิตร (เดิม 190)"));
+    // After the moisture correction the design had 155 litres and 835 kg of sand.
+    EXPECT_TRUE(Find<platform::FormLabel>(trial, k::kAfterFigures[1])
+                    ->caption()
+                    .endsWith(QString::fromUtf8(" (เดิม 155)")));
+    EXPECT_TRUE(Find<platform::FormLabel>(trial, k::kAfterFigures[2])
+                    ->caption()
+                    .endsWith(QString::fromUtf8(" (เดิม 835)")));
     typeInto(B::Strength, QStringLiteral("280"));
     EXPECT_EQ(chart->seriesCount(), 4);  // and the trial
     // A box out of range names itself and keeps the last trial shown.
@@ -116,6 +124,54 @@ TEST_F(TrialWindowTest, MeasurementsAdjustTheMixAndTravelWithTheDesign) {
     // Nothing left to lose: the next new design asks nothing.
     newDesign();
     EXPECT_EQ(questions.size(), 2);
+}
+
+// The menu's trial waits for a calculation; an open window follows each
+// one, and shows nothing of a design before the one whose box it refuses.
+TEST_F(TrialWindowTest, FollowsEachDesignAndShowsNothingOfAnother) {
+    QAction* menuItem = nullptr;
+    for (QAction* action : form->menuBar()->findChildren<QAction*>())
+        if (action->text() == Q(text::trial::kMenuItem)) menuItem = action;
+    ASSERT_NE(menuItem, nullptr);
+    EXPECT_FALSE(menuItem->isEnabled());
+    enterWorkedDesign();
+    calculate();
+    EXPECT_TRUE(menuItem->isEnabled());
+    menuItem->trigger();
+    forms::TrialWindow* trial = windows->trial.existing();
+    ASSERT_NE(trial, nullptr);
+    // Nothing measured: the design's own F, 240 + 60, then 250 + 60.
+    const std::string strength300 = "\nกำลังอัดที่ใช้ออกแบบใหม่  300 ";
+    EXPECT_NE(trial->plainText().find(strength300), std::string::npos) << trial->plainText();
+    type(m::kStrengthBox, QStringLiteral("250"));
+    calculate();
+    EXPECT_NE(trial->plainText().find("\nกำลังอัดที่ใช้ออกแบบใหม่  310 "), std::string::npos)
+        << trial->plainText();
+
+    // A design whose trial box is refused, opened while the window shows
+    // another's trial: the box is named, and no figure of the other stays.
+    presentation::Design refused;
+    refused.Input = form->designInBoxes().Input;
+    refused.Trial = presentation::TrialInputs{};
+    (*refused.Trial)[static_cast<std::size_t>(B::Density)] = "1800";
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("refused.krv1"));
+    QFile design(file);
+    ASSERT_TRUE(design.open(QIODevice::WriteOnly));
+    design.write(QByteArray::fromStdString(presentation::WriteDesign(refused)));
+    design.close();
+    ASSERT_TRUE(form->openDesignFile(file));
+    EXPECT_EQ(foot(), QString::fromUtf8("หน่วยน้ำหนักคอนกรีตสดต้องอยู่ระหว่าง 2000 ถึง 2700 กก./ลบ.ม."));
+    EXPECT_TRUE(
+        Find<platform::FormTextBox>(trial, k::kBoxes[static_cast<std::size_t>(B::Density)])
+            ->isFlagged());
+    EXPECT_EQ(trial->plainText(), "");
+    EXPECT_EQ(trial->copiedText(), "");
+    EXPECT_EQ(Find<platform::FormLabel>(trial, k::kBeforeFigures[0])->caption(), QString());
+    EXPECT_EQ(Find<platform::FormChart>(trial, k::kChart)->seriesCount(), 0);
+    EXPECT_EQ(Find<platform::FormTextBox>(trial, k::kBoxes[static_cast<std::size_t>(B::Volume)])
+                  ->placeholderText(),
+              QString());
 }
 
 }  // namespace
