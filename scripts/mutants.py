@@ -3,8 +3,9 @@
 which of them the suite catches: a fault the tests pass with survives.
 
 Usage: scripts/mutants.py <tree> [name ...]
-<tree> is a checkout of its own (a git worktree) with a configured build/;
-it is changed and put back, one fault at a time. Run by hand, not by the
+<tree> is a checkout of its own (a git worktree) with a configured build/
+and, for the page's faults, the build-web/ and web/node_modules that
+scripts/web.sh leaves; it is changed and put back, one fault at a time. Run by hand, not by the
 suite: each fault rebuilds the tests it touches.
 """
 import subprocess
@@ -182,6 +183,8 @@ def run(tree, name, path, old, new, kind):
         return "killed" if tested.returncode != 0 else "SURVIVED"
     finally:
         file.write_text(text)
+        if kind == "web":  # the site copies the script: leave it as it was
+            subprocess.run(["cmake", "--build", str(tree / "build-web")], capture_output=True)
 
 
 def run_page(tree):

@@ -197,12 +197,27 @@ test('records pasted from a spreadsheet earn the margin the design then uses', a
   // Above the results, the engineer sees the margin in use.
   assert.equal(await page.$eval('#margin-notice', (p) => p.textContent),
                'ใช้ส่วนเผื่อจากผลทดสอบ 14.3 กก./ตร.ซม. แทน 60');
+  // Unticked, the design takes the method's 60 again.
+  await page.click('#records-use-margin');
+  assert.match((await textsOf('#account li')).join('\n'), /margin\(60 กก\.\/ตร\.ซม\.\)\)=300/);
+  assert.equal(await page.$eval('#margin-notice', (p) => p.textContent), '');
+  await page.click('#records-use-margin');
+  // One column of several lines fills as many rows, from the cell pasted into.
+  await page.$eval('#records-table tbody tr:nth-child(14) td:nth-child(3) input', (input) => {
+    const data = new DataTransfer();
+    data.setData('text/plain', '301\n302\n303');
+    input.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true,
+                                                      cancelable: true }));
+  });
+  assert.deepEqual(await page.$$eval('#records-table tbody td:nth-child(3) input',
+                                     (boxes) => boxes.slice(13).map((box) => box.value)),
+                   ['301', '302', '303']);
   // A value that is no strength names and marks its row; the figures stay.
   await page.type('#records-table tbody tr:nth-child(2) td:nth-child(3) input', 'x');
   assert.equal(await page.$eval('#records-error', (p) => p.textContent), 'ผลทดสอบแถวที่ 2 ไม่ถูกต้อง');
   assert.equal(await page.$eval('#records-table tbody tr:nth-child(2)',
                                 (tr) => tr.classList.contains('refused')), true);
-  assert.match(await page.$eval('#records-text', (text) => text.textContent), /จำนวนผลทดสอบ  15 ชุด/);
+  assert.match(await page.$eval('#records-text', (text) => text.textContent), /จำนวนผลทดสอบ  16 ชุด/);
   await page.click('#new');
   assert.equal(await page.$$eval('#records-table tbody tr', (trs) => trs.length), 0);
   assert.equal(await page.$eval('#margin-notice', (p) => p.textContent), '');
