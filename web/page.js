@@ -216,6 +216,7 @@ function fillForm(design) {
   for (const box of texts.trialBoxes) {
     $(`trial-${box.key}`).value = (design.trial && design.trial[box.key]) ?? '';
   }
+  clearTrial();
   fillRecords(design.records);
   enableDosage();
   // The records are weighed even while the design cannot be calculated.
@@ -293,6 +294,14 @@ function showAnswer(answer) {
 
 // The trial follows every keystroke in its boxes; a box refused keeps the
 // last trial shown and says why.
+// Another design's boxes: nothing of the trial shown before stays beside them.
+function clearTrial() {
+  showText('trial-error', '');
+  showText('trial-text', '');
+  for (const box of texts.trialBoxes) $(`trial-${box.key}`).placeholder = '';
+  $('trial-chart').replaceChildren();
+}
+
 function showTrial(answer) {
   if (answer.trialProblem) {
     showText('trial-error', answer.trialProblem.message);
@@ -505,9 +514,7 @@ function newDesign() {
   showText('sheet', '');
   showText('site-error', '');
   for (const box of texts.trialBoxes) $(`trial-${box.key}`).value = '';
-  showText('trial-text', '');
-  showText('trial-error', '');
-  $('trial-chart').replaceChildren();
+  clearTrial();
   fillRecords(null);
   for (const command of ['print', 'copy', 'print-sheet', 'copy-sheet']) $(command).disabled = true;
   remember(designFromForm());

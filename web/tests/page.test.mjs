@@ -177,6 +177,26 @@ test('the trial follows its boxes, with its chart', async () => {
   await page.$eval('#trial-density', (box) => { box.value = ''; });
 });
 
+test('a design whose trial box is refused shows nothing of the trial before it', async () => {
+  const { mkdtempSync, writeFileSync } = await import('node:fs');
+  const { tmpdir } = await import('node:os');
+  const { join } = await import('node:path');
+  const file = join(mkdtempSync(join(tmpdir(), 'krv1-trial-')), 'refused-trial.krv1');
+  writeFileSync(file, JSON.stringify({ format: 'krv1-design', version: 2, engineer: '',
+                                       inputs: WORKED, trial: { density: '1800' } }));
+  await enterDesign(page, WORKED);
+  await page.click('#calculate');
+  assert.notEqual(await page.$eval('#trial-text', (text) => text.textContent), '');
+  await (await page.$('#open-file')).uploadFile(file);
+  await page.waitForFunction(() => document.querySelector('#trial-error').textContent !== '');
+  assert.equal(await page.$eval('#trial-error', (error) => error.textContent),
+               'หน่วยน้ำหนักคอนกรีตสดต้องอยู่ระหว่าง 2000 ถึง 2700 กก./ลบ.ม.');
+  assert.equal(await page.$eval('#trial-text', (text) => text.textContent), '');
+  assert.equal(await page.$$eval('#trial-chart path', (marks) => marks.length), 0);
+  assert.equal(await page.$eval('#trial-volume', (box) => box.placeholder), '');
+  await page.click('#new');
+});
+
 test('records pasted from a spreadsheet earn the margin the design then uses', async () => {
   await enterDesign(page, WORKED);
   await page.click('#calculate');
