@@ -195,7 +195,7 @@ TEST(SiteSheet, EveryOutOfRangeSetting) {
 // counts bags, without groups.
 TEST(SiteSheet, EachSettingTakesItsOwnMaximum) {
     const std::pair<SiteSetting, const char*> kMaxima[] = {
-        {S::Volume, "10000"},      {S::Waste, "100"},         {S::Bag, "100"},
+        {S::Volume, "10000"},     {S::Waste, "100"},         {S::Bag, "100"},
         {S::SandDensity, "3000"}, {S::StoneDensity, "3000"}, {S::Bucket, "1000"},
     };
     const SiteBasis basis = BasisOfInput(testing::WorkedDesign());

@@ -162,9 +162,8 @@ TEST_F(TrialWindowTest, FollowsEachDesignAndShowsNothingOfAnother) {
     design.close();
     ASSERT_TRUE(form->openDesignFile(file));
     EXPECT_EQ(foot(), QString::fromUtf8("หน่วยน้ำหนักคอนกรีตสดต้องอยู่ระหว่าง 2000 ถึง 2700 กก./ลบ.ม."));
-    EXPECT_TRUE(
-        Find<platform::FormTextBox>(trial, k::kBoxes[static_cast<std::size_t>(B::Density)])
-            ->isFlagged());
+    EXPECT_TRUE(Find<platform::FormTextBox>(trial, k::kBoxes[static_cast<std::size_t>(B::Density)])
+                    ->isFlagged());
     EXPECT_EQ(trial->plainText(), "");
     EXPECT_EQ(trial->copiedText(), "");
     EXPECT_EQ(Find<platform::FormLabel>(trial, k::kBeforeFigures[0])->caption(), QString());
