@@ -1,29 +1,13 @@
 // A chart control of a layout table: lines and marked points on two value
-// axes, drawn by Qt Charts.
+// axes, drawn by Qt Charts once the first chart is shown (chart_drawing.h).
 #pragma once
 
-#include <QPointF>
-#include <QString>
 #include <QWidget>
-#include <utility>
 #include <vector>
 
+#include "chart_drawing.h"
+
 namespace krv1::platform {
-
-struct ChartSeries {
-    enum class Look { Line, MarkedLine, DashedLine, Square, Triangle, Diamond };
-    QString name;  // in the legend
-    Look look;
-    std::vector<QPointF> points;
-};
-
-// An axis: its title, range, and the labels at its ticks, written as the
-// design writes its figures.
-struct ChartScale {
-    QString title;
-    double from, to;
-    std::vector<std::pair<double, QString>> ticks;
-};
 
 class FormChart : public QWidget {
     Q_OBJECT
@@ -37,7 +21,9 @@ public:
     int seriesCount() const;
 
 private:
-    QWidget* view_;  // a QChartView, kept out of this header
+    // Null when the chart library could not be loaded: a message stands in
+    // the chart's place and the window works on without it.
+    ChartDrawing* drawing_ = nullptr;
 };
 
 }  // namespace krv1::platform

@@ -1,113 +1,17 @@
 #include "pdf_actual_text.h"
 
-#include <memory>
-#include <qpdf/Buffer.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFExc.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFPageObjectHelper.hh>
-#include <qpdf/QPDFWriter.hh>
-#include <stdexcept>
-#include <string>
+#include "on_demand_library.h"
 
 namespace krv1::platform {
-namespace {
-
-// The text as a PDF text string: UTF-16BE after its byte order mark.
-std::string Utf16Hex(const QString& text) {
-    std::string hex = "<FEFF";
-    for (const QChar c : text) hex += QString::asprintf("%04X", c.unicode()).toStdString();
-    return hex + ">";
-}
-
-// Qt writes a text item as BT, then one "<glyph> Tj" a glyph, then ET; a
-// bold it makes up itself draws the glyphs again inside an empty
-// ActualText span. Each text item is wrapped in a span: the first of a line
-// carries the line's text, any further one (a run in another face) none.
-class ActualTextFilter : public QPDFObjectHandle::TokenFilter {
-public:
-    explicit ActualTextFilter(const std::vector<DrawnLine>& lines) : lines_(lines) {}
-
-    void handleToken(const QPDFTokenizer::Token& token) override {
-        const bool word = token.getType() == QPDFTokenizer::tt_word;
-        if (word && token.getValue() == "BT") {
-            openSpan();
-            inText_ = true;
-        } else if (word && inText_ && token.getValue() == "BDC") {
-            ++innerSpans_;
-        } else if (word && inText_ && innerSpans_ > 0 && token.getValue() == "EMC") {
-            --innerSpans_;
-        } else if (word && inText_ && innerSpans_ == 0 && token.getValue() == "Tj") {
-            if (--remaining_ < 0) matched_ = false;
-        }
-        writeToken(token);
-        if (word && token.getValue() == "ET") {
-            write("\nEMC");
-            inText_ = false;
-        }
-    }
-
-    // Every line's glyphs were met, no more and no fewer.
-    bool matched() const {
-        if (!matched_ || remaining_ != 0) return false;
-        for (std::size_t i = next_; i < lines_.size(); ++i)
-            if (lines_[i].glyphs > 0) return false;
-        return true;
-    }
-
-private:
-    void openSpan() {
-        if (remaining_ > 0) {
-            write("/Span <</ActualText ()>> BDC\n");
-            return;
-        }
-        while (next_ < lines_.size() && lines_[next_].glyphs == 0) ++next_;
-        if (next_ == lines_.size()) {
-            matched_ = false;
-            write("/Span <</ActualText ()>> BDC\n");
-            return;
-        }
-        remaining_ = lines_[next_].glyphs;
-        write("/Span <</ActualText " + Utf16Hex(lines_[next_].text) + ">> BDC\n");
-        ++next_;
-    }
-
-    const std::vector<DrawnLine>& lines_;
-    std::size_t next_ = 0;
-    int remaining_ = 0;
-    int innerSpans_ = 0;
-    bool inText_ = false;
-    bool matched_ = true;
-};
-
-}  // namespace
 
 std::optional<QByteArray> WithActualText(const QByteArray& pdf,
                                          const std::vector<DrawnLine>& lines) {
-    try {
-        QPDF document;
-        document.setSuppressWarnings(true);
-        document.processMemoryFile("page", pdf.constData(), static_cast<size_t>(pdf.size()));
-        std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
-        if (pages.size() != 1) return std::nullopt;
-        auto filter = std::make_shared<ActualTextFilter>(lines);
-        pages.front().addContentTokenFilter(filter);
-        QPDFWriter writer(document);
-        writer.setOutputMemory();
-        // The contents were compressed by Qt; so they stay, and the file
-        // keeps the PDF version a span needs.
-        writer.setCompressStreams(true);
-        writer.setMinimumPDFVersion("1.5");
-        writer.setDeterministicID(true);
-        writer.write();
-        if (!filter->matched()) return std::nullopt;
-        const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
-        return QByteArray(reinterpret_cast<const char*>(written->getBuffer()),
-                          static_cast<qsizetype>(written->getSize()));
-    } catch (const std::exception&) {
-        return std::nullopt;  // not a PDF qpdf can read: Qt's stands as it is
-    }
+    // qpdf, loaded with the first PDF written rather than at every start.
+    using Mark = bool (*)(const QByteArray&, const std::vector<DrawnLine>&, QByteArray*);
+    const auto mark = reinterpret_cast<Mark>(ResolveOnDemand("pdf_text", "krv1WithActualText"));
+    QByteArray marked;
+    if (!mark || !mark(pdf, lines, &marked)) return std::nullopt;
+    return marked;
 }
 
 }  // namespace krv1::platform

@@ -25,7 +25,8 @@ struct DrawnLine {
 
 // `pdf`, one page as Qt wrote it, with each line's glyphs marked with the
 // line's text, in drawing order; empty when the page's glyphs do not match
-// the lines, or the PDF cannot be read.
+// the lines, the PDF cannot be read, or qpdf's library (the on-demand
+// "pdf_text") cannot be loaded.
 std::optional<QByteArray> WithActualText(const QByteArray& pdf,
                                          const std::vector<DrawnLine>& lines);
 

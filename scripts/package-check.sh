@@ -13,14 +13,16 @@ failed=0
 expect() {  # expect "what" text needle
   if ! grep -qF -- "$3" <<<"$2"; then echo "FAIL: $1 lacks $3"; failed=1; fi
 }
-for dependency in fonts-thai-tlwg libthai0 libqt6widgets6 libqt6printsupport6 libcups2; do
+for dependency in fonts-thai-tlwg libthai0 libqt6widgets6 libqt6printsupport6 libcups2 \
+                  libqt6charts6 libqpdf29; do
   expect "Depends" "$info" "$dependency"
 done
 expect "package" "$info" "Package: krv1"
 for file in ./usr/bin/krv1 ./usr/share/applications/org.example.krv1.desktop \
             ./usr/share/metainfo/org.example.krv1.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/krv1.svg \
-            ./usr/share/mime/packages/krv1-design.xml; do
+            ./usr/share/mime/packages/krv1-design.xml \
+            ./usr/lib/krv1/libkrv1_charts.so ./usr/lib/krv1/libkrv1_pdf_text.so; do
   expect "contents" "$contents" "$file"
 done
 desktop-file-validate packaging/org.example.krv1.desktop || failed=1

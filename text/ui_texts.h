@@ -1,5 +1,6 @@
 // Words of the windows' common parts that Qt would otherwise give in English:
-// message box buttons and the file dialogs.
+// message box buttons and the file dialogs; and what a chart shows when it
+// cannot be drawn.
 #pragma once
 
 #include <string_view>
@@ -18,5 +19,8 @@ inline constexpr std::string_view kNo = "ไม่ใช่";
 inline constexpr std::string_view kLookIn = "มองหาใน:";
 inline constexpr std::string_view kFileName = "ชื่อแฟ้ม:";
 inline constexpr std::string_view kFileType = "ชนิดแฟ้ม:";
+// In a chart's place when the program's chart library is not installed.
+inline constexpr std::string_view kChartLibraryMissing =
+    "แสดงกราฟไม่ได้ เพราะไม่พบไลบรารีกราฟของโปรแกรม (libkrv1_charts) กรุณาติดตั้งโปรแกรมใหม่";
 
 }  // namespace krv1::text::ui

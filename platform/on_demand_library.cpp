@@ -1,0 +1,51 @@
+#include "on_demand_library.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QStringList>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace krv1::platform {
+namespace {
+
+struct Loaded {
+    std::unique_ptr<QLibrary> library;  // null when none of the folders held it
+    bool tried = false;
+};
+
+// Beside the program, as on Windows, then lib/krv1 beside the program's own
+// folder: /usr/lib/krv1 for /usr/bin/krv1, and the build tree's lib/krv1 for
+// its app/, tests/ and bench/ (tests/windows/ reaches it through a link).
+// Never a folder named by the environment or the working directory.
+QStringList Folders() {
+    const QString program = QCoreApplication::applicationDirPath();
+    return {program, program + QStringLiteral("/../lib/krv1")};
+}
+
+Loaded& LoadedLibrary(const char* name) {
+    // Loaded on the GUI thread or the command line's one thread only.
+    static std::map<std::string, Loaded> libraries;
+    Loaded& loaded = libraries[name];
+    if (loaded.tried) return loaded;
+    loaded.tried = true;
+    for (const QString& folder : Folders()) {
+        auto library = std::make_unique<QLibrary>(folder + QStringLiteral("/krv1_") +
+                                                  QString::fromLatin1(name));
+        if (library->load()) {
+            loaded.library = std::move(library);
+            return loaded;
+        }
+    }
+    return loaded;
+}
+
+}  // namespace
+
+QFunctionPointer ResolveOnDemand(const char* name, const char* symbol) {
+    Loaded& loaded = LoadedLibrary(name);
+    return loaded.library ? loaded.library->resolve(symbol) : nullptr;
+}
+
+}  // namespace krv1::platform
