@@ -5,18 +5,18 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QTextLayout>
 #include <QtMath>
+#include <memory>
 #include <vector>
 
 #include "files.h"
 #include "fonts.h"
+#include "on_demand_library.h"
 #include "pdf_actual_text.h"
 #include "print_queue.h"
 #include "printer.h"
+#include "system_printer.h"
 #include "twips.h"
 
 namespace krv1::platform {
@@ -109,44 +109,21 @@ private:
     bool failed_ = false;
 };
 
-class DefaultPrinter : public PagePrinter {
+// A system printer: the default one, or the one chosen in the print dialog.
+class SystemPagePrinter : public PagePrinter {
 public:
-    explicit DefaultPrinter(const QPrinterInfo& info)
-        : queue_(info.printerName()), printer_(info, QPrinter::HighResolution) {
-        printer_.setFullPage(false);
-        printer_.setCreator(QStringLiteral("KRV1"));
-        printer_.setDocName(QStringLiteral("KRV1"));
-    }
+    explicit SystemPagePrinter(const SystemPrinter& printer)
+        : device_(printer.device), queue_(printer.queue) {}
 
 protected:
-    QPagedPaintDevice& device() override { return printer_; }
-    double dotsPerInch() override { return printer_.resolution(); }
-    bool mayStart() override { return QueueAcceptsJobs(queue_); }
+    QPagedPaintDevice& device() override { return *device_; }
+    // A printer's resolution is its page's dots per inch.
+    double dotsPerInch() override { return device_->logicalDpiY(); }
+    bool mayStart() override { return queue_.isEmpty() || QueueAcceptsJobs(queue_); }
 
 private:
-    QString queue_;
-    QPrinter printer_;
-};
-
-// The printer, copies and all, that the print dialog was left set to.
-class ChosenPrinter : public PagePrinter {
-public:
-    ChosenPrinter() : printer_(QPrinter::HighResolution) {
-        printer_.setCreator(QStringLiteral("KRV1"));
-        printer_.setDocName(QStringLiteral("KRV1"));
-    }
-    QPrinter& printer() { return printer_; }
-
-protected:
-    QPagedPaintDevice& device() override { return printer_; }
-    double dotsPerInch() override { return printer_.resolution(); }
-    bool mayStart() override {
-        return printer_.outputFormat() != QPrinter::NativeFormat ||
-               QueueAcceptsJobs(printer_.printerName());
-    }
-
-private:
-    QPrinter printer_;
+    std::unique_ptr<QPagedPaintDevice> device_;
+    QString queue_;  // empty for a job printed to a file
 };
 
 // A PDF written whole or not at all: the page goes to a temporary file that
@@ -223,17 +200,19 @@ int PageLineHeight(const QString& family, double points) {
 }
 
 std::unique_ptr<Printer> OpenDefaultPrinter() {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return nullptr;
-    return std::make_unique<DefaultPrinter>(info);
+    const auto open = reinterpret_cast<OpenDefaultSystemPrinter>(
+        ResolveOnDemand(kPrintingLibrary, kOpenDefaultSystemPrinter));
+    const SystemPrinter printer = open ? open() : SystemPrinter{};
+    if (!printer.device) return nullptr;
+    return std::make_unique<SystemPagePrinter>(printer);
 }
 
 std::unique_ptr<Printer> ChoosePrinter(QWidget* parent) {
-    auto chosen = std::make_unique<ChosenPrinter>();
-    QPrintDialog dialog(&chosen->printer(), parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted) return nullptr;
-    return chosen;
+    const auto choose = reinterpret_cast<ChooseSystemPrinter>(
+        ResolveOnDemand(kPrintingLibrary, kChooseSystemPrinter));
+    const SystemPrinter printer = choose ? choose(parent) : SystemPrinter{};
+    if (!printer.device) return nullptr;
+    return std::make_unique<SystemPagePrinter>(printer);
 }
 
 std::unique_ptr<Printer> OpenPdfFile(const QString& path) {

@@ -1,8 +1,8 @@
 // Parts of the program that only some windows and commands use, kept in
 // libraries of their own and loaded the first time they are needed, so that
 // the program's start does not pay for them: Qt Charts (with Qt's OpenGL
-// widgets under it) for the trial's and records' charts, and qpdf for the
-// text a PDF's reader copies.
+// widgets under it) for the trial's and records' charts, Qt Print Support
+// for the system's printers, and qpdf for the text a PDF's reader copies.
 #pragma once
 
 #include <QFunctionPointer>

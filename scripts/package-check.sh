@@ -22,7 +22,8 @@ for file in ./usr/bin/krv1 ./usr/share/applications/org.example.krv1.desktop \
             ./usr/share/metainfo/org.example.krv1.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/krv1.svg \
             ./usr/share/mime/packages/krv1-design.xml \
-            ./usr/lib/krv1/libkrv1_charts.so ./usr/lib/krv1/libkrv1_pdf_text.so; do
+            ./usr/lib/krv1/libkrv1_charts.so ./usr/lib/krv1/libkrv1_pdf_text.so \
+            ./usr/lib/krv1/libkrv1_printing.so; do
   expect "contents" "$contents" "$file"
 done
 desktop-file-validate packaging/org.example.krv1.desktop || failed=1

@@ -1,4 +1,5 @@
-// Qt Charts and qpdf are loaded when first needed, not at start. The test
+// Qt Charts, Qt Print Support and qpdf are loaded when first needed, not at
+// start. The test
 // has a process of its own, so that what it finds mapped is its own doing.
 #include <QFile>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "main_window_fixture.h"
 #include "platform/form_chart.h"
 #include "platform/on_demand_library.h"
+#include "platform/printer.h"
 #include "text/strength_records_texts.h"
 #include "text/trial_batch_texts.h"
 
@@ -22,10 +24,11 @@ bool Mapped(const char* library) {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
 }
 
-TEST_F(MainWindowTest, ChartsAndPdfTextAreLoadedWithTheirFirstUse) {
+TEST_F(MainWindowTest, ChartsPrintingAndPdfTextAreLoadedWithTheirFirstUse) {
     EXPECT_FALSE(Mapped("libQt6Charts"));
     EXPECT_FALSE(Mapped("libQt6OpenGLWidgets"));
     EXPECT_FALSE(Mapped("libqpdf"));
+    EXPECT_FALSE(Mapped("libQt6PrintSupport"));
     const auto trigger = [this](std::string_view item) {
         for (QAction* action : form->menuBar()->findChildren<QAction*>())
             if (action->text() == Q(item)) action->trigger();
@@ -53,6 +56,9 @@ TEST_F(MainWindowTest, ChartsAndPdfTextAreLoadedWithTheirFirstUse) {
     const presentation::PrintedPage page{12, {{1000, 1000, false, "ส่วนผสม"}}, {}};
     EXPECT_FALSE(documents::WritePdf(folder.filePath(QStringLiteral("page.pdf")), page));
     EXPECT_TRUE(Mapped("libqpdf"));
+    EXPECT_FALSE(Mapped("libQt6PrintSupport"));  // a PDF is Qt's own writing
+    platform::OpenDefaultPrinter();              // whether or not there is one
+    EXPECT_TRUE(Mapped("libQt6PrintSupport"));
 }
 
 TEST(OnDemandLibrary, ALibraryNotThereIsNoFunction) {
