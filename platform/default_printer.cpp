@@ -12,12 +12,15 @@
 
 #include "files.h"
 #include "fonts.h"
+#include "message_box.h"
 #include "on_demand_library.h"
 #include "pdf_actual_text.h"
 #include "print_queue.h"
 #include "printer.h"
 #include "system_printer.h"
+#include "text/ui_texts.h"
 #include "twips.h"
+#include "utf8_text.h"
 
 namespace krv1::platform {
 namespace {
@@ -210,7 +213,12 @@ std::unique_ptr<Printer> OpenDefaultPrinter() {
 std::unique_ptr<Printer> ChoosePrinter(QWidget* parent) {
     const auto choose = reinterpret_cast<ChooseSystemPrinter>(
         ResolveOnDemand(kPrintingLibrary, kChooseSystemPrinter));
-    const SystemPrinter printer = choose ? choose(parent) : SystemPrinter{};
+    if (!choose) {
+        // Not a cancelled dialog: the engineer is told why nothing prints.
+        ShowMessage(parent, FromUtf8(text::ui::kPrintingLibraryMissing));
+        return nullptr;
+    }
+    const SystemPrinter printer = choose(parent);
     if (!printer.device) return nullptr;
     return std::make_unique<SystemPagePrinter>(printer);
 }

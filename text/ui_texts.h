@@ -1,6 +1,6 @@
 // Words of the windows' common parts that Qt would otherwise give in English:
 // message box buttons and the file dialogs; and what a chart shows when it
-// cannot be drawn.
+// cannot be drawn, or a printer chosen.
 #pragma once
 
 #include <string_view>
@@ -22,5 +22,9 @@ inline constexpr std::string_view kFileType = "ชนิดแฟ้ม:";
 // In a chart's place when the program's chart library is not installed.
 inline constexpr std::string_view kChartLibraryMissing =
     "แสดงกราฟไม่ได้ เพราะไม่พบไลบรารีกราฟของโปรแกรม (libkrv1_charts) กรุณาติดตั้งโปรแกรมใหม่";
+// Said instead of the print dialog when the program's printing library is
+// not installed.
+inline constexpr std::string_view kPrintingLibraryMissing =
+    "เลือกเครื่องพิมพ์ไม่ได้ เพราะไม่พบไลบรารีการพิมพ์ของโปรแกรม (libkrv1_printing) กรุณาติดตั้งโปรแกรมใหม่";
 
 }  // namespace krv1::text::ui

@@ -187,6 +187,25 @@ TEST_F(CommandLineTest, WithoutAScreenTheWindowsAreNotStarted) {
     EXPECT_EQ(run({"--version"}, {}, "/dev/full").status, 1);
 }
 
+// Without its on-demand libraries (a copy of the program alone) the program
+// still writes the report's PDF: Qt's own, without the copyable Thai.
+TEST_F(CommandLineTest, APdfIsWrittenWithoutTheOnDemandLibraries) {
+    const QString alone = folder.filePath(QStringLiteral("krv1"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KRV1_PROGRAM), alone));
+    const QString pdf = folder.filePath(QStringLiteral("alone.pdf"));
+    QProcess program;
+    program.start(alone,
+                  {QStringLiteral("--report"), design("worked.krv1", testing::WorkedDesign()),
+                   QStringLiteral("-o"), pdf});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    QProcess extract;
+    extract.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(extract.waitForFinished());
+    EXPECT_EQ(extract.exitCode(), 0);
+    EXPECT_TRUE(extract.readAllStandardOutput().contains("W/C=0.61"));
+}
+
 // The longest name a design may hold, in Thai, lies inside A4 on the report
 // and on the sheet, as pdftotext reads the words' boxes back.
 TEST_F(CommandLineTest, TheLongestThaiNameLiesOnThePage) {
