@@ -9,6 +9,7 @@
 #include "presentation/design_file.h"
 #include "presentation/site_sheet.h"
 #include "tests/support/worked_designs.h"
+#include "tests/support/worked_records.h"
 #include "text/design_file_texts.h"
 #include "text/engine_messages.h"
 
@@ -136,11 +137,7 @@ TEST_F(CommandLineTest, TheTrialAndItsRefusals) {
 TEST_F(CommandLineTest, TheRecordsAndTheirRefusals) {
     const auto kept = [this](const char* name, const char* secondValue) {
         presentation::Design design{"", testing::WorkedDesign(), {}};
-        presentation::StrengthRecords records{SpecimenShape::Cube, "", true, {}};
-        for (int i = 0; i < 15; ++i)
-            records.Tests.push_back({"", {std::to_string(300 + (i * 7) % 30), "", ""}, ""});
-        records.Tests[1].Values[0] = secondValue;
-        design.Records = records;
+        design.Records = testing::FifteenCubeTests(true, secondValue);
         const QString path = folder.filePath(QString::fromLatin1(name));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));

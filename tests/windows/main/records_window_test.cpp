@@ -16,6 +16,7 @@
 #include "forms/details/details_window_layout.h"
 #include "forms/strength_records/records_window_layout.h"
 #include "main_window_fixture.h"
+#include "tests/support/worked_records.h"
 #include "text/design_file_texts.h"
 #include "text/menu_texts.h"
 #include "text/strength_records_texts.h"
@@ -111,11 +112,7 @@ TEST_F(RecordsWindowTest, FollowsEachDesignAndShowsNothingOfAnother) {
     QTemporaryDir folder;
     const auto saved = [&](const char* name, const char* second, bool useMargin) {
         presentation::Design design = form->designInBoxes();
-        presentation::StrengthRecords kept{SpecimenShape::Cube, "", useMargin, {}};
-        for (int i = 0; i < 15; ++i)
-            kept.Tests.push_back({"", {std::to_string(300 + (i * 7) % 30), "", ""}, ""});
-        kept.Tests[1].Values[0] = second;
-        design.Records = kept;
+        design.Records = testing::FifteenCubeTests(useMargin, second);
         const QString file = folder.filePath(QString::fromLatin1(name));
         QFile out(file);
         EXPECT_TRUE(out.open(QIODevice::WriteOnly));
