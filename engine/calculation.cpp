@@ -45,7 +45,7 @@ std::string OutOfRangeMessage(std::optional<int16_t> computedF) {
 // Checks the inputs in the order the engineer reads the window and reports the
 // first that cannot be used, then runs the method's steps on `state`.
 MixDesign Design(const MixInput& input, MixState state, const NumberLocale& locale,
-                 const std::optional<MixAdjustment>& adjustment) {
+                 const std::optional<MixAdjustment>& adjustment, const Materials& materials) {
     try {
         TextToDouble(input.RequiredStrength, locale);
     } catch (const ConversionError& error) {
@@ -87,27 +87,36 @@ MixDesign Design(const MixInput& input, MixState state, const NumberLocale& loca
 
     // With every input usable, only the admixture amount (a huge dosage) can
     // leave the 16-bit range in the proportioning.
-    Require([&] { ProportionMix(input, state, adjustment); }, FaultyInput::Dosage,
+    Require([&] { ProportionMix(input, state, adjustment, materials); }, FaultyInput::Dosage,
             text::kResultOutOfRange);
-    double surface = 0;
-    Require([&] { surface = AdjustForMoisture(input.SandMoistureText, state, locale); },
+    SurfaceMoistures surface;
+    Require([&] { surface = AdjustForMoisture(input.SandMoistureText, state, locale, materials); },
             FaultyInput::SandMoisture, text::kResultOutOfRange);
     // The account shows the surface moisture and excess water the correction
     // itself worked with.
-    const double excess = ExcessWater(RoundedSand(state), surface);
-    const MixDesign design{state, RoundedMix(state), AdjustedMix(state), surface, excess};
-    // Sand so wet that it brings more than the mixing water cannot be batched.
+    const double excess = ExcessWater(RoundedSand(state), surface.Sand);
+    const bool stoneCorrected = surface.Stone.has_value();
+    MixDesign design{state, RoundedMix(state), AdjustedMix(state, stoneCorrected), surface.Sand,
+                     excess};
+    if (stoneCorrected) {
+        design.StoneSurfaceMoisture = surface.Stone;
+        design.StoneExcessWater = ExcessWater(RoundedStone(state), *surface.Stone);
+    }
+    // Aggregates so wet that they bring more than the mixing water cannot be
+    // batched.
     if (design.Adjusted.Water < 0)
-        throw Refuse(FaultyInput::SandMoisture,
-                     adjustment ? text::kAdjustedWaterNegative : text::kWaterNegative);
+        throw Refuse(FaultyInput::SandMoisture, stoneCorrected ? text::kAggregatesWaterNegative
+                                                : adjustment   ? text::kAdjustedWaterNegative
+                                                               : text::kWaterNegative);
     return design;
 }
 
 CalculationResult Calculated(const MixInput& input, const MixState& previous,
                              const NumberLocale& locale,
-                             const std::optional<MixAdjustment>& adjustment) noexcept {
+                             const std::optional<MixAdjustment>& adjustment,
+                             const Materials& materials) noexcept {
     try {
-        return Design(input, previous, locale, adjustment);
+        return Design(input, previous, locale, adjustment, materials);
     } catch (const Refusal& refusal) {
         return CalculationError{refusal.input, refusal.message};
     } catch (...) {
@@ -120,13 +129,14 @@ CalculationResult Calculated(const MixInput& input, const MixState& previous,
 }  // namespace
 
 CalculationResult CalculateMix(const MixInput& input, const MixState& previous,
-                               const NumberLocale& locale) noexcept {
-    return Calculated(input, previous, locale, std::nullopt);
+                               const NumberLocale& locale, const Materials& materials) noexcept {
+    return Calculated(input, previous, locale, std::nullopt, materials);
 }
 
 CalculationResult CalculateAdjustedMix(const MixInput& input, const MixAdjustment& adjustment,
-                                       const NumberLocale& locale) noexcept {
-    return Calculated(input, MixState{}, locale, adjustment);
+                                       const NumberLocale& locale,
+                                       const Materials& materials) noexcept {
+    return Calculated(input, MixState{}, locale, adjustment, materials);
 }
 
 }  // namespace krv1

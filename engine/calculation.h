@@ -7,6 +7,7 @@
 #include <string>
 #include <variant>
 
+#include "materials.h"
 #include "mix_input.h"
 #include "mix_state.h"
 #include "number_locale.h"
@@ -40,6 +41,9 @@ struct MixDesign {
     // with the batched sand, litres; both unrounded, as the account shows them.
     double SurfaceMoisture = 0;
     double ExcessWater = 0;
+    // The same of the stone, when its moisture was given.
+    std::optional<double> StoneSurfaceMoisture;
+    std::optional<double> StoneExcessWater;
 };
 
 // Either the design or why there is none, never both and never neither.
@@ -54,11 +58,14 @@ inline const CalculationError* ErrorOf(const CalculationResult& result) {
 const MixDesign* DesignOf(const CalculationResult&&) = delete;
 const CalculationError* ErrorOf(const CalculationResult&&) = delete;
 
+// The materials are the method's unless the design names its own.
 CalculationResult CalculateMix(const MixInput& input, const MixState& previous,
-                               const NumberLocale& locale = {}) noexcept;
+                               const NumberLocale& locale = {},
+                               const Materials& materials = {}) noexcept;
 // The same design with a trial batch's corrections. Its refusals are the
 // design's, but for water to add below zero, which says the trial's cause.
 CalculationResult CalculateAdjustedMix(const MixInput& input, const MixAdjustment& adjustment,
-                                       const NumberLocale& locale = {}) noexcept;
+                                       const NumberLocale& locale = {},
+                                       const Materials& materials = {}) noexcept;
 
 }  // namespace krv1

@@ -31,6 +31,10 @@ struct MixState {
     int16_t WGRAVEL = 0;  // stone, kg
     int16_t M = 0;        // admixture dosage, cc per 100 kg cement
     int16_t VYA = 0;      // admixture, cc per m3
+    // The stone's correction, when its moisture is given; zero otherwise.
+    float V11 = 0;    // moisture-corrected stone, kg, unrounded
+    int16_t V12 = 0;  // moisture-corrected stone, whole kg
+    float V13 = 0;    // batching offset of V12, tens of kg
 
     bool operator==(const MixState&) const = default;
 };

@@ -5,39 +5,59 @@
 
 namespace krv1 {
 
-double SurfaceMoisture(std::string_view sandMoistureText, const NumberLocale& locale) {
-    return TextToDouble(sandMoistureText, locale) - kSandAbsorptionPercent;
+double SurfaceMoisture(std::string_view sandMoistureText, const NumberLocale& locale,
+                       double absorptionPercent) {
+    return TextToDouble(sandMoistureText, locale) - absorptionPercent;
 }
 
 double RoundedSand(const MixState& state) {
     return RoundedQuantity(state.WSAND, state.V2, kKgUnit);
 }
 
+double RoundedStone(const MixState& state) {
+    return RoundedQuantity(state.WGRAVEL, state.V3, kKgUnit);
+}
+
 double ExcessWater(double roundedSand, double surfaceMoisture) {
     return (roundedSand * surfaceMoisture) / 100;
 }
 
-double AdjustForMoisture(std::string_view sandMoistureText, MixState& state,
-                         const NumberLocale& locale) {
-    // The correction works on the batched (rounded) sand and the unrounded
-    // water; rounding to whole units and then to batching resolution comes
-    // only afterwards.
-    const double surface = SurfaceMoisture(sandMoistureText, locale);
+SurfaceMoistures AdjustForMoisture(std::string_view sandMoistureText, MixState& state,
+                                   const NumberLocale& locale, const Materials& materials) {
+    // The correction works on the batched (rounded) aggregates and the
+    // unrounded water; rounding to whole units and then to batching
+    // resolution comes only afterwards.
+    const double surface = SurfaceMoisture(sandMoistureText, locale, materials.SandAbsorption);
     const double sand = RoundedSand(state);
     state.V5 = ToSingle(sand + (surface * sand) / 100);
     state.V6 = FloatToInteger(state.V5);
     state.V7 = BatchOffset(state.V6, kKgUnit);
-
-    state.V8 = ToSingle(state.W - ExcessWater(sand, surface));
+    if (!materials.Stone) {
+        state.V8 = ToSingle(state.W - ExcessWater(sand, surface));
+        state.V9 = FloatToInteger(state.V8);
+        state.V10 = BatchOffset(state.V9, kKgUnit);
+        return {surface, std::nullopt};
+    }
+    // Below zero the stone is drier than saturated surface-dry and takes
+    // water from the mix; the correction then adds it.
+    const double stoneSurface =
+        materials.Stone->MoisturePercent - materials.Stone->AbsorptionPercent;
+    const double stone = RoundedStone(state);
+    state.V11 = ToSingle(stone + (stoneSurface * stone) / 100);
+    state.V12 = FloatToInteger(state.V11);
+    state.V13 = BatchOffset(state.V12, kKgUnit);
+    // Both aggregates' water off the mixing water, left to right in double.
+    state.V8 = ToSingle(state.W - ExcessWater(sand, surface) - ExcessWater(stone, stoneSurface));
     state.V9 = FloatToInteger(state.V8);
     state.V10 = BatchOffset(state.V9, kKgUnit);
-    return surface;
+    return {surface, stoneSurface};
 }
 
-BatchQuantities AdjustedMix(const MixState& state) {
+BatchQuantities AdjustedMix(const MixState& state, bool stoneCorrected) {
     BatchQuantities mix = RoundedMix(state);
     mix.Sand = RoundedQuantity(state.V6, state.V7, kKgUnit);
     mix.Water = RoundedQuantity(state.V9, state.V10, kKgUnit);
+    if (stoneCorrected) mix.Stone = RoundedQuantity(state.V12, state.V13, kKgUnit);
     return mix;
 }
 

@@ -9,7 +9,7 @@
 namespace krv1 {
 
 void ProportionMix(const MixInput& input, MixState& state,
-                   const std::optional<MixAdjustment>& adjustment) {
+                   const std::optional<MixAdjustment>& adjustment, const Materials& materials) {
     if (const auto row = WaterTable(input.Slump, input.Stone, input.Admixture)) {
         state.W = row->W;
         state.P = row->P;
@@ -26,15 +26,15 @@ void ProportionMix(const MixInput& input, MixState& state,
     const float cement = static_cast<float>(static_cast<double>(state.W) / state.WA);
     const double cementKg = RoundHalfEven(cement);
     state.Weight = FloatToInteger(cementKg);
-    const double cementLitres = RoundHalfEven(cementKg / kCementSpecificGravity);
+    const double cementLitres = RoundHalfEven(cementKg / materials.CementGravity);
     state.VOLUM = FloatToInteger(cementLitres);
     state.SAND = FloatToInteger(state.P - cementLitres);
-    state.WSAND = FloatToInteger(RoundHalfEven(state.SAND * kSandSpecificGravity));
+    state.WSAND = FloatToInteger(RoundHalfEven(state.SAND * materials.SandGravity));
     // 1000 - VOLUM - W - SAND - A, left to right in 16-bit arithmetic.
     state.VGRAVEL = CheckedSubtract(
         CheckedSubtract(CheckedSubtract(kLitresPerCubicMetre, state.VOLUM), state.W), state.SAND);
     if (adjustment) state.VGRAVEL = CheckedSubtract(state.VGRAVEL, adjustment->Air);
-    state.WGRAVEL = FloatToInteger(RoundHalfEven(state.VGRAVEL * kStoneSpecificGravity));
+    state.WGRAVEL = FloatToInteger(RoundHalfEven(state.VGRAVEL * materials.StoneGravity));
     // Dosage is per 100 kg of cement; divided first, as the method writes it.
     state.VYA = FloatToInteger(RoundHalfEven((state.M / 100.0) * state.Weight));
 

@@ -6,15 +6,12 @@
 #include <cstdint>
 #include <optional>
 
+#include "materials.h"
 #include "mix_input.h"
 #include "mix_state.h"
 
 namespace krv1 {
 
-// Material constants of the method.
-inline constexpr double kCementSpecificGravity = 3.15;
-inline constexpr double kSandSpecificGravity = 2.65;
-inline constexpr double kStoneSpecificGravity = 2.7;
 inline constexpr int kLitresPerCubicMetre = 1000;
 
 // The five quantities batched for one cubic metre. Whole numbers by
@@ -41,9 +38,10 @@ struct MixAdjustment {
 // and the offsets V1..V4. M must already be set. Throws ConversionError when a
 // result leaves the 16-bit range or the ratio is zero.
 // With an adjustment, its water and ratio replace W and WA, and its air is
-// taken off VGRAVEL.
+// taken off VGRAVEL. The volumes and weights take the materials' gravities.
 void ProportionMix(const MixInput& input, MixState& state,
-                   const std::optional<MixAdjustment>& adjustment = std::nullopt);
+                   const std::optional<MixAdjustment>& adjustment = std::nullopt,
+                   const Materials& materials = {});
 
 // Cement, water (W), sand, stone and admixture at batching resolution.
 BatchQuantities RoundedMix(const MixState& state);

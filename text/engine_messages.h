@@ -27,6 +27,9 @@ inline constexpr std::string_view kMoistureNegative = "ความชื้น�
 // The corrected mix would need less than no water.
 inline constexpr std::string_view kWaterNegative =
     "ความชื้นทรายสูงเกินไปจนปริมาณน้ำที่ต้องเติมเป็นค่าลบ กรุณาตรวจสอบความชื้นทราย";
+// The same with the stone's moisture given: both aggregates bring the water.
+inline constexpr std::string_view kAggregatesWaterNegative =
+    "ความชื้นของทรายและหินสูงเกินไปจนปริมาณน้ำที่ต้องเติมเป็นค่าลบ กรุณาตรวจสอบความชื้น";
 // The trial's adjusted mix: the measured water leaves none to add.
 inline constexpr std::string_view kAdjustedWaterNegative =
     "น้ำที่ต้องเติมในส่วนผสมที่ปรับแล้วเป็นค่าลบ กรุณาตรวจสอบน้ำที่ใส่จริงและความชื้นทราย";
