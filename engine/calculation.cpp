@@ -96,8 +96,9 @@ MixDesign Design(const MixInput& input, MixState state, const NumberLocale& loca
     // itself worked with.
     const double excess = ExcessWater(RoundedSand(state), surface.Sand);
     const bool stoneCorrected = surface.Stone.has_value();
-    MixDesign design{state, RoundedMix(state), AdjustedMix(state, stoneCorrected), surface.Sand,
-                     excess};
+    MixDesign design{
+        state,        RoundedMix(state), AdjustedMix(state, stoneCorrected), surface.Sand, excess,
+        std::nullopt, std::nullopt};
     if (stoneCorrected) {
         design.StoneSurfaceMoisture = surface.Stone;
         design.StoneExcessWater = ExcessWater(RoundedStone(state), *surface.Stone);
