@@ -86,31 +86,46 @@ double TrialVolume(const Readings& readings, bool cube) {
 }
 
 // The trial is weighed in grams, so it is planned from the metre before
-// batching rounding, its sand wet with the surface moisture.
+// batching rounding, its sand wet with the surface moisture, and its stone
+// too when the stone's moisture is given.
 TrialPlan PlanOf(const MixDesign& design, double volume) {
     const MixState& s = design.State;
     const double k = volume / 1000;
     const double sm = design.SurfaceMoisture / 100;
-    return {volume,        s.Weight * k, (s.W - s.WSAND * sm) * k, s.WSAND * (1 + sm) * k,
-            s.WGRAVEL * k, s.VYA * k};
+    if (!design.StoneSurfaceMoisture)
+        return {volume,        s.Weight * k, (s.W - s.WSAND * sm) * k, s.WSAND * (1 + sm) * k,
+                s.WGRAVEL * k, s.VYA * k};
+    const double gm = *design.StoneSurfaceMoisture / 100;
+    return {volume,
+            s.Weight * k,
+            (s.W - s.WSAND * sm - s.WGRAVEL * gm) * k,
+            s.WSAND * (1 + sm) * k,
+            s.WGRAVEL * (1 + gm) * k,
+            s.VYA * k};
 }
 
-// Yield and air from the batch's mass and its air-free volume, and the
-// water per cubic metre as batched; the admixture, far below 0.1 % of the
-// mass, is left out.
+// Yield and air from the batch's mass and its air-free volume, with the
+// materials' gravities, and the water per cubic metre as batched; the
+// admixture, far below 0.1 % of the mass, is left out. The aggregates count
+// saturated surface-dry; the water beyond counts with the water.
 // Gives the net water, litres in the trial.
-double MeasureYield(const TrialPlan& plan, const MixDesign& design, const Readings& readings,
-                    TrialFigures& f, std::vector<std::string>& notes) {
+double MeasureYield(const TrialPlan& plan, const MixDesign& design, const Materials& materials,
+                    const Readings& readings, TrialFigures& f, std::vector<std::string>& notes) {
     const double sm = design.SurfaceMoisture / 100;
     const double water = At(readings, B::Water).value_or(plan.Water);
     const double sandSsd = plan.Sand / (1 + sm);
-    const double netWater = water + (plan.Sand - sandSsd);
+    double netWater = water + (plan.Sand - sandSsd);
+    double stoneSsd = plan.Stone;
+    if (design.StoneSurfaceMoisture) {
+        stoneSsd = plan.Stone / (1 + *design.StoneSurfaceMoisture / 100);
+        netWater += plan.Stone - stoneSsd;
+    }
     double yield = plan.Volume;
     double air = 0;
     if (const auto density = At(readings, B::Density)) {
         const double mass = plan.Cement + water + plan.Sand + plan.Stone;
-        const double airFree = plan.Cement / kCementSpecificGravity + netWater +
-                               sandSsd / kSandSpecificGravity + plan.Stone / kStoneSpecificGravity;
+        const double airFree = plan.Cement / materials.CementGravity + netWater +
+                               sandSsd / materials.SandGravity + stoneSsd / materials.StoneGravity;
         yield = 1000 * mass / *density;
         air = 100 * (yield - airFree) / yield;
         if (air < 0) {
@@ -147,7 +162,8 @@ std::optional<double> Strength28Cube(const Readings& readings, bool cube,
 // strength beyond the method's 16-bit cells refuses the adjusted mix with
 // the engine's own word; the measurements still show.
 void Adjust(TrialOutcome& outcome, const MixInput& input, const MixDesign& design,
-            const Readings& readings, double netWater, const NumberLocale& separators) {
+            const Materials& materials, const Readings& readings, double netWater,
+            const NumberLocale& separators) {
     const MixState& s = design.State;
     TrialFigures& f = outcome.Figures;
     const auto slump = At(readings, B::Slump);
@@ -178,7 +194,7 @@ void Adjust(TrialOutcome& outcome, const MixInput& input, const MixDesign& desig
     }
     chart.Adjusted = ChartPoint{*f.Ratio, static_cast<double>(*f.DesignStrength)};
     outcome.Adjusted = CalculateAdjustedMix(
-        input, MixAdjustment{*f.AdjustedWater, *f.Ratio, f.AirLitres}, separators);
+        input, MixAdjustment{*f.AdjustedWater, *f.Ratio, f.AirLitres}, separators, materials);
 }
 
 }  // namespace
@@ -188,7 +204,7 @@ const std::array<TrialBoxRow, kTrialBoxes>& TrialBoxRows() { return kBoxes; }
 const TrialBoxRow& RowOf(TrialBox box) { return kBoxes[static_cast<std::size_t>(box)]; }
 
 TrialResult RunTrial(const MixInput& input, const MixDesign& design, const TrialInputs& boxes,
-                     const NumberLocale& separators) {
+                     const NumberLocale& separators, const Materials& materials) {
     Readings readings;
     if (auto refused = ReadBoxes(boxes, B::Cubes, B::Volume, separators, readings)) return *refused;
     const bool cube = input.Shape != SpecimenShape::Cylinder;
@@ -199,8 +215,8 @@ TrialResult RunTrial(const MixInput& input, const MixDesign& design, const Trial
     TrialOutcome outcome;
     outcome.Plan = PlanOf(design, volume);
     const double netWater =
-        MeasureYield(outcome.Plan, design, readings, outcome.Figures, outcome.Notes);
-    Adjust(outcome, input, design, readings, netWater, separators);
+        MeasureYield(outcome.Plan, design, materials, readings, outcome.Figures, outcome.Notes);
+    Adjust(outcome, input, design, materials, readings, netWater, separators);
     return outcome;
 }
 

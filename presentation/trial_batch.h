@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/calculation.h"
+#include "engine/materials.h"
 #include "engine/number_locale.h"
 
 namespace krv1::presentation {
@@ -105,8 +106,9 @@ struct TrialRefusal {
 };
 using TrialResult = std::variant<TrialOutcome, TrialRefusal>;
 
-// The trial of `design`, calculated from `input` with `separators`.
+// The trial of `design`, calculated from `input` with `separators` and the
+// materials the design was proportioned with.
 TrialResult RunTrial(const MixInput& input, const MixDesign& design, const TrialInputs& boxes,
-                     const NumberLocale& separators);
+                     const NumberLocale& separators, const Materials& materials = {});
 
 }  // namespace krv1::presentation

@@ -289,6 +289,40 @@ TEST(WorkedTrial, EmptyBoxesShowTheDefaultsTheyStandFor) {
     EXPECT_EQ(onCylinders[static_cast<std::size_t>(TrialBox::Ratio7)], "0,70");
 }
 
+// The site's materials in the trial, by the formulas in an
+// independent script: the worked design with cement of 3.05, sand of 2.62
+// at 3.8 % beyond its absorption and stone of 2.68 at 1.4 % beyond its
+// (WEIGHT 311, W 190, WSAND 781, WGRAVEL 1099); 6 cubes with 25 % extra,
+// k = 0.0253125, measured at 2330 kg/m3. The plan weighs 311k = 7.8721875
+// kg of cement, (190 - 781 x 0.038 - 1099 x 0.014)k = 3.6686925 l of water,
+// 781 x 1.038k = 20.520286875 kg of sand and 1099 x 1.014k = 28.207895625
+// kg of stone. The net water is 190k; the yield 1000 x 60.269 / 2330 =
+// 25.86655 l, the air-free volume 7.8722 / 3.05 + 4.8094 + 19.7691 / 2.62
+// + 27.8185 / 2.68 = 25.3159 l, so 2.1289 % air and 185.93 l a metre.
+TEST(WorkedTrial, TheSiteMaterialsWeighTheStoneWetAndCountItsWater) {
+    Materials site;
+    site.CementGravity = 3.05;
+    site.SandGravity = 2.62;
+    site.SandAbsorption = 1.2;
+    site.StoneGravity = 2.68;
+    site.Stone = StoneWater{2.0, 0.6};
+    const MixInput input = testing::WorkedDesign();
+    const CalculationResult design = CalculateMix(input, MixState{}, {}, site);
+    ASSERT_NE(DesignOf(design), nullptr);
+    TrialInputs boxes;
+    boxes[static_cast<std::size_t>(TrialBox::Density)] = "2330";
+    const TrialResult result = RunTrial(input, *DesignOf(design), boxes, {}, site);
+    const auto* trial = std::get_if<TrialOutcome>(&result);
+    ASSERT_NE(trial, nullptr);
+    ExpectNear(Json(7.8721875), trial->Plan.Cement, "cement");
+    ExpectNear(Json(3.6686925), trial->Plan.Water, "water");
+    ExpectNear(Json(20.520286875), trial->Plan.Sand, "sand");
+    ExpectNear(Json(28.207895625), trial->Plan.Stone, "stone");
+    ExpectNear(Json(25.866550429184553), trial->Figures.Yield, "yield");
+    ExpectNear(Json(2.1288986867326645), trial->Figures.AirPercent, "air");
+    ExpectNear(Json(185.93028139437212), trial->Figures.WaterPerCubicMetre, "water per m3");
+}
+
 // The trial's page is headed, under its title, by whom and what it is of.
 TEST(WorkedTrial, ThePageIsHeadedByTheEngineerTheProjectTheStrengthAndTheDay) {
     const WorkedDesignTrial trial({});
