@@ -96,13 +96,12 @@ MixDesign Design(const MixInput& input, MixState state, const NumberLocale& loca
     // itself worked with.
     const double excess = ExcessWater(RoundedSand(state), surface.Sand);
     const bool stoneCorrected = surface.Stone.has_value();
-    MixDesign design{
-        state,        RoundedMix(state), AdjustedMix(state, stoneCorrected), surface.Sand, excess,
-        std::nullopt, std::nullopt};
-    if (stoneCorrected) {
-        design.StoneSurfaceMoisture = surface.Stone;
-        design.StoneExcessWater = ExcessWater(RoundedStone(state), *surface.Stone);
-    }
+    const std::optional<double> stoneExcess =
+        stoneCorrected ? std::optional(ExcessWater(RoundedStone(state), *surface.Stone))
+                       : std::nullopt;
+    const MixDesign design{
+        state,         RoundedMix(state), AdjustedMix(state, stoneCorrected), surface.Sand, excess,
+        surface.Stone, stoneExcess};
     // Aggregates so wet that they bring more than the mixing water cannot be
     // batched.
     if (design.Adjusted.Water < 0)

@@ -32,22 +32,21 @@ SurfaceMoistures AdjustForMoisture(std::string_view sandMoistureText, MixState& 
     state.V5 = ToSingle(sand + (surface * sand) / 100);
     state.V6 = FloatToInteger(state.V5);
     state.V7 = BatchOffset(state.V6, kKgUnit);
-    if (!materials.Stone) {
-        state.V8 = ToSingle(state.W - ExcessWater(sand, surface));
-        state.V9 = FloatToInteger(state.V8);
-        state.V10 = BatchOffset(state.V9, kKgUnit);
-        return {surface, std::nullopt};
+    std::optional<double> stoneSurface;
+    double stoneWater = 0;
+    if (materials.Stone) {
+        // Below zero the stone is drier than saturated surface-dry and takes
+        // water from the mix; the correction then adds it.
+        stoneSurface = materials.Stone->MoisturePercent - materials.Stone->AbsorptionPercent;
+        const double stone = RoundedStone(state);
+        state.V11 = ToSingle(stone + (*stoneSurface * stone) / 100);
+        state.V12 = FloatToInteger(state.V11);
+        state.V13 = BatchOffset(state.V12, kKgUnit);
+        stoneWater = ExcessWater(stone, *stoneSurface);
     }
-    // Below zero the stone is drier than saturated surface-dry and takes
-    // water from the mix; the correction then adds it.
-    const double stoneSurface =
-        materials.Stone->MoisturePercent - materials.Stone->AbsorptionPercent;
-    const double stone = RoundedStone(state);
-    state.V11 = ToSingle(stone + (stoneSurface * stone) / 100);
-    state.V12 = FloatToInteger(state.V11);
-    state.V13 = BatchOffset(state.V12, kKgUnit);
-    // Both aggregates' water off the mixing water, left to right in double.
-    state.V8 = ToSingle(state.W - ExcessWater(sand, surface) - ExcessWater(stone, stoneSurface));
+    // Both aggregates' water off the mixing water, left to right in double;
+    // without the stone's, x - 0.0 is x to the bit.
+    state.V8 = ToSingle(state.W - ExcessWater(sand, surface) - stoneWater);
     state.V9 = FloatToInteger(state.V8);
     state.V10 = BatchOffset(state.V9, kKgUnit);
     return {surface, stoneSurface};

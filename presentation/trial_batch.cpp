@@ -92,10 +92,9 @@ TrialPlan PlanOf(const MixDesign& design, double volume) {
     const MixState& s = design.State;
     const double k = volume / 1000;
     const double sm = design.SurfaceMoisture / 100;
-    if (!design.StoneSurfaceMoisture)
-        return {volume,        s.Weight * k, (s.W - s.WSAND * sm) * k, s.WSAND * (1 + sm) * k,
-                s.WGRAVEL * k, s.VYA * k};
-    const double gm = *design.StoneSurfaceMoisture / 100;
+    // Dry of its water, the stone's terms are exactly nothing: x - 0.0 and
+    // x * 1.0 are x to the bit.
+    const double gm = design.StoneSurfaceMoisture.value_or(0) / 100;
     return {volume,
             s.Weight * k,
             (s.W - s.WSAND * sm - s.WGRAVEL * gm) * k,
@@ -114,12 +113,8 @@ double MeasureYield(const TrialPlan& plan, const MixDesign& design, const Materi
     const double sm = design.SurfaceMoisture / 100;
     const double water = At(readings, B::Water).value_or(plan.Water);
     const double sandSsd = plan.Sand / (1 + sm);
-    double netWater = water + (plan.Sand - sandSsd);
-    double stoneSsd = plan.Stone;
-    if (design.StoneSurfaceMoisture) {
-        stoneSsd = plan.Stone / (1 + *design.StoneSurfaceMoisture / 100);
-        netWater += plan.Stone - stoneSsd;
-    }
+    const double stoneSsd = plan.Stone / (1 + design.StoneSurfaceMoisture.value_or(0) / 100);
+    const double netWater = water + (plan.Sand - sandSsd) + (plan.Stone - stoneSsd);
     double yield = plan.Volume;
     double air = 0;
     if (const auto density = At(readings, B::Density)) {

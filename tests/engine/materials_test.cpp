@@ -13,16 +13,6 @@
 namespace krv1 {
 namespace {
 
-Materials SiteMaterials() {
-    Materials site;
-    site.CementGravity = 3.05;
-    site.SandGravity = 2.62;
-    site.SandAbsorption = 1.2;
-    site.StoneGravity = 2.68;
-    site.Stone = StoneWater{2.0, 0.6};
-    return site;
-}
-
 // W 190 and P 400 from the table, W/C 0.61 at F 300: 190 / 0.61 = 311.475
 // gives 311 kg of cement.
 // Volumes: 311 / 3.05 = 101.97 -> 102 l; sand 400 - 102 = 298 l; stone
@@ -34,7 +24,7 @@ Materials SiteMaterials() {
 // Water: 190 - 29.64 - 15.4 = 144.96 -> 145.
 TEST(SiteMaterials, TheWorkedDesignByHand) {
     const CalculationResult result =
-        CalculateMix(testing::WorkedDesign(), MixState{}, {}, SiteMaterials());
+        CalculateMix(testing::WorkedDesign(), MixState{}, {}, testing::WorkedSiteMaterials());
     const MixDesign* design = DesignOf(result);
     ASSERT_NE(design, nullptr) << ErrorOf(result)->Message;
     const MixState& s = design->State;
@@ -79,7 +69,7 @@ TEST(SiteMaterials, TheMethodsValuesAreTheDefaults) {
 // 190 - 99.84 - 103.4 = -13.24: none to add, and the refusal names both
 // aggregates.
 TEST(SiteMaterials, WaterTheAggregatesBringBeyondTheMixIsRefused) {
-    Materials wet = SiteMaterials();
+    Materials wet = testing::WorkedSiteMaterials();
     wet.Stone = StoneWater{10.0, 0.6};
     MixInput input = testing::WorkedDesign();
     input.SandMoistureText = "12";

@@ -300,12 +300,7 @@ TEST(WorkedTrial, EmptyBoxesShowTheDefaultsTheyStandFor) {
 // 25.86655 l, the air-free volume 7.8722 / 3.05 + 4.8094 + 19.7691 / 2.62
 // + 27.8185 / 2.68 = 25.3159 l, so 2.1289 % air and 185.93 l a metre.
 TEST(WorkedTrial, TheSiteMaterialsWeighTheStoneWetAndCountItsWater) {
-    Materials site;
-    site.CementGravity = 3.05;
-    site.SandGravity = 2.62;
-    site.SandAbsorption = 1.2;
-    site.StoneGravity = 2.68;
-    site.Stone = StoneWater{2.0, 0.6};
+    const Materials site = testing::WorkedSiteMaterials();
     const MixInput input = testing::WorkedDesign();
     const CalculationResult design = CalculateMix(input, MixState{}, {}, site);
     ASSERT_NE(DesignOf(design), nullptr);

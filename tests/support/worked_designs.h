@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "engine/materials.h"
 #include "engine/mix_input.h"
 
 namespace krv1::testing {
@@ -25,6 +26,18 @@ inline MixInput WorkedDesignWithAdmixture() {
     input.Admixture = AdmixtureChoice::WithAdmixture;
     input.DosageText = "250";
     return input;
+}
+
+// The site's materials of the worked design with them: hydraulic cement of
+// 3.05, sand of 2.62 absorbing 1.2 %, stone of 2.68 absorbing 0.6 % at 2.0 %.
+inline Materials WorkedSiteMaterials() {
+    Materials site;
+    site.CementGravity = 3.05;
+    site.SandGravity = 2.62;
+    site.SandAbsorption = 1.2;
+    site.StoneGravity = 2.68;
+    site.Stone = StoneWater{2.0, 0.6};
+    return site;
 }
 
 // The worked design's ten result texts, before the correction and then
