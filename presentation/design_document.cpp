@@ -42,7 +42,8 @@ void DesignDocument::startUntitled(Design design) {
 bool DesignDocument::holdsUnsavedWork() const {
     if (!untitled()) return changed();
     return Meaningful(design_.Trial) != Meaningful(saved_.Trial) ||
-           Meaningful(design_.Records) != Meaningful(saved_.Records);
+           Meaningful(design_.Records) != Meaningful(saved_.Records) ||
+           design_.Materials != saved_.Materials;
 }
 
 }  // namespace krv1::presentation

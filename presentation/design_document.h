@@ -19,6 +19,7 @@ public:
     void setSite(const SiteSettings& site) { design_.Site = site; }
     void setTrial(const TrialInputs& trial) { design_.Trial = trial; }
     void setRecords(const StrengthRecords& records) { design_.Records = records; }
+    void setMaterials(const MaterialTexts& materials) { design_.Materials = materials; }
 
     // The file, UTF-8; empty for an untitled design.
     const std::string& path() const { return path_; }
@@ -31,8 +32,8 @@ public:
 
     // Whether the design differs from the file it was opened from or saved to.
     bool changed() const { return design_ != saved_; }
-    // What leaving would lose: a file's changes, or the trial boxes and
-    // strength records of an untitled design, which exist nowhere else.
+    // What leaving would lose: a file's changes, or the trial boxes, strength
+    // records and materials of an untitled design, which exist nowhere else.
     // The main boxes of an untitled design are kept by the program itself.
     bool holdsUnsavedWork() const;
 

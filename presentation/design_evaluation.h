@@ -2,6 +2,7 @@
 // line, the web page) shows what this gives and works out nothing itself.
 //
 //   records  ->  margin  ->  mix  ->  panels, account, report
+//   materials  ------------>
 //                                 ->  site sheet
 //                                 ->  trial
 //
@@ -55,7 +56,11 @@ struct CalculatedMix {
     ResultTexts Panels;
     std::string PanelsPlainText;
     DetailsTexts Account;
-    std::string MarginNotice;       // while the records' margin is taken; else empty
+    std::string MarginNotice;     // while the records' margin is taken; else empty
+    std::string MaterialsNotice;  // while a material is not the method's; else empty
+    // What the engineer must know of the materials: with a cement other than
+    // Portland, that the method's curve is Portland's.
+    std::vector<std::string> MaterialNotes;
     std::vector<ReportLine> Lines;  // signed with the design's engineer, for its project
     SiteSheetSource SheetSource;
     SiteSheet Sheet;  // from the design's own settings
@@ -63,9 +68,10 @@ struct CalculatedMix {
     TrialEvaluation Trial;
 };
 
-// Why a design gives no mix: the calculation refused one of its inputs, or
-// the records whose margin it takes are refused.
-using MixEvaluation = std::variant<CalculatedMix, CalculationError, RecordsRefusal>;
+// Why a design gives no mix: the calculation refused one of its inputs, the
+// records whose margin it takes are refused, or one of its materials is.
+using MixEvaluation =
+    std::variant<CalculatedMix, CalculationError, RecordsRefusal, MaterialsRefusal>;
 
 struct DesignEvaluation {
     MixEvaluation Mix;

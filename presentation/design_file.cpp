@@ -1,5 +1,6 @@
 #include "design_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <nlohmann/json.hpp>
@@ -26,6 +27,7 @@ constexpr std::array<std::pair<SlumpChoice, std::string_view>, 3> kSlumps{
      {SlumpChoice::Slump12_5, "12.5"}}};
 constexpr std::array<std::pair<StoneChoice, std::string_view>, 2> kStones{
     {{StoneChoice::OneInch, "1"}, {StoneChoice::ThreeQuarterInch, "3/4"}}};
+constexpr std::array kCements{CementKind::Portland, CementKind::Hydraulic, CementKind::Other};
 
 // A key that is missing or not what it should be.
 struct BadKey {
@@ -127,6 +129,35 @@ StrengthRecords ReadRecords(const Json& object) {
     return records;
 }
 
+// The materials' object: the cement's kind, Portland when left out, and the
+// boxes as any other group of boxes.
+MaterialTexts ReadMaterialTexts(const Json& file) {
+    MaterialTexts materials;
+    const auto object = file.find("materials");
+    if (object == file.end()) return materials;
+    if (!object->is_object()) throw BadKey{"materials"};
+    if (const auto cement = object->find("cement"); cement != object->end()) {
+        const auto kind = std::find_if(kCements.begin(), kCements.end(), [&](CementKind known) {
+            return cement->is_string() && *cement == CementKey(known);
+        });
+        if (kind == kCements.end()) throw BadKey{"cement"};
+        materials.Cement = *kind;
+    }
+    ReadBoxes(file, "materials", materials.Boxes,
+              [](std::size_t i) { return MaterialBoxRows()[i].Key; });
+    return materials;
+}
+
+// Whether an older KRV1, which knows only the method's materials, would
+// calculate the design as this one does. Boxes it cannot read count as
+// different: they are the engineer's to mend, not the method's values.
+bool MethodMaterials(const Design& design) {
+    if (design.Materials.Cement != CementKind::Portland) return false;
+    const MaterialsReading read = ReadMaterials(design.Materials, design.Locale);
+    const auto* materials = std::get_if<Materials>(&read);
+    return materials && *materials == Materials{};
+}
+
 Json RecordsObject(const StrengthRecords& records) {
     Json tests = Json::array();
     for (const StrengthTest& test : records.Tests)
@@ -194,6 +225,7 @@ DesignReading ReadDesign(std::string_view fileText) {
         }
         if (const auto records = file.find("records"); records != file.end())
             design.Records = ReadRecords(*records);
+        design.Materials = ReadMaterialTexts(file);
         return design;
     } catch (const BadKey& bad) {
         return Refused(f::kIncomplete, bad.key);
@@ -227,8 +259,11 @@ std::string WriteDesign(const Design& design) {
     file["format"] = kDesignFormat;
     // A trial or records are kept only by a version that knows them; an older
     // KRV1 then refuses the file as newer rather than drop them on a save.
-    file["version"] =
-        design.Trial || design.Records || !design.Project.empty() ? kDesignVersion : 1;
+    // Materials other than the method's it would not even know it ignores:
+    // it would batch with the wrong gravities.
+    file["version"] = !MethodMaterials(design)                                    ? 3
+                      : design.Trial || design.Records || !design.Project.empty() ? 2
+                                                                                  : 1;
     file["decimal"] = design.Locale.DecimalSeparator;
     file["group"] = design.Locale.GroupSeparator;
     file["engineer"] = design.Engineer;
@@ -240,6 +275,12 @@ std::string WriteDesign(const Design& design) {
         file["trial"] =
             BoxesObject(*design.Trial, [](std::size_t i) { return TrialBoxRows()[i].Key; });
     if (design.Records) file["records"] = RecordsObject(*design.Records);
+    if (design.Materials != MaterialTexts{}) {
+        Json materials{{"cement", CementKey(design.Materials.Cement)}};
+        materials.update(BoxesObject(design.Materials.Boxes,
+                                     [](std::size_t i) { return MaterialBoxRows()[i].Key; }));
+        file["materials"] = std::move(materials);
+    }
     // Texts that are not UTF-8 are written with the replacement character
     // rather than refused: a save must not fail on a name.
     return file.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";

@@ -8,7 +8,8 @@
 //    "trial": {"cubes": "6", "slump": "9", "density": null, ...},
 //    "records": {"specimen": "cube", "specified": "240", "use_margin": true,
 //                "tests": [{"date": "3 ม.ค.", "values": ["245", "251", ""],
-//                           "note": ""}, ...]}}
+//                           "note": ""}, ...]},
+//    "materials": {"cement": "hydraulic", "cement_sg": "3.05", "sand_sg": null, ...}}
 //
 // The texts are kept exactly as typed, with the separators they were typed
 // with, so that a file means the same on every machine. Every front end reads
@@ -24,6 +25,7 @@
 #include "engine/calculation.h"
 #include "engine/mix_input.h"
 #include "engine/number_locale.h"
+#include "site_materials.h"
 #include "site_sheet.h"
 #include "strength_records.h"
 #include "trial_batch.h"
@@ -32,8 +34,10 @@ namespace krv1::presentation {
 
 inline constexpr std::string_view kDesignFormat = "krv1-design";
 // Version 2 adds the trial batch, the strength records and the project's
-// name; a design with none of them is still written as 1.
-inline constexpr int kDesignVersion = 2;
+// name; version 3 the site's materials. A design is written with the lowest
+// version that holds all it has, so that an older KRV1 refuses only what it
+// would get wrong.
+inline constexpr int kDesignVersion = 3;
 // No design comes near this; anything larger is not one.
 inline constexpr std::size_t kLargestDesignBytes = 1024 * 1024;
 
@@ -57,6 +61,8 @@ struct Design {
     std::optional<StrengthRecords> Records;
     // The project's name; empty when none is named. The engineer's rule holds.
     std::string Project;
+    // The site's materials as typed; empty boxes take the method's values.
+    MaterialTexts Materials;
 
     bool operator==(const Design&) const = default;
 };

@@ -41,7 +41,7 @@ std::string MarginNotice(const MixInput& input, const NumberLocale& locale) {
 }
 
 DetailsTexts DetailsValueTexts(const MixInput& input, const MixDesign& design,
-                               const NumberLocale& locale) {
+                               const NumberLocale& locale, double sandAbsorption) {
     const MixState& s = design.State;
     const std::string slump(SlumpEntry(input.Slump));
     const std::string stone(StoneEntry(input.Stone));
@@ -103,7 +103,11 @@ DetailsTexts DetailsValueTexts(const MixInput& input, const MixDesign& design,
         texts[adjusted[row]] = panels.AfterCorrection[row];
     }
     texts[V::SandMoisture] = input.SandMoistureText + d::kPercent;
-    texts[V::SandAbsorption] = std::string(d::kSandAbsorption);
+    // The method's absorption keeps its fixed text, with its point whatever
+    // the separators; a measured one is written as the other figures are.
+    texts[V::SandAbsorption] = sandAbsorption == kSandAbsorptionPercent
+                                   ? std::string(d::kSandAbsorption)
+                                   : DoubleText(sandAbsorption, locale) + d::kSpacedPercent;
     texts[V::SurfaceMoisture] = DoubleText(design.SurfaceMoisture, locale) + d::kPercent;
     texts[V::BatchedSand] = Row(panels.BeforeCorrection, BatchRow::Sand);
     texts[V::ExcessWater] = DoubleText(design.ExcessWater, locale) + d::kKg;

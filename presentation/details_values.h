@@ -6,8 +6,10 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "engine/calculation.h"
+#include "engine/materials.h"
 #include "engine/mix_input.h"
 #include "engine/number_locale.h"
 #include "text/details_texts.h"
@@ -84,6 +86,9 @@ public:
     // both, the dosage line being empty without admixture.
     std::string SpecimenLine;
     std::string DosageLine;
+    // The report's lines on the site's materials and the stone's water,
+    // after everything else of the account; none with the method's.
+    std::vector<std::string> MaterialLines;
 
 private:
     std::array<std::string, kDetailsValues> texts_;
@@ -93,8 +98,10 @@ private:
 // says so; empty otherwise.
 std::string MarginNotice(const MixInput& input, const NumberLocale& locale);
 
-// The account of a successful calculation of `input`.
+// The account of a successful calculation of `input`, its sand absorbing
+// `sandAbsorption` percent.
 DetailsTexts DetailsValueTexts(const MixInput& input, const MixDesign& design,
-                               const NumberLocale& locale);
+                               const NumberLocale& locale,
+                               double sandAbsorption = kSandAbsorptionPercent);
 
 }  // namespace krv1::presentation

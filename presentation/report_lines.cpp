@@ -99,7 +99,7 @@ constexpr int kCheckerX = 6600;
 
 std::size_t ReportAccountLines(const DetailsTexts& values) {
     return kReportLines + std::size_t(!values.MarginLine.empty()) +
-           std::size_t(!values.CubeBasisLine.empty());
+           std::size_t(!values.CubeBasisLine.empty()) + values.MaterialLines.size();
 }
 
 std::vector<ReportLine> ReportLines(const DetailsTexts& values, const ReportNames& names) {
@@ -113,10 +113,13 @@ std::vector<ReportLine> ReportLines(const DetailsTexts& values, const ReportName
     }
     lines[1].Text += names.Engineer;
     lines[3].Text.insert(0, values.TargetCaption);
-    // The records' margin is accounted for under the final mix, and the cube
-    // basis after everything the target strength was made of.
+    // The records' margin is accounted for under the final mix, the cube
+    // basis after everything the target strength was made of, and the site's
+    // materials last; all four fit above the signatures.
     int row = kFirstRowAfterAccount;
-    for (const std::string* line : {&values.MarginLine, &values.CubeBasisLine}) {
+    std::vector<const std::string*> after{&values.MarginLine, &values.CubeBasisLine};
+    for (const std::string& line : values.MaterialLines) after.push_back(&line);
+    for (const std::string* line : after) {
         if (line->empty()) continue;
         lines.push_back(ReportLine{kAfterAccountX, row, false, *line});
         row += kPitch;

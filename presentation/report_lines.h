@@ -1,7 +1,8 @@
 // The printed report: 44 lines at fixed places on one A4 page, each the
 // account's caption and value joined end to end, or a banner of its own;
 // 45 with the records' margin, whose tests are accounted for last, and a
-// cylinder design's cube basis after them. Around them, in the page's free
+// cylinder design's cube basis after them, and the site's materials and the
+// stone's water after those, when they are not the method's. Around them, in the page's free
 // room, what a checker needs besides the account: the project, the day, the
 // specimen, the dosage and two lines to sign.
 #pragma once
@@ -54,7 +55,7 @@ struct ReportNames {
 // order, then the page's own.
 std::vector<ReportLine> ReportLines(const DetailsTexts& values, const ReportNames& names);
 // How many of those lines are the account's: 44, one more with the records'
-// margin, one more for a cylinder design's cube basis.
+// margin, one more for a cylinder design's cube basis, and the materials'.
 std::size_t ReportAccountLines(const DetailsTexts& values);
 // The same lines as a printed page, at the report's size.
 PrintedPage ReportPage(const DetailsTexts& values, const ReportNames& names);

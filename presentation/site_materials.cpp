@@ -28,10 +28,18 @@ const std::string& TextOf(const MaterialTexts& texts, B box) {
     return texts.Boxes[static_cast<std::size_t>(box)];
 }
 
-// The box as typed, or the method's value as the report writes it.
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The box as typed, without the blanks around it, or the method's value as
+// the report writes it.
 std::string Shown(const MaterialTexts& texts, B box) {
     const std::string& typed = TextOf(texts, box);
-    return Blank(typed) ? std::string(kBoxRows[static_cast<std::size_t>(box)].Default) : typed;
+    return std::string(Blank(typed) ? kBoxRows[static_cast<std::size_t>(box)].Default
+                                    : Trimmed(typed));
 }
 
 }  // namespace
@@ -65,8 +73,11 @@ MaterialsReading ReadMaterials(const MaterialTexts& texts, const NumberLocale& s
     for (const MaterialBoxRow& row : kBoxRows) {
         const std::string& text = TextOf(texts, row.Box);
         if (Blank(text)) continue;
+        // Every figure is printed as typed; one longer than any measured
+        // gravity or percentage would run off the report's page.
         const std::optional<double> value = ParsedDouble(text, separators);
-        if (!value || *value < row.Min || *value > row.Max)
+        if (!value || Trimmed(text).size() > kLongestMaterialText || *value < row.Min ||
+            *value > row.Max)
             return MaterialsRefusal{row.Box, std::string(row.Refused)};
         read[static_cast<std::size_t>(row.Box)] = value;
     }
@@ -96,6 +107,32 @@ std::vector<std::string> MaterialNotes(const MaterialTexts& texts) {
     return {std::string(t::kCurveNote)};
 }
 
+std::string MaterialsNotice(const MaterialTexts& texts, const Materials& read) {
+    std::vector<std::string> differs;
+    if (texts.Cement != CementKind::Portland || read.CementGravity != kCementSpecificGravity)
+        differs.push_back(std::string(CementName(texts.Cement))
+                              .append(t::kNoticeGravity)
+                              .append(Shown(texts, B::CementGravity)));
+    if (read.SandGravity != kSandSpecificGravity)
+        differs.push_back(std::string(t::kNoticeSandGravity).append(Shown(texts, B::SandGravity)));
+    if (read.SandAbsorption != kSandAbsorptionPercent)
+        differs.push_back(std::string(t::kNoticeSandAbsorption)
+                              .append(Shown(texts, B::SandAbsorption))
+                              .append(t::kNoticePercent));
+    if (read.StoneGravity != kStoneSpecificGravity)
+        differs.push_back(
+            std::string(t::kNoticeStoneGravity).append(Shown(texts, B::StoneGravity)));
+    if (read.Stone)
+        differs.push_back(std::string(t::kNoticeStoneMoisture)
+                              .append(Shown(texts, B::StoneMoisture))
+                              .append(t::kNoticePercent));
+    if (differs.empty()) return {};
+    std::string notice(t::kNoticeOpening);
+    for (std::size_t i = 0; i < differs.size(); ++i)
+        notice.append(i ? t::kNoticeSeparator : "").append(differs[i]);
+    return notice;
+}
+
 std::vector<std::string> MaterialsReportLines(const MaterialTexts& texts, const Materials& read,
                                               const MixDesign& design,
                                               const NumberLocale& separators) {
@@ -113,9 +150,9 @@ std::vector<std::string> MaterialsReportLines(const MaterialTexts& texts, const 
                             .append(Shown(texts, B::StoneGravity)));
     if (design.StoneExcessWater)
         lines.push_back(std::string(t::kReportStoneMoisture)
-                            .append(TextOf(texts, B::StoneMoisture))
+                            .append(Shown(texts, B::StoneMoisture))
                             .append(t::kReportStoneAbsorption)
-                            .append(TextOf(texts, B::StoneAbsorption))
+                            .append(Shown(texts, B::StoneAbsorption))
                             .append(t::kReportStoneExcess)
                             .append(DoubleText(*design.StoneExcessWater, separators))
                             .append(t::kReportWetStone)

@@ -29,6 +29,9 @@ enum class MaterialBox {
 };
 inline constexpr std::size_t kMaterialBoxes = 6;
 
+// The most characters a box's figure takes, blanks around it aside.
+inline constexpr std::size_t kLongestMaterialText = 10;
+
 struct MaterialTexts {
     CementKind Cement = CementKind::Portland;
     std::array<std::string, kMaterialBoxes> Boxes;  // as typed; empty: the default
@@ -62,7 +65,8 @@ struct MaterialsRefusal {
 using MaterialsReading = std::variant<Materials, MaterialsRefusal>;
 
 // The materials the texts give, or the first box, in the boxes' order, that
-// cannot be used. A stone moisture needs the stone's absorption.
+// cannot be used: not a figure, out of its range or longer than
+// kLongestMaterialText. A stone moisture needs the stone's absorption.
 MaterialsReading ReadMaterials(const MaterialTexts& texts, const NumberLocale& separators);
 
 // Whether the cement, a gravity or the sand's absorption is not the method's.
@@ -71,6 +75,10 @@ bool DiffersFromTheMethod(const MaterialTexts& texts, const Materials& read);
 // The notes every calculation with these materials carries: with a cement
 // other than Portland, that the method's W/C curve is Portland's.
 std::vector<std::string> MaterialNotes(const MaterialTexts& texts);
+
+// The main window's line that says the design is not calculated with the
+// method's materials, and what differs; empty when nothing does.
+std::string MaterialsNotice(const MaterialTexts& texts, const Materials& read);
 
 // The report's lines after its last: the materials, when they differ from
 // the method's, and the stone's water, when the stone was corrected.

@@ -66,5 +66,7 @@ inline constexpr std::string_view kWithAdmixture = "ใส่น้ำยาผ�
 inline constexpr std::string_view kWithoutAdmixture = "ไม่ใส่น้ำยาผสมคอนกรีต";
 // The absorption of the sand, written at every filling.
 inline constexpr std::string_view kSandAbsorption = "0.7 %";
+// After a measured absorption.
+inline constexpr std::string_view kSpacedPercent = " %";
 
 }  // namespace krv1::text::details

@@ -37,6 +37,17 @@ inline constexpr std::string_view kStoneAbsorptionMissing =
 inline constexpr std::string_view kCurveNote =
     "เส้นความสัมพันธ์ W/C กับกำลังอัดของวิธีนี้มาจากปูนซีเมนต์ปอร์ตแลนด์ ควรยืนยันด้วยการผสมทดลอง";
 
+// The main window's line while a material is not the method's, then what
+// differs, each figure as typed.
+inline constexpr std::string_view kNoticeOpening = "คำนวณด้วยวัสดุของหน้างาน ";
+inline constexpr std::string_view kNoticeSeparator = ", ";
+inline constexpr std::string_view kNoticeGravity = " ถ.พ. ";
+inline constexpr std::string_view kNoticeSandGravity = "ทราย ถ.พ. ";
+inline constexpr std::string_view kNoticeSandAbsorption = "ทรายดูดซึม ";
+inline constexpr std::string_view kNoticeStoneGravity = "หิน ถ.พ. ";
+inline constexpr std::string_view kNoticeStoneMoisture = "หินความชื้น ";
+inline constexpr std::string_view kNoticePercent = " %";
+
 // The report's lines: the materials, then the stone's water.
 inline constexpr std::string_view kReportMaterials = "วัสดุ: ";
 inline constexpr std::string_view kReportCementGravity = " ถ.พ.=";

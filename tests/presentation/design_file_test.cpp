@@ -108,6 +108,65 @@ TEST(DesignFile, AProjectIsKeptOnlyWhenNamed) {
     EXPECT_EQ(Read(text), design);
 }
 
+// Materials other than the method's are kept as version 3, which an older
+// KRV1 refuses; the method's, typed or left empty, keep the file's version.
+TEST(DesignFile, MaterialsOtherThanTheMethodsAreANewerVersion) {
+    struct Row {
+        const char* name;
+        CementKind cement;
+        std::array<std::string, kMaterialBoxes> boxes;
+        bool kept;  // whether the file holds a "materials" object
+        int version;
+    };
+    const Row rows[] = {
+        {"none", CementKind::Portland, {}, false, 1},
+        {"the method's typed",
+         CementKind::Portland,
+         {"3.15", "2.65", "0.7", "2.70", "", ""},
+         true,
+         1},
+        {"stone absorption alone", CementKind::Portland, {"", "", "", "", "0.6", ""}, true, 1},
+        {"hydraulic", CementKind::Hydraulic, {}, true, 3},
+        {"a gravity", CementKind::Portland, {"", "2.62", "", "", "", ""}, true, 3},
+        {"wet stone", CementKind::Portland, {"", "", "", "", "0.6", "2.0"}, true, 3},
+        {"not a figure", CementKind::Portland, {"", "", "", "x", "", ""}, true, 3},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Design design = DesignWith(SpecimenShape::Cube, AdmixtureChoice::WithoutAdmixture,
+                                   SlumpChoice::Slump7_5, StoneChoice::ThreeQuarterInch);
+        design.Materials = MaterialTexts{row.cement, row.boxes};
+        const std::string text = WriteDesign(design);
+        EXPECT_EQ(text.find("\"materials\"") != std::string::npos, row.kept);
+        EXPECT_NE(text.find("\"version\": " + std::to_string(row.version) + ","),
+                  std::string::npos);
+        EXPECT_EQ(Read(text), design);
+    }
+}
+
+TEST(DesignFile, MaterialsAreKeptByTheirKeys) {
+    Design design = DesignWith(SpecimenShape::Cube, AdmixtureChoice::WithoutAdmixture,
+                               SlumpChoice::Slump7_5, StoneChoice::ThreeQuarterInch);
+    design.Materials = MaterialTexts{CementKind::Hydraulic, {"3.05", "", "1.2", "", "0.6", "2.0"}};
+    const std::string text = WriteDesign(design);
+    EXPECT_NE(text.find(R"("materials": {
+    "cement": "hydraulic",
+    "cement_sg": "3.05",
+    "sand_sg": null,
+    "sand_absorption": "1.2",
+    "stone_sg": null,
+    "stone_absorption": "0.6",
+    "stone_moisture": "2.0"
+  })"),
+              std::string::npos)
+        << text;
+    // A key left out keeps the box empty, and the cement Portland.
+    const Design read =
+        Read(std::string(text).replace(text.find("\"cement\": \"hydraulic\",\n    "), 27, ""));
+    EXPECT_EQ(read.Materials.Cement, CementKind::Portland);
+    EXPECT_EQ(read.Materials.Boxes, design.Materials.Boxes);
+}
+
 struct RefusalRow {
     const char* name;
     std::string text;
@@ -134,7 +193,7 @@ std::vector<RefusalRow> RefusalRows() {
         {"NotAnObject", "[1, 2]", std::string(f::kNotADesign)},
         {"CutInHalf", good.substr(0, good.size() / 2), std::string(f::kNotADesign)},
         {"OtherFormat", replaced("krv1-design", "krv2-design"), std::string(f::kNotADesign)},
-        {"NewerVersion", replaced("\"version\": 1", "\"version\": 3"),
+        {"NewerVersion", replaced("\"version\": 1", "\"version\": 4"),
          std::string(f::kNewerVersion)},
         {"VersionBeyondAnInteger",
          replaced("\"version\": 1", "\"version\": 99999999999999999999999"),
@@ -172,6 +231,16 @@ std::vector<RefusalRow> RefusalRows() {
          incomplete + "trial"},
         {"TrialBoxAsNumber", replaced("\"site\":", "\"trial\": {\"slump\": 9}, \"site\":"),
          incomplete + "slump"},
+        // The site's materials: the object, the cement's kind and each box.
+        {"MaterialsNotAnObject", replaced("\"site\":", "\"materials\": \"3.05\", \"site\":"),
+         incomplete + "materials"},
+        {"UnknownCement",
+         replaced("\"site\":", "\"materials\": {\"cement\": \"white\"}, \"site\":"),
+         incomplete + "cement"},
+        {"CementAsNull", replaced("\"site\":", "\"materials\": {\"cement\": null}, \"site\":"),
+         incomplete + "cement"},
+        {"GravityAsNumber", replaced("\"site\":", "\"materials\": {\"stone_sg\": 2.68}, \"site\":"),
+         incomplete + "stone_sg"},
         {"TooLarge", std::string(kLargestDesignBytes + 1, ' '), std::string(f::kTooLarge)},
         {"LargestThatIsNoJson", std::string(kLargestDesignBytes, '['), std::string(f::kNotADesign)},
     };

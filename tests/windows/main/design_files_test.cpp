@@ -110,7 +110,7 @@ TEST_F(DesignFilesTest, ARefusedFileLeavesEverythingAsItWas) {
     } rows[] = {
         {"notes.krv1", "ปูน 7 ถุง", Q(f::kNotADesign)},
         {"other.krv1", with("krv1-design", "recipe"), Q(f::kNotADesign)},
-        {"newer.krv1", with("\"version\": 1", "\"version\": 3"), Q(f::kNewerVersion)},
+        {"newer.krv1", with("\"version\": 1", "\"version\": 4"), Q(f::kNewerVersion)},
         {"nostone.krv1", with(", \"stone\": \"3/4\"", ""), Q(f::kIncomplete) + "stone"},
         {"sphere.krv1", with("\"cube\"", "\"sphere\""), Q(f::kIncomplete) + "shape"},
         {"huge.krv1", QByteArray(presentation::kLargestDesignBytes + 1, ' '), Q(f::kTooLarge)},
