@@ -208,8 +208,9 @@ int WriteReport(const CommandLine& line) {
     // Records the design takes its margin from are the file's to mend.
     if (const auto* refusal = std::get_if<presentation::RecordsRefusal>(&evaluation.Mix))
         return Refuse(kFileRefused, FromUtf8(refusal->Message));
-    if (const auto* error = std::get_if<CalculationError>(&evaluation.Mix))
-        return Refuse(kCalculationRefused, FromUtf8(error->Message));
+    // A material refused is a box the calculation cannot take, as a main one.
+    if (const auto* calculated = evaluation.calculated(); !calculated)
+        return Refuse(kCalculationRefused, FromUtf8(presentation::RefusalMessage(evaluation.Mix)));
     const presentation::CalculatedMix& calculated = *evaluation.calculated();
 
     std::optional<presentation::PrintedPage> page;

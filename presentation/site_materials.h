@@ -30,7 +30,7 @@ enum class MaterialBox {
 inline constexpr std::size_t kMaterialBoxes = 6;
 
 // The most characters a box's figure takes, blanks around it aside.
-inline constexpr std::size_t kLongestMaterialText = 10;
+inline constexpr std::size_t kLongestMaterialText = 5;
 
 struct MaterialTexts {
     CementKind Cement = CementKind::Portland;

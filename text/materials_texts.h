@@ -7,6 +7,9 @@
 namespace krv1::text::materials {
 
 inline constexpr std::string_view kTitle = "คุณสมบัติวัสดุ";
+inline constexpr std::string_view kMenuItem = "คุณสมบัติวัสดุ...";
+inline constexpr std::string_view kDefaultsCommand = "ใช้ค่ามาตรฐานของวิธี";
+inline constexpr std::string_view kCloseCommand = "ปิดหน้านี้";
 
 // The cement, as the list names it.
 inline constexpr std::string_view kCementCaption = "ชนิดปูนซีเมนต์";

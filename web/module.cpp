@@ -196,6 +196,7 @@ const std::vector<presentation::ReportLine>& ReportPlaces() {
     static const std::vector<presentation::ReportLine> places = [] {
         presentation::DetailsTexts every;
         every.MarginLine = every.CubeBasisLine = every.DosageLine = " ";
+        every.MaterialLines = {" ", " "};
         return presentation::ReportLines(every, {"", " ", {}});
     }();
     return places;
@@ -220,6 +221,10 @@ val CalculateDesign(const std::string& designText, int year, int month, int day)
         return Refusal(
             error->Input ? presentation::FieldOf(*error->Input) : std::string_view("design"),
             error->Message);
+    // A material refused is named by its key in the design's "materials".
+    if (const auto* material = std::get_if<presentation::MaterialsRefusal>(&evaluation.Mix))
+        return Refusal(presentation::MaterialBoxRows()[static_cast<std::size_t>(material->Box)].Key,
+                       material->Message);
     const presentation::CalculatedMix& calculated = *evaluation.calculated();
 
     val panel = val::object();
@@ -231,7 +236,7 @@ val CalculateDesign(const std::string& designText, int year, int month, int day)
         details.set(std::to_string(step + 1), account[step]);
     val lines = val::array();
     // The account's lines of the report: 44, 45 with the records' margin, one
-    // more for a cylinder's cube basis.
+    // more for a cylinder's cube basis, and the site's materials'.
     const std::size_t accountLines = presentation::ReportAccountLines(calculated.Account);
     for (std::size_t i = 0; i < accountLines; ++i)
         lines.call<void>("push", calculated.Lines[i].Text);
@@ -252,6 +257,10 @@ val CalculateDesign(const std::string& designText, int year, int month, int day)
     answer.set("report", lines);
     answer.set("reportPage", page);
     answer.set("marginNotice", calculated.MarginNotice);
+    answer.set("materialsNotice", calculated.MaterialsNotice);
+    val notes = val::array();
+    for (const std::string& note : calculated.MaterialNotes) notes.call<void>("push", note);
+    answer.set("materialNotes", notes);
     answer.set("copyText", calculated.PanelsPlainText);
     // The site batch sheet from the design's own settings, as the command
     // line's --sheet --json gives it, and as text.

@@ -180,12 +180,22 @@ void MainWindow::adopt(const presentation::Design& design,
                               platform::FromUtf8(presentation::RefusalMessage(evaluation.Mix)));
         if (const auto* error = std::get_if<CalculationError>(&evaluation.Mix))
             if (error->Input) controlOf(*error->Input)->setFocus(Qt::OtherFocusReason);
+        // A material refused is mended where it is typed.
+        if (const auto* refused = std::get_if<presentation::MaterialsRefusal>(&evaluation.Mix)) {
+            showMaterials();
+            windows_.materials.existing()->focusBox(refused->Box);
+        }
         return;
     }
     calculatedDesign_ = design;
     calculated_ = *calculated;
     showResults(calculated->Panels);
     control<FormLabel>(m::kMarginNotice)->setCaption(platform::FromUtf8(calculated->MarginNotice));
+    control<FormLabel>(m::kMaterialsNotice)
+        ->setCaption(platform::FromUtf8(calculated->MaterialsNotice));
+    QString notes;
+    for (const std::string& note : calculated->MaterialNotes) notes += platform::FromUtf8(note);
+    control<FormLabel>(m::kMaterialsNote)->setCaption(notes);
     control<QPushButton>(m::kDetailsCommand)->setEnabled(true);
     reportPdfAction_->setEnabled(true);
     printReportAction_->setEnabled(true);
@@ -313,6 +323,32 @@ void MainWindow::recordsEdited(const presentation::StrengthRecords& records) {
         window->show(evaluation.Records, design.Locale);
     // A design that takes its margin from the records follows them.
     if (calculated_ && (usedMargin || records.UseMargin)) adopt(design, evaluation, true);
+}
+
+void MainWindow::showMaterials() {
+    MaterialsWindow& materials = windows_.materials.show();
+    materials.setMaterialsSink(
+        [this](const presentation::MaterialTexts& edited) { materialsEdited(edited); });
+    materials.fill(document_.design().Materials);
+    followInMaterials(presentation::EvaluateDesign(designInBoxes(), documents::PrintingDay()));
+}
+
+void MainWindow::followInMaterials(const presentation::DesignEvaluation& evaluation) {
+    MaterialsWindow* materials = windows_.materials.existing();
+    if (!materials) return;
+    const auto* refused = std::get_if<presentation::MaterialsRefusal>(&evaluation.Mix);
+    materials->showRefusal(refused ? std::optional(*refused) : std::nullopt);
+}
+
+void MainWindow::materialsEdited(const presentation::MaterialTexts& materials) {
+    document_.setMaterials(materials);
+    const presentation::Design design = designInBoxes();
+    const presentation::DesignEvaluation evaluation =
+        presentation::EvaluateDesign(design, documents::PrintingDay());
+    followInMaterials(evaluation);
+    // Every figure follows the materials at once, as it follows the records'
+    // margin; a refused box leaves the last results as they were.
+    if (calculated_) adopt(design, evaluation, true);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -59,6 +59,8 @@ public:
     void showTrial();
     // The site's strength records, kept with the design.
     void showRecords();
+    // The site's materials, kept with the design.
+    void showMaterials();
     const presentation::SiteSettings& siteSettings() const { return document_.design().Site; }
     // What the boxes, choices and lists hold now, as a design file keeps it.
     presentation::Design designInBoxes() const;
@@ -111,6 +113,10 @@ private:
     void siteSettingsEdited(const presentation::SiteSettings& settings);
     void trialEdited(const presentation::TrialInputs& inputs);
     void recordsEdited(const presentation::StrengthRecords& records);
+    void materialsEdited(const presentation::MaterialTexts& materials);
+    // The materials window, when open, flags what the evaluation refuses of
+    // the materials, or nothing.
+    void followInMaterials(const presentation::DesignEvaluation& evaluation);
 
     SecondaryWindows& windows_;
     // The open design; its engineer and inputs are the boxes' as last read.

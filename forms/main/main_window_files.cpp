@@ -18,6 +18,7 @@
 #include "remembered_settings.h"
 #include "system_number_locale.h"
 #include "text/design_file_texts.h"
+#include "text/materials_texts.h"
 #include "text/menu_texts.h"
 #include "text/site_sheet_texts.h"
 #include "text/strength_records_texts.h"
@@ -74,6 +75,8 @@ void MainWindow::buildMenu() {
     trialAction_->setEnabled(false);
     tools->addAction(FromUtf8(text::records::kMenuItem), QKeySequence(Qt::CTRL | Qt::Key_3), this,
                      [this] { showRecords(); });
+    tools->addAction(FromUtf8(text::materials::kMenuItem), QKeySequence(Qt::CTRL | Qt::Key_4), this,
+                     [this] { showMaterials(); });
     // The tools' keys reach them from whichever KRV1 window is in front.
     for (QAction* tool : tools->actions()) tool->setShortcutContext(Qt::ApplicationShortcut);
     dockMenuBar();
@@ -98,6 +101,8 @@ void MainWindow::startNewDesign() {
         control<platform::FormLabel>(m::kAfterCorrectionResults[row])->setCaption({});
     }
     control<platform::FormLabel>(m::kMarginNotice)->setCaption({});
+    control<platform::FormLabel>(m::kMaterialsNotice)->setCaption({});
+    control<platform::FormLabel>(m::kMaterialsNote)->setCaption({});
     control<QWidget>(m::kDetailsCommand)->setEnabled(false);
     reportPdfAction_->setEnabled(false);
     printReportAction_->setEnabled(false);
@@ -205,6 +210,8 @@ void MainWindow::fillBoxes(const presentation::Design& design) {
     if (RecordsWindow* records = windows_.records.existing())
         records->fill(design.Records.value_or(presentation::StrengthRecords{}));
     followInRecords();
+    if (MaterialsWindow* materials = windows_.materials.existing())
+        materials->fill(design.Materials);
 }
 
 bool MainWindow::openDesign() {

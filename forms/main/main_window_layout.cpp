@@ -27,7 +27,7 @@ constexpr auto kFrame = ControlKind::Frame;
 const platform::WindowLayout kMainWindowLayout{"Form1", t::kTitle, kWindowBack, 11880, 8595, true};
 
 // name, kind, container, caption, left, top, width, height, tab, back, fore, enabled, font
-const std::array<platform::ControlRow, 54> kMainWindowControls{{
+const std::array<platform::ControlRow, 56> kMainWindowControls{{
     // Directly on the window.
     {m::kCloseCommand, kButton, "", t::kCloseProgramCommand, 4320, 7320, 1095, 375, 29},
     {m::kAboutCommand, kButton, "", t::kAboutCommand, 10440, 960, 1095, 375, 28},
@@ -43,10 +43,12 @@ const std::array<platform::ControlRow, 54> kMainWindowControls{{
     {m::kProgramTitle, kLabel, "", t::kProgramTitle, 2160, 240, 6735, 375, 0, {}, Rgb{192, 0, 0}, true,
      FontRole::TitleBold12},
     // Under the commands, where nothing stood: the project's name, typed after
-    // the engineer's; under the results, the records' margin while it is used.
+    // the engineer's, and under it the site's materials while they are not the
+    // method's; under the results, the records' margin while it is used.
     {m::kProjectCaption, kLabel, "", t::kProjectCaption, 600, 7800, 1095, 315, 52},
     {m::kProjectBox, kText, "", "", 1680, 7800, 3615, 315, 51},
     {m::kMarginNotice, kLabel, "", "", 6240, 8160, 5295, 255, 53, {}, Rgb{0, 0, 128}},
+    {m::kMaterialsNotice, kLabel, "", "", 600, 8115, 5520, 480, 54, {}, Rgb{0, 0, 128}},
     // In Frame1, the requirements.
     {m::kEngineerBox, kText, m::kRequirementsFrame, "", 1080, 720, 3615, 315, 50},
     {m::kMoistureBox, kText, m::kRequirementsFrame, "", 2640, 4680, 2295, 315, 46},
@@ -72,6 +74,9 @@ const std::array<platform::ControlRow, 54> kMainWindowControls{{
     // In Frame2, the two result panels.
     {m::kBeforeCorrectionFrame, kFrame, m::kResultsFrame, t::kBeforeCorrectionFrame, 240, 600, 4815, 2415, 11, kUnadjustedBack},
     {m::kAfterCorrectionFrame, kFrame, m::kResultsFrame, t::kAfterCorrectionFrame, 240, 3480, 4815, 2415, 17, kAdjustedBack},
+    // Under the corrected panel, where the frame had room: the note on a
+    // cement other than Portland.
+    {m::kMaterialsNote, kLabel, m::kResultsFrame, "", 240, 5955, 4815, 480, 55, {}, Rgb{192, 0, 0}},
     {m::kCementCaptionBeforeCorrection, kLabel, m::kBeforeCorrectionFrame, t::kCementRow, 240, 480, 975, 255, 12},
     {"Label6", kLabel, m::kBeforeCorrectionFrame, t::kWaterRow, 240, 840, 975, 255, 13},
     {"Label7", kLabel, m::kBeforeCorrectionFrame, t::kSandRow, 240, 1200, 975, 255, 14},

@@ -21,6 +21,8 @@ inline constexpr char kEngineerBox[] = "Text5";
 inline constexpr char kProjectCaption[] = "ProjectCaption";
 inline constexpr char kProjectBox[] = "ProjectBox";
 inline constexpr char kMarginNotice[] = "MarginNotice";
+inline constexpr char kMaterialsNotice[] = "MaterialsNotice";
+inline constexpr char kMaterialsNote[] = "MaterialsNote";
 inline constexpr char kHintBox[] = "Text1";
 inline constexpr char kStrengthCaption[] = "Label2";
 inline constexpr char kStrengthBox[] = "Text2";
@@ -56,6 +58,6 @@ inline constexpr std::array<const char*, 5> kAfterCorrectionResults{"Label15", "
 }  // namespace main_controls
 
 extern const platform::WindowLayout kMainWindowLayout;
-extern const std::array<platform::ControlRow, 54> kMainWindowControls;
+extern const std::array<platform::ControlRow, 56> kMainWindowControls;
 
 }  // namespace krv1::forms

@@ -9,6 +9,7 @@ void SecondaryWindows::closeAll() {
     if (SiteSheetWindow* window = siteSheet.existing()) window->close();
     if (TrialWindow* window = trial.existing()) window->close();
     if (RecordsWindow* window = records.existing()) window->close();
+    if (MaterialsWindow* window = materials.existing()) window->close();
 }
 
 void SecondaryWindows::hideAll() {
@@ -18,6 +19,7 @@ void SecondaryWindows::hideAll() {
     if (SiteSheetWindow* window = siteSheet.existing()) window->hide();
     if (TrialWindow* window = trial.existing()) window->hide();
     if (RecordsWindow* window = records.existing()) window->hide();
+    if (MaterialsWindow* window = materials.existing()) window->hide();
 }
 
 }  // namespace krv1::forms

@@ -5,6 +5,7 @@
 #include "forms/about/about_window.h"
 #include "forms/conditions/conditions_window.h"
 #include "forms/details/details_window.h"
+#include "forms/materials/materials_window.h"
 #include "forms/site_sheet/site_sheet_window.h"
 #include "forms/strength_records/records_window.h"
 #include "forms/trial_batch/trial_window.h"
@@ -20,6 +21,7 @@ struct SecondaryWindows {
     platform::SingleWindow<SiteSheetWindow> siteSheet;
     platform::SingleWindow<TrialWindow> trial;
     platform::SingleWindow<RecordsWindow> records;
+    platform::SingleWindow<MaterialsWindow> materials;
 
     SecondaryWindows() = default;
     SecondaryWindows(const SecondaryWindows&) = delete;

@@ -16,11 +16,14 @@
 #include <QTextLayout>
 
 #include "forms/details/details_window_layout.h"
+#include "forms/materials/materials_window_layout.h"
 #include "forms/strength_records/records_window_layout.h"
 #include "main/main_window_fixture.h"
 
 namespace krv1::testing {
 namespace {
+
+namespace mc = forms::materials_controls;
 
 // One line of a widget's text, in its window's coordinates.
 struct TextLine {
@@ -254,6 +257,20 @@ public:
                         .arg(310 - i);
         records->pasteRows(rows);
         Find<QCheckBox>(records, forms::records_controls::kUseMarginCheck)->click();
+        // The site's materials, every figure as long as a box takes: the
+        // main window's notice names them all, and the cement's note stands
+        // under the results but for Portland's longer name.
+        form->showMaterials();
+        forms::MaterialsWindow* materials = windows->materials.existing();
+        auto* cement = Find<platform::FormDropDownList>(materials, mc::kCementList);
+        cement->setCurrentIndex(design.cube ? 1 : 0);
+        emit cement->entryChosen();
+        const char* longest[] = {"3.051", "2.623", "1.235", "2.679", "0.654", "2.012"};
+        for (std::size_t i = 0; i < mc::kBoxes.size(); ++i) {
+            auto* box = Find<platform::FormTextBox>(materials, mc::kBoxes[i]);
+            box->setText(QString::fromLatin1(longest[i]));
+            emit box->textEdited(box->text());
+        }
         // A scatter so wide that the details' caption carries a margin of
         // three figures.
         control<QPushButton>(m::kDetailsCommand)->click();
@@ -263,7 +280,8 @@ public:
                 windows->trial.existing(),
                 windows->conditions.existing(),
                 windows->about.existing(),
-                records};
+                records,
+                materials};
     }
 };
 

@@ -147,8 +147,8 @@ TEST_F(MainWindowTest, EveryMenuCommandHasItsKeyAndAltReachesTheMenus) {
 }
 
 // The tools' keys reach them from the window in front, not only from the
-// main window: from the details window, Ctrl+1 opens the sheet and Ctrl+3
-// the records.
+// main window: from the details window, Ctrl+1 opens the sheet, Ctrl+3
+// the records and Ctrl+4 the materials.
 TEST_F(MainWindowTest, TheToolsKeysWorkFromEveryWindow) {
     enterWorkedDesign();
     calculate();
@@ -162,6 +162,9 @@ TEST_F(MainWindowTest, TheToolsKeysWorkFromEveryWindow) {
     QApplication::setActiveWindow(details);
     QTest::keyClick(details, Qt::Key_3, Qt::ControlModifier);
     EXPECT_NE(windows->records.existing(), nullptr);
+    QApplication::setActiveWindow(details);
+    QTest::keyClick(details, Qt::Key_4, Qt::ControlModifier);
+    EXPECT_NE(windows->materials.existing(), nullptr);
 }
 
 }  // namespace
