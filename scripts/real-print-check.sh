@@ -110,4 +110,4 @@ fi
 "${as_root[@]}" lpadmin -x "$queue"
 previous_default=""
 CUPS_SERVER=localhost:1 "$check" no-printer
-echo "real print checked: one A4 page with 44 lines, or 45 with a records' margin of three figures; refused and no-printer messages shown"
+echo "real print checked: one A4 page with 44 lines, or 47 with a records' margin of three figures and the site's materials; refused and no-printer messages shown"

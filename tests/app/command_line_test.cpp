@@ -255,5 +255,53 @@ TEST_F(CommandLineTest, EachExitStatus) {
     EXPECT_TRUE(written.read(5) == "%PDF-");
 }
 
+// The site's materials on the command line: the report's two lines after
+// the account (figures by hand in tests/engine/materials_test.cpp), the
+// method's values typed out giving every output of the empty boxes, and a
+// refused box refusing the calculation.
+TEST_F(CommandLineTest, TheSiteMaterialsReachEveryOutput) {
+    const auto written = [&](const QString& name, const presentation::MaterialTexts& materials) {
+        presentation::Design site{"สมชาย ใจดี", testing::WorkedDesign(), {}};
+        site.Trial = presentation::TrialInputs{};
+        (*site.Trial)[static_cast<std::size_t>(presentation::TrialBox::Slump)] = "9";
+        site.Materials = materials;
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(presentation::WriteDesign(site)));
+        return path;
+    };
+    using presentation::CementKind;
+    const QString worked = written(
+        "worked.krv1", {CementKind::Hydraulic, {"3.05", "2.62", "1.2", "2.68", "0.6", "2.0"}});
+    const Outcome report = run({"--report", worked});
+    EXPECT_EQ(report.status, 0) << report.err;
+    EXPECT_TRUE(report.out.ends_with(
+        "หิน=1115       กิโลกรัม\n"
+        "น้ำยาผสมคอนกรีต=0     ซีซี\n"
+        "วัสดุ: ปูนซีเมนต์ไฮดรอลิก (มอก. 2594) ถ.พ.=3.05, ทราย ถ.พ.=2.62 ดูดซึม=1.2%, หิน ถ.พ.=2.68\n"
+        "หินมีความชื้น=2.0% ค่าการดูดซึม=0.6% มีน้ำมากไป=15.4  กิโลกรัม ชั่งหิน=1115.4  กิโลกรัม\n"))
+        << report.out;
+
+    const QString empty = written("empty.krv1", {});
+    const QString typed =
+        written("typed.krv1", {CementKind::Portland, {"3.15", "2.65", "0.70", "2.7", "", ""}});
+    for (const QStringList& output :
+         {QStringList{"--report"}, QStringList{"--sheet"}, QStringList{"--sheet", "--json"},
+          QStringList{"--trial"}, QStringList{"--trial", "--json"}}) {
+        const QStringList dated = output + QStringList{"--date", "2026-12-09"};
+        const Outcome fromEmpty = run(dated + QStringList{empty});
+        EXPECT_EQ(fromEmpty.status, 0) << fromEmpty.err;
+        EXPECT_EQ(run(dated + QStringList{typed}).out, fromEmpty.out)
+            << output.join(' ').toStdString();
+    }
+
+    const Outcome refused =
+        run({"--sheet", written("refused.krv1", {CementKind::Other, {"", "", "", "", "", "2"}})});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_EQ(refused.err, "กรุณาระบุค่าการดูดซึมน้ำของหินเมื่อระบุความชื้นของหิน\n");
+    EXPECT_EQ(refused.out, "");
+}
+
 }  // namespace
 }  // namespace krv1

@@ -80,6 +80,10 @@ int main(int argc, char* argv[]) {
         design.Records = records;
         // A long project name shares its row with the day.
         design.Project = "บ้านคุณสมศรี ซอย 5 อาคารพาณิชย์สามชั้นพร้อมดาดฟ้า";
+        // The site's own materials, each figure as long as its box takes:
+        // two more lines under the records'.
+        design.Materials = {krv1::presentation::CementKind::Portland,
+                            {"3.051", "2.623", "1.235", "2.679", "0.654", "2.012"}};
         const QString path = folder.filePath(QStringLiteral("site.krv1"));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)) return 2;
