@@ -190,14 +190,22 @@ val PastedRowsOf(const std::string& text) {
 }
 
 // Every place of the printed report, from a design that prints every line:
-// the records' margin, a cylinder's cube basis, a project and a dosage. A
-// line stands at the same place in any design that prints it.
+// the records' margin, a cylinder's cube basis, a project and a dosage, then
+// the two rows the site's materials take beyond those. The lines after the
+// account fill its rows from the first, so a design's line stands at the
+// place of its row.
 const std::vector<presentation::ReportLine>& ReportPlaces() {
     static const std::vector<presentation::ReportLine> places = [] {
         presentation::DetailsTexts every;
         every.MarginLine = every.CubeBasisLine = every.DosageLine = " ";
+        std::vector<presentation::ReportLine> all = presentation::ReportLines(every, {"", " ", {}});
         every.MaterialLines = {" ", " "};
-        return presentation::ReportLines(every, {"", " ", {}});
+        for (const presentation::ReportLine& line : presentation::ReportLines(every, {"", " ", {}}))
+            if (std::none_of(all.begin(), all.end(), [&](const presentation::ReportLine& place) {
+                    return place.X == line.X && place.Y == line.Y;
+                }))
+                all.push_back(line);
+        return all;
     }();
     return places;
 }

@@ -65,7 +65,53 @@ function designFromForm() {
     })),
     ...trialFromForm(),
     ...recordsFromForm(),
+    ...materialsFromForm(),
   };
+}
+
+// The materials go with the design once they are not the method's: another
+// cement, or a box that holds a text.
+function materialsFromForm() {
+  const cement = $('material-cement').value;
+  const boxes = texts.materialBoxes.map((box) => {
+    const text = $(`material-${box.key}`).value;
+    return [box.key, text === '' ? null : text];
+  });
+  if (cement === 'portland' && boxes.every(([, text]) => text === null)) return {};
+  return { materials: { cement, ...Object.fromEntries(boxes) } };
+}
+
+function fillMaterials(materials) {
+  $('material-cement').value = (materials && materials.cement) || 'portland';
+  for (const box of texts.materialBoxes) {
+    $(`material-${box.key}`).value = (materials && materials[box.key]) ?? '';
+  }
+  showMaterialsRefusal(null);
+  showText('materials-note',
+           $('material-cement').value === 'portland' ? '' : texts.materialsCurveNote);
+}
+
+const isMaterial = (field) => texts.materialBoxes.some((box) => box.key === field);
+
+// The box a material's refusal names, marked, with the message under the
+// boxes; none clears them.
+function showMaterialsRefusal(answer) {
+  for (const box of texts.materialBoxes) {
+    $(`material-${box.key}`).toggleAttribute('aria-invalid', Boolean(answer && answer.field === box.key));
+  }
+  showText('materials-error', answer ? answer.message : '');
+}
+
+// Every edit of the materials works the design again at once; a box refused
+// keeps the results shown and says why.
+function materialsEdited() {
+  showText('materials-note',
+           $('material-cement').value === 'portland' ? '' : texts.materialsCurveNote);
+  const design = designFromForm();
+  remember(design);
+  const answer = krv1.calculate(design);
+  showMaterialsRefusal(!answer.ok && isMaterial(answer.field) ? answer : null);
+  if (answer.ok && lastAnswer) showAnswer(answer);
 }
 
 // The records' rows as typed: the date, the three specimens, the note.
@@ -218,6 +264,7 @@ function fillForm(design) {
   }
   clearTrial();
   fillRecords(design.records);
+  fillMaterials(design.materials);
   enableDosage();
   // The records are weighed even while the design cannot be calculated.
   if (design.records) showRecords(krv1.records(designFromForm()));
@@ -232,6 +279,7 @@ function showText(id, text) { $(id).textContent = text; }
 function clearRefusals() {
   for (const field of FIELDS) showText(`${field}-error`, '');
   showText('status', '');
+  showMaterialsRefusal(null);
 }
 
 function focusField(field) {
@@ -245,6 +293,9 @@ function showRefusal(answer) {
   if (FIELDS.includes(answer.field)) {
     showText(`${answer.field}-error`, answer.message);
     focusField(answer.field);
+  } else if (isMaterial(answer.field)) {
+    showMaterialsRefusal(answer);
+    $(`material-${answer.field}`).focus();
   } else {
     showText('status', answer.message);
   }
@@ -286,6 +337,8 @@ function showAnswer(answer) {
     element.textContent = answer.reportPage[i] ?? '';
   });
   showText('margin-notice', answer.marginNotice);
+  showText('materials-notice', answer.materialsNotice);
+  showText('materials-curve', answer.materialNotes.join(' '));
   for (const command of ['print', 'copy', 'print-sheet', 'copy-sheet']) $(command).disabled = false;
   showSheet(answer);
   showTrial(answer);
@@ -510,6 +563,9 @@ function newDesign() {
   }
   $('account').replaceChildren();
   showText('margin-notice', '');
+  showText('materials-notice', '');
+  showText('materials-curve', '');
+  fillMaterials(null);
   $('report').querySelectorAll('.line').forEach((element) => { element.textContent = ''; });
   showText('sheet', '');
   showText('site-error', '');
@@ -580,6 +636,11 @@ function connect() {
     usedMargin = $('records-use-margin').checked;
   });
   $('records-table').addEventListener('paste', pasteRecords);
+  $('materials').addEventListener('input', materialsEdited);
+  $('materials-defaults').addEventListener('click', () => {
+    fillMaterials(null);
+    materialsEdited();
+  });
   // A tap on the empty table starts its first row.
   $('records-room').addEventListener('click', () => {
     if ($('records-table').tBodies[0].rows.length > 0) return;

@@ -7,12 +7,14 @@
 #include "presentation/choice_texts.h"
 #include "presentation/design_file.h"
 #include "presentation/result_texts.h"
+#include "presentation/site_materials.h"
 #include "presentation/site_sheet.h"
 #include "presentation/trial_batch.h"
 #include "text/conditions_texts.h"
 #include "text/details_texts.h"
 #include "text/hint_texts.h"
 #include "text/main_window_texts.h"
+#include "text/materials_texts.h"
 #include "text/menu_texts.h"
 #include "text/mix_choices.h"
 #include "text/reference_texts.h"
@@ -145,6 +147,30 @@ val PageTexts() {
         trialBoxes.call<void>("push", box);
     }
     texts.set("trialBoxes", trialBoxes);
+    namespace mt = text::materials;
+    set("materialsTitle", mt::kTitle);
+    set("materialsCement", mt::kCementCaption);
+    set("materialsDefaults", mt::kDefaultsCommand);
+    set("materialsCurveNote", mt::kCurveNote);
+    val cements = val::array();
+    for (presentation::CementKind kind : {presentation::CementKind::Portland,
+                                          presentation::CementKind::Hydraulic,
+                                          presentation::CementKind::Other}) {
+        val cement = val::object();
+        cement.set("key", std::string(presentation::CementKey(kind)));
+        cement.set("name", std::string(presentation::CementName(kind)));
+        cements.call<void>("push", cement);
+    }
+    texts.set("cements", cements);
+    val materialBoxes = val::array();
+    for (const presentation::MaterialBoxRow& row : presentation::MaterialBoxRows()) {
+        val box = val::object();
+        box.set("key", std::string(row.Key));
+        box.set("caption", std::string(row.Caption));
+        box.set("default", std::string(row.Default));
+        materialBoxes.call<void>("push", box);
+    }
+    texts.set("materialBoxes", materialBoxes);
     namespace r = text::records;
     set("recordsTitle", r::kSectionTitle);
     set("recordsCube", r::kCube);

@@ -19,6 +19,12 @@ const field = (id, caption, value = '') =>
   `<div class="field"><label for="${id}">${escape(caption)}</label>` +
   `<input id="${id}" inputmode="decimal" value="${escape(value)}"></div>`;
 
+// An empty box shows the method's value it stands for; a refusal names it.
+const materialField = (box) =>
+  `<div class="field"><label for="material-${box.key}">${escape(box.caption)}</label>` +
+  `<input id="material-${box.key}" inputmode="decimal" placeholder="${escape(box.default)}" ` +
+  'aria-describedby="materials-error"></div>';
+
 const options = (entries) => [texts.chooseEntry, ...entries]
   .map((entry, i) => `<option value="${i}">${escape(entry)}</option>`).join('');
 
@@ -30,6 +36,9 @@ const panelRows = (panel) => texts.rows
 const contents = {
   slump: options(texts.slumpEntries),
   stone: options(texts.stoneEntries),
+  'material-cement': texts.cements
+    .map((cement) => `<option value="${cement.key}">${escape(cement.name)}</option>`).join(''),
+  'material-boxes': texts.materialBoxes.map(materialField).join(''),
   'trial-boxes': texts.trialBoxes.map((box) => field(`trial-${box.key}`, box.caption)).join(''),
   'site-settings': texts.siteSettings
     .map((setting) => field(`site-${setting.key}`, setting.caption, setting.default)).join(''),

@@ -210,3 +210,57 @@ test('a records row that is no strength refuses the design that takes their marg
   assert.deepEqual(krv1.pastedRows('1/1\t250\t260\r\n2/1\t255\n'),
                    [['1/1', '250', '260'], ['2/1', '255']]);
 });
+
+// The site's materials, figures worked by hand in tests/engine/materials_test.cpp:
+// hydraulic cement of 3.05, sand 2.62 absorbing 1.2 %, stone 2.68 absorbing
+// 0.6 % at 2.0 %.
+const WORKED_INPUTS = { strength: '240', shape: 'cube', admixture: 'without', dosage: '',
+  slump: '7.5', stone: '3/4', moisture: '5' };
+const SITE_MATERIALS = { cement: 'hydraulic', cement_sg: '3.05', sand_sg: '2.62',
+  sand_absorption: '1.2', stone_sg: '2.68', stone_absorption: '0.6', stone_moisture: '2.0' };
+
+test('the site\'s materials reach the panels, the account, the report and the notice', () => {
+  const answer = krv1.calculate({ ...designOf(WORKED_INPUTS), materials: SITE_MATERIALS });
+  assert.equal(answer.ok, true, answer.message);
+  assert.deepEqual(ROWS.map((row) => answer.panel.after[row]),
+                   ['310      กิโลกรัม', '145     ลิตร', '810      กิโลกรัม', '1115       กิโลกรัม',
+                    '0     ซีซี']);
+  assert.equal(answer.details['34'], '1.2 %');
+  assert.equal(answer.details['39'], '144.96  ลิตร');
+  assert.deepEqual(answer.report.slice(44), [
+    'วัสดุ: ปูนซีเมนต์ไฮดรอลิก (มอก. 2594) ถ.พ.=3.05, ทราย ถ.พ.=2.62 ดูดซึม=1.2%, หิน ถ.พ.=2.68',
+    'หินมีความชื้น=2.0% ค่าการดูดซึม=0.6% มีน้ำมากไป=15.4  กิโลกรัม ชั่งหิน=1115.4  กิโลกรัม']);
+  // On the printed page they take the rows of the records' margin and the
+  // cube basis, which this design has not.
+  const layout = krv1.reportLayout();
+  const at = (y) => answer.reportPage[layout.findIndex((p) => p.x === 1300 && p.y === y)];
+  assert.equal(at(14400), answer.report[44]);
+  assert.equal(at(14700), answer.report[45]);
+  assert.match(answer.materialsNotice, /^คำนวณด้วยวัสดุของหน้างาน ปูนซีเมนต์ไฮดรอลิก \(มอก\. 2594\) ถ\.พ\. 3\.05, /);
+  assert.deepEqual(answer.materialNotes, [krv1.pageTexts().materialsCurveNote]);
+  assert.ok(Math.abs(answer.sheet.per_bag.stone_kg - 1115 * 50 / 310) < 1e-9);
+});
+
+test('the method\'s values typed out give every text of the empty boxes', () => {
+  const empty = krv1.calculate(designOf(WORKED_INPUTS), new Date(2026, 11, 9));
+  const typed = krv1.calculate({ ...designOf(WORKED_INPUTS), materials: { cement: 'portland',
+    cement_sg: '3.15', sand_sg: '2.65', sand_absorption: '0.70', stone_sg: '2.7',
+    stone_absorption: '0.6', stone_moisture: null } }, new Date(2026, 11, 9));
+  assert.deepEqual(typed, empty);
+});
+
+test('a refused material is named by its key', () => {
+  for (const [change, field, message] of [
+    [{ cement_sg: '3.31' }, 'cement_sg', 'ความถ่วงจำเพาะของปูนซีเมนต์ต้องอยู่ระหว่าง 2.50 ถึง 3.30'],
+    [{ sand_sg: 'x' }, 'sand_sg', 'ความถ่วงจำเพาะของทรายต้องอยู่ระหว่าง 2.30 ถึง 2.90'],
+    [{ sand_absorption: '5.1' }, 'sand_absorption', 'ค่าการดูดซึมน้ำของทรายต้องอยู่ระหว่าง 0 ถึง 5 %'],
+    [{ stone_sg: '2.2' }, 'stone_sg', 'ความถ่วงจำเพาะของหินต้องอยู่ระหว่าง 2.30 ถึง 3.00'],
+    [{ stone_absorption: '-0.1' }, 'stone_absorption', 'ค่าการดูดซึมน้ำของหินต้องอยู่ระหว่าง 0 ถึง 5 %'],
+    [{ stone_moisture: '10.5' }, 'stone_moisture', 'ความชื้นของหินต้องอยู่ระหว่าง 0 ถึง 10 %'],
+    [{ stone_absorption: null }, 'stone_absorption', 'กรุณาระบุค่าการดูดซึมน้ำของหินเมื่อระบุความชื้นของหิน'],
+  ]) {
+    const answer = krv1.calculate({ ...designOf(WORKED_INPUTS),
+                                    materials: { ...SITE_MATERIALS, ...change } });
+    assert.deepEqual([answer.ok, answer.field, answer.message], [false, field, message]);
+  }
+});

@@ -53,8 +53,9 @@ test('the worked designs fill both panels, the account and the report', async ()
                'none');
   const report = await textsOf('#report .line');
   // The account's 44 places, the margin's and the cube basis's, then the
-  // project, the day, the specimen, the dosage and two signatures.
-  assert.equal(report.length, 52);
+  // project, the day, the specimen, the dosage and two signatures, then the
+  // two rows the site's materials take beyond the margin and the cube basis.
+  assert.equal(report.length, 54);
   assert.deepEqual(report.slice(44, 47), ['', '', '']);  // a cube, no records, no project
   assert.match(report[47], /^วันที่ \d+ \S+ 25\d\d$/);
   assert.equal(report[48], 'ตัวอย่างทดสอบ: ลูกบาศก์ 15 ซม.');
@@ -260,6 +261,38 @@ test('at 360 px the records table is read whole, started by a tap and pasted by 
   assert.deepEqual(cut, []);
   assert.ok(await page.$eval('body', (body) => body.scrollWidth <= 360));
   await page.click('#new');
+});
+
+test('the site\'s materials recalculate at once, and a refused box says why beside the boxes', async () => {
+  await enterDesign(page, WORKED);
+  await page.click('#calculate');
+  await page.select('#material-cement', 'hydraulic');
+  assert.equal(await page.$eval('#materials-note', (note) => note.textContent),
+               'เส้นความสัมพันธ์ W/C กับกำลังอัดของวิธีนี้มาจากปูนซีเมนต์ปอร์ตแลนด์ ควรยืนยันด้วยการผสมทดลอง');
+  assert.equal(await page.$eval('#material-cement_sg', (box) => box.placeholder), '3.15');
+  for (const [key, text] of [['cement_sg', '3.05'], ['sand_sg', '2.62'], ['sand_absorption', '1.2'],
+                             ['stone_sg', '2.68'], ['stone_absorption', '0.6'], ['stone_moisture', '2.0']]) {
+    await page.type(`#material-${key}`, text);
+  }
+  // By hand: 310, 145, 810 and 1115 kg of stone weighed wet.
+  assert.deepEqual(await textsOf('#after td'),
+                   ['310      กิโลกรัม', '145     ลิตร', '810      กิโลกรัม', '1115       กิโลกรัม',
+                    '0     ซีซี']);
+  assert.match(await page.$eval('#materials-notice', (notice) => notice.textContent),
+               /^คำนวณด้วยวัสดุของหน้างาน ปูนซีเมนต์ไฮดรอลิก/);
+  await page.type('#material-stone_moisture', '0');  // 2.00 %: the same figure
+  await page.type('#material-sand_sg', '9');          // 2.629 kept; then one more figure
+  await page.type('#material-sand_sg', '9');          // 2.6299: within the range, too long to print
+  assert.equal(await page.$eval('#materials-error', (error) => error.textContent),
+               'ความถ่วงจำเพาะของทรายต้องอยู่ระหว่าง 2.30 ถึง 2.90');
+  assert.equal(await page.$eval('#material-sand_sg', (box) => box.hasAttribute('aria-invalid')), true);
+  assert.equal((await textsOf('#after td'))[3], '1115       กิโลกรัม');
+  await page.click('#materials-defaults');
+  assert.equal(await page.$eval('#materials-error', (error) => error.textContent), '');
+  assert.deepEqual(await textsOf('#after td'),
+                   ['310      กิโลกรัม', '155     ลิตร', '835      กิโลกรัม', '1110       กิโลกรัม',
+                    '0     ซีซี']);
+  assert.equal(await page.$eval('#materials-notice', (notice) => notice.textContent), '');
 });
 
 test('the last design comes back, and the page works offline', async () => {
