@@ -2,7 +2,8 @@
 # Refreshes the pictures in docs/: the main window after the first worked
 # design, the printed report page of that design, the web page at a phone's
 # and a desktop's width, and the details and site sheet of a design with
-# admixture, and the strength records window and page of the worked record set.
+# admixture, the strength records window and page of the worked record set, and
+# the materials window with the site's worked materials.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
@@ -11,3 +12,4 @@ scripts/real-print-check.sh build docs/report-page.png
 scripts/web-screenshots.sh
 scripts/screenshot-site-sheet.sh build/app/krv1 docs/site-sheet.png docs/site-sheet-page.png
 scripts/screenshot-records.sh build/app/krv1 docs/records-window.png docs/records-page.png
+scripts/screenshot-materials.sh build/app/krv1 docs/materials-window.png

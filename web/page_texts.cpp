@@ -153,9 +153,9 @@ val PageTexts() {
     set("materialsDefaults", mt::kDefaultsCommand);
     set("materialsCurveNote", mt::kCurveNote);
     val cements = val::array();
-    for (presentation::CementKind kind : {presentation::CementKind::Portland,
-                                          presentation::CementKind::Hydraulic,
-                                          presentation::CementKind::Other}) {
+    for (presentation::CementKind kind :
+         {presentation::CementKind::Portland, presentation::CementKind::Hydraulic,
+          presentation::CementKind::Other}) {
         val cement = val::object();
         cement.set("key", std::string(presentation::CementKey(kind)));
         cement.set("name", std::string(presentation::CementName(kind)));
