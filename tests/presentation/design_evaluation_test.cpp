@@ -106,6 +106,11 @@ TEST(DesignDocument, AsksBeforeLosingOnlyWhatExistsNowhereElse) {
              d.Records = StrengthRecords{};
          },
          false},
+        {"untitled, materials typed", false,
+         [](Design& d, const TrialInputs&, const StrengthRecords&) {
+             d.Materials.Cement = CementKind::Hydraulic;
+         },
+         true},
         {"file, unchanged", true, [](Design&, const TrialInputs&, const StrengthRecords&) {},
          false},
         {"file, boxes changed", true,
