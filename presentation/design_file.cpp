@@ -6,13 +6,14 @@
 #include <nlohmann/json.hpp>
 #include <utility>
 
+#include "design_json.h"
 #include "harmless_text.h"
 #include "text/design_file_texts.h"
 
 namespace krv1::presentation {
 
 namespace f = text::design_file;
-using Json = nlohmann::ordered_json;
+using Json = DesignJson;
 
 namespace {
 
@@ -178,22 +179,21 @@ bool HarmlessEngineerName(std::string_view name) {
     return HarmlessLine(name, kLongestEngineerName);
 }
 
-DesignReading ReadDesign(std::string_view fileText) {
-    if (fileText.size() > kLargestDesignBytes) return Refused(f::kTooLarge);
-    // No exceptions from the parser: a text that is not JSON is simply
-    // discarded, and so is one with invalid UTF-8.
-    const Json file = Json::parse(fileText, nullptr, false);
-    if (file.is_discarded() || !file.is_object()) return Refused(f::kNotADesign);
+std::variant<Design, DesignObjectRefusal> DesignFromJson(const Json& file) {
+    const auto refused = [](std::string_view message, std::string key = {}) {
+        return DesignObjectRefusal{message, std::move(key)};
+    };
+    if (!file.is_object()) return refused(f::kNotADesign);
     const auto format = file.find("format");
     if (format == file.end() || !format->is_string() || *format != kDesignFormat)
-        return Refused(f::kNotADesign);
+        return refused(f::kNotADesign);
     const auto version = file.find("version");
-    if (version == file.end() || !version->is_number()) return Refused(f::kIncomplete, "version");
+    if (version == file.end() || !version->is_number()) return refused(f::kIncomplete, "version");
     // A whole number too large for an integer is read as a double; it is
     // still a version, only a newer one.
     const double number = version->get<double>();
-    if (number != std::floor(number) || number < 1) return Refused(f::kIncomplete, "version");
-    if (number > kDesignVersion) return Refused(f::kNewerVersion);
+    if (number != std::floor(number) || number < 1) return refused(f::kIncomplete, "version");
+    if (number > kDesignVersion) return refused(f::kNewerVersion);
     try {
         Design design;
         design.Locale.DecimalSeparator = OptionalTextAt(file, "decimal", ".");
@@ -228,8 +228,20 @@ DesignReading ReadDesign(std::string_view fileText) {
         design.Materials = ReadMaterialTexts(file);
         return design;
     } catch (const BadKey& bad) {
-        return Refused(f::kIncomplete, bad.key);
+        return refused(f::kIncomplete, bad.key);
     }
+}
+
+DesignReading ReadDesign(std::string_view fileText) {
+    if (fileText.size() > kLargestDesignBytes) return Refused(f::kTooLarge);
+    // No exceptions from the parser: a text that is not JSON is simply
+    // discarded, and so is one with invalid UTF-8.
+    const Json file = Json::parse(fileText, nullptr, false);
+    if (file.is_discarded()) return Refused(f::kNotADesign);
+    auto read = DesignFromJson(file);
+    if (auto* refusal = std::get_if<DesignObjectRefusal>(&read))
+        return Refused(refusal->Message, refusal->Key);
+    return std::get<Design>(std::move(read));
 }
 
 namespace {
@@ -245,7 +257,7 @@ Json BoxesObject(const Boxes& boxes, KeyOf keyOf) {
 
 }  // namespace
 
-std::string WriteDesign(const Design& design) {
+Json DesignToJson(const Design& design) {
     const MixInput& input = design.Input;
     Json inputs = Json::object();
     inputs["strength"] = input.RequiredStrength;
@@ -281,9 +293,14 @@ std::string WriteDesign(const Design& design) {
                                      [](std::size_t i) { return MaterialBoxRows()[i].Key; }));
         file["materials"] = std::move(materials);
     }
+    return file;
+}
+
+std::string WriteDesign(const Design& design) {
     // Texts that are not UTF-8 are written with the replacement character
     // rather than refused: a save must not fail on a name.
-    return file.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    return DesignToJson(design).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) +
+           "\n";
 }
 
 std::string_view SpellingOf(SlumpChoice slump) {
