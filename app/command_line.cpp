@@ -8,8 +8,12 @@
 #include "documents/design_loading.h"
 #include "documents/file_writing.h"
 #include "documents/page_printing.h"
+#include "documents/project_loading.h"
+#include "documents/workbook_writing.h"
 #include "platform/utf8_text.h"
 #include "presentation/design_evaluation.h"
+#include "presentation/project_report.h"
+#include "presentation/project_workbook.h"
 #include "text/command_line_texts.h"
 #include "text/design_file_texts.h"
 #include "text/strength_records_texts.h"
@@ -132,6 +136,29 @@ int WriteTrial(const CommandLine& line, const presentation::CalculatedMix& calcu
     return kDone;
 }
 
+// The project's comparison and orders as text, its figures as JSON, or its
+// workbook. A setting out of range is the file's to mend; an element
+// refused is shown as such and fails nothing.
+int WriteProject(const CommandLine& line) {
+    const auto loaded = documents::LoadProjectFile(line.designFile);
+    if (const QString* refusal = std::get_if<QString>(&loaded))
+        return Refuse(kFileRefused, *refusal);
+    const presentation::Project& project = std::get<presentation::Project>(loaded);
+    const presentation::ProjectResult result = presentation::EvaluateProject(project, line.date);
+    if (const auto* refusal = std::get_if<presentation::ProjectSettingRefusal>(&result))
+        return Refuse(kFileRefused, FromUtf8(refusal->Message));
+    const auto& evaluation = std::get<presentation::ProjectEvaluation>(result);
+    if (!line.pdfFile.isEmpty()) {
+        if (const auto failure = documents::WriteWorkbook(
+                line.pdfFile, presentation::ProjectWorkbook(project, evaluation, line.date)))
+            return Refuse(kOutputFailed, *failure);
+        return kDone;
+    }
+    WriteTo(stdout, line.json ? presentation::ProjectJson(evaluation)
+                              : presentation::ProjectText(project, evaluation, line.date));
+    return StandardOutputWritten();
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
@@ -141,18 +168,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption sheet(QStringLiteral("sheet"));
     const QCommandLineOption trial(QStringLiteral("trial"));
     const QCommandLineOption records(QStringLiteral("records"));
+    const QCommandLineOption project(QStringLiteral("project"));
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QString(), QStringLiteral("file"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption date(QStringLiteral("date"), QString(), QStringLiteral("day"));
-    parser.addOptions({report, sheet, trial, records, json, output, help, version, date});
+    parser.addOptions({report, sheet, trial, records, project, json, output, help, version, date});
     parser.addPositionalArgument(QStringLiteral("file"), QString());
     if (!parser.parse(QStringList{QStringLiteral("krv1")} + arguments)) {
         QStringList flags;
         for (const QCommandLineOption* flag :
-             {&report, &sheet, &trial, &records, &json, &help, &version})
+             {&report, &sheet, &trial, &records, &project, &json, &help, &version})
             flags += flag->names();
         return WrongUsage(ParseFailure(arguments, parser, flags));
     }
@@ -163,14 +191,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine line;
     line.designFile = files.value(0);
     const int outputs = int(parser.isSet(report)) + int(parser.isSet(sheet)) +
-                        int(parser.isSet(trial)) + int(parser.isSet(records));
+                        int(parser.isSet(trial)) + int(parser.isSet(records)) +
+                        int(parser.isSet(project));
     if (outputs > 1) return WrongUsage(FromUtf8(c::kReportOrSheet));
     if (outputs == 1) {
         if (line.designFile.isEmpty()) return WrongUsage(FromUtf8(c::kMissingReportFile));
-        line.action = parser.isSet(report)  ? CommandLine::Action::Report
-                      : parser.isSet(sheet) ? CommandLine::Action::Sheet
-                      : parser.isSet(trial) ? CommandLine::Action::Trial
-                                            : CommandLine::Action::Records;
+        line.action = parser.isSet(report)    ? CommandLine::Action::Report
+                      : parser.isSet(sheet)   ? CommandLine::Action::Sheet
+                      : parser.isSet(trial)   ? CommandLine::Action::Trial
+                      : parser.isSet(project) ? CommandLine::Action::Project
+                                              : CommandLine::Action::Records;
         line.pdfFile = parser.value(output);
         // "-o -" is standard output; an empty name is no file at all.
         if (parser.isSet(output) && line.pdfFile.isEmpty())
@@ -178,6 +208,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.json = parser.isSet(json);
         if (line.json && (line.action == CommandLine::Action::Report || !line.pdfFile.isEmpty()))
             return WrongUsage(FromUtf8(c::kJsonWithSheet));
+        // A project is written as a workbook.
+        if (line.action == CommandLine::Action::Project && !line.pdfFile.isEmpty() &&
+            !line.pdfFile.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+            return WrongUsage(FromUtf8(c::kProjectOutput) + line.pdfFile);
         // Every page is dated: the report, the sheet, the trial and the records.
         if (parser.isSet(date)) {
             const auto day = DateOf(parser.value(date));
@@ -197,6 +231,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 }
 
 int WriteReport(const CommandLine& line) {
+    if (line.action == CommandLine::Action::Project) return WriteProject(line);
     const auto loaded = documents::LoadDesignFile(line.designFile);
     if (const QString* refusal = std::get_if<QString>(&loaded))
         return Refuse(kFileRefused, *refusal);

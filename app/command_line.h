@@ -25,12 +25,13 @@ struct CommandLine {
         Sheet,
         Trial,
         Records,
+        Project,
         Help,
         Version,
         WrongUsage
     } action = Action::Windows;
-    QString designFile;  // the design to open or report on; may be empty for the windows
-    QString pdfFile;     // with Report or Sheet: write a PDF here ("-": standard output)
+    QString designFile;  // the design (or with Project, the project) to open or report on
+    QString pdfFile;     // write a PDF here ("-": standard output); with Project, a workbook
     bool json = false;   // with Sheet, Trial or Records: the unrounded figures as JSON
     // With Sheet: the day printed on it, today unless --date names another.
     presentation::CalendarDate date;
@@ -41,7 +42,7 @@ struct CommandLine {
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // Writes the report, the site batch sheet, the trial or the strength records
-// of the design file to standard
+// of the design file, or the project's comparison and orders, to standard
 // output, or as a PDF, and returns the exit status. Needs a QGuiApplication
 // for a PDF.
 int WriteReport(const CommandLine& line);

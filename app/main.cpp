@@ -60,7 +60,8 @@ int main(int argc, char* argv[]) {
         case CommandLine::Action::Report:
         case CommandLine::Action::Sheet:
         case CommandLine::Action::Trial:
-        case CommandLine::Action::Records: {
+        case CommandLine::Action::Records:
+        case CommandLine::Action::Project: {
             if (line.pdfFile.isEmpty()) {
                 QCoreApplication application(argc, argv);
                 return krv1::app::WriteReport(line);

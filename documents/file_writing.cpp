@@ -26,6 +26,10 @@ std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& byt
     return WriteFailedMessage(path, earlierFile);
 }
 
+QString WriteFailure(const QString& path) {
+    return WriteFailedMessage(path, platform::RegularFileAt(path));
+}
+
 std::optional<QString> WritePdf(const QString& path, const presentation::PrintedPage& page) {
     const bool earlierFile = platform::RegularFileAt(path);
     if (PrintPage(*platform::OpenPdfFile(path), page)) return std::nullopt;

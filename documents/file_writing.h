@@ -14,6 +14,9 @@ namespace krv1::documents {
 
 // Nothing when the bytes are written; otherwise the message to show.
 std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& bytes);
+// The message of a write to `path` that failed before it began: whatever
+// was there is still whole.
+QString WriteFailure(const QString& path);
 // The page as a PDF at `path` ("-" for standard output); the same answer.
 std::optional<QString> WritePdf(const QString& path, const presentation::PrintedPage& page);
 

@@ -87,20 +87,17 @@ Json PartJson(const SiteSheet& sheet, SitePart part) {
 }
 
 std::string ConcreteLine(const MixInput& concrete) {
-    std::string line =
-        std::string(t::kConcreteStrength)
-            .append(concrete.RequiredStrength)
-            .append(" ")
-            .append(t::kKsc)
-            .append(" ")
-            .append(concrete.Shape == SpecimenShape::Cylinder ? text::report::kCylinderSpecimen
-                                                              : text::report::kCubeSpecimen)
-            .append(t::kConcreteSlump)
-            .append(SlumpEntry(concrete.Slump))
-            .append(t::kConcreteStone)
-            .append(StoneEntry(concrete.Stone));
+    std::string line(t::kConcreteStrength);
+    line.append(concrete.RequiredStrength).append(" ").append(t::kKsc).append(" ");
+    line.append(concrete.Shape == SpecimenShape::Cylinder ? text::report::kCylinderSpecimen
+                                                          : text::report::kCubeSpecimen);
+    line.append(t::kConcreteSlump).append(SpellingOf(concrete.Slump)).append(" ").append(t::kCm);
+    line.append(t::kConcreteStone).append(SpellingOf(concrete.Stone)).append(" ").append(t::kInch);
     if (concrete.Admixture == AdmixtureChoice::WithAdmixture)
-        line.append(t::kConcreteDosage).append(concrete.DosageText);
+        line.append(t::kConcreteDosage)
+            .append(concrete.DosageText)
+            .append(" ")
+            .append(t::kCcPer100Kg);
     return line;
 }
 
@@ -135,26 +132,26 @@ std::vector<ComparisonRow> ComparisonRows(const ProjectEvaluation& evaluation) {
 
 std::string CellText(const ComparisonCell& cell, int decimals, const NumberLocale& separators) {
     if (const double* value = std::get_if<double>(&cell))
-        return FigureText(*value, Decimals(decimals, true), separators);
+        return FigureText(*value, Decimals(decimals), separators);
     if (const std::string* text = std::get_if<std::string>(&cell)) return *text;
     return {};
 }
 
-std::vector<SheetRow> OrderRows(const ProjectEvaluation& evaluation,
-                                const NumberLocale& separators) {
+std::vector<OrderRow> OrderFigureRows(const ProjectEvaluation& evaluation) {
     using K = SheetRow::Kind;
     const MaterialsOrder& o = evaluation.Order;
-    const auto figure = [&](std::string_view caption, const std::optional<double>& value,
-                            int decimals, std::string_view unit) {
-        return FigureRow(caption, value, decimals, unit, separators);
+    const auto figure = [](std::string_view caption, const std::optional<double>& value,
+                           int decimals, std::string_view unit) {
+        return OrderRow{K::Figure, std::string(caption), value, decimals, std::string(unit)};
     };
+    const auto line = [](K kind, std::string text) { return OrderRow{kind, std::move(text)}; };
     std::string costCaption(t::kCost);
     if (o.Cost && !o.PricesLeftOut.empty())
         costCaption.append(text::site_sheet::kLeftOut)
             .append(LeftOutPrices(o.PricesLeftOut))
             .append(text::site_sheet::kLeftOutClose);
-    std::vector<SheetRow> rows{
-        {K::Heading, std::string(t::kOrderTitle), {}, {}},
+    std::vector<OrderRow> rows{
+        line(K::Heading, std::string(t::kOrderTitle)),
         figure(t::kCement, o.CementKg, 1, t::kKg),
         figure(t::kCement, o.CementBags, 0, t::kBag),
         figure(t::kWater, o.WaterLitres, 1, t::kLitre),
@@ -167,18 +164,32 @@ std::vector<SheetRow> OrderRows(const ProjectEvaluation& evaluation,
         figure(t::kStoneTrips, o.StoneTrips, 0, t::kTrip),
         figure(costCaption, o.Cost, 2, t::kBaht),
     };
-    rows.push_back({K::Heading, std::string(t::kReadyTitle), {}, {}});
-    for (const ReadyMixLine& line : evaluation.ReadyMix) {
-        rows.push_back({K::Line, ConcreteLine(line.Concrete), {}, {}});
-        rows.push_back(figure(t::kReadyVolume, line.Volume, 2, t::kCubicMetre));
-        rows.push_back(figure(t::kReadyOrder, line.Order, 1, t::kCubicMetre));
-        rows.push_back(figure(t::kTrucks, line.Trucks, 0, t::kTruck));
+    rows.push_back(line(K::Heading, std::string(t::kReadyTitle)));
+    for (const ReadyMixLine& ready : evaluation.ReadyMix) {
+        rows.push_back(line(K::Line, ConcreteLine(ready.Concrete)));
+        rows.push_back(figure(t::kReadyVolume, ready.Volume, 2, t::kCubicMetre));
+        rows.push_back(figure(t::kReadyOrder, ready.Order, 1, t::kCubicMetre));
+        rows.push_back(figure(t::kTrucks, ready.Trucks, 0, t::kTruck));
     }
     if (evaluation.Co2Total) {
-        rows.push_back({K::Heading, std::string(t::kCarbonTitle), {}, {}});
+        rows.push_back(line(K::Heading, std::string(t::kCarbonTitle)));
         rows.push_back(figure(t::kCarbonTotal, evaluation.Co2Total, 1, t::kKgCo2));
     }
-    for (const std::string& note : evaluation.Notes) rows.push_back({K::Line, note, {}, {}});
+    for (const std::string& note : evaluation.Notes) rows.push_back(line(K::Line, note));
+    return rows;
+}
+
+std::vector<SheetRow> OrderRows(const ProjectEvaluation& evaluation,
+                                const NumberLocale& separators) {
+    std::vector<SheetRow> rows;
+    // A figure not given (no truck, no price) is no line of the text.
+    for (const OrderRow& row : OrderFigureRows(evaluation)) {
+        if (row.Is != SheetRow::Kind::Figure) {
+            rows.push_back(SheetRow{row.Is, row.Caption, {}, {}});
+        } else if (row.Value) {
+            rows.push_back(FigureRow(row.Caption, row.Value, row.Decimals, row.Unit, separators));
+        }
+    }
     return rows;
 }
 

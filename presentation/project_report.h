@@ -27,8 +27,20 @@ struct ComparisonRow {
 // The elements side by side: a row a figure, a column an element.
 std::vector<ComparisonRow> ComparisonRows(const ProjectEvaluation& evaluation);
 
+// A row of the orders: a heading, a line of its own, or a figure (none when
+// not given) with its decimals and unit.
+struct OrderRow {
+    SheetRow::Kind Is;
+    std::string Caption;
+    std::optional<double> Value;
+    int Decimals = 0;
+    std::string Unit;
+};
+
 // The orders: the site's materials, the ready-mixed concrete and the carbon,
-// with the notes, as rows of caption, figure and unit.
+// with the notes.
+std::vector<OrderRow> OrderFigureRows(const ProjectEvaluation& evaluation);
+// The same as rows of caption, figure text and unit.
 std::vector<SheetRow> OrderRows(const ProjectEvaluation& evaluation,
                                 const NumberLocale& separators);
 

@@ -14,7 +14,7 @@ expect() {  # expect "what" text needle
   if ! grep -qF -- "$3" <<<"$2"; then echo "FAIL: $1 lacks $3"; failed=1; fi
 }
 for dependency in fonts-thai-tlwg libthai0 libqt6widgets6 libqt6printsupport6 libcups2 \
-                  libqt6charts6 libqpdf29; do
+                  libqt6charts6 libqpdf29 libxlsxwriter4; do
   expect "Depends" "$info" "$dependency"
 done
 expect "package" "$info" "Package: krv1"

@@ -4,13 +4,13 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libcups2-dev libthai0 fonts-thai-tlwg
-                nlohmann-json3-dev libqpdf-dev pkg-config)
+                nlohmann-json3-dev libqpdf-dev libxlsxwriter-dev pkg-config)
 test_packages=(libgtest-dev libbenchmark-dev clang-format
                emscripten node-acorn libfast-float-dev chromium fonttools woff2 librsvg2-bin
                xvfb xauth x11-utils xdotool openbox imagemagick
                cups printer-driver-cups-pdf poppler-utils
                python3 clang libclang-rt-14-dev desktop-file-utils appstream shared-mime-info dpkg-dev
-               file locales)
+               file locales python3-openpyxl)
 
 bench_packages=(libbenchmark-dev hyperfine time python3 xvfb xauth x11-utils openbox)
 

@@ -83,6 +83,22 @@ inline constexpr std::string_view kConcreteDosage = " น้ำยา ";
 inline constexpr std::string_view kCarbonTitle = "คาร์บอนของโครงการ";
 inline constexpr std::string_view kCarbonTotal = "คาร์บอนรวม";
 
+// The workbook's sheets, and the summary's columns besides the comparison's.
+inline constexpr std::string_view kSummarySheet = "สรุปโครงการ";
+inline constexpr std::string_view kOrderSheet = "สั่งวัสดุ";
+inline constexpr std::string_view kCompareSheet = "เปรียบเทียบ";
+inline constexpr std::string_view kSlump = "ค่ายุบตัว";
+inline constexpr std::string_view kStoneSize = "ขนาดหิน";
+inline constexpr std::string_view kDosage = "น้ำยา";
+inline constexpr std::string_view kMoisture = "ความชื้นทราย";
+inline constexpr std::string_view kCaption = "รายการ";
+inline constexpr std::string_view kFigure = "ค่า";
+inline constexpr std::string_view kUnit = "หน่วย";
+inline constexpr std::string_view kCcPer100Kg = "ซีซี/100 กก.";
+inline constexpr std::string_view kPercent = "%";
+inline constexpr std::string_view kCm = "ซม.";
+inline constexpr std::string_view kInch = "นิ้ว";
+
 // Units.
 inline constexpr std::string_view kKsc = "กก./ตร.ซม.";
 inline constexpr std::string_view kKg = "กก.";
