@@ -13,47 +13,12 @@
 #include <nlohmann/json.hpp>
 
 #include "presentation/project_report.h"
+#include "tests/support/worked_project.h"
 #include "text/design_file_texts.h"
 #include "text/project_texts.h"
 
 namespace krv1::presentation {
 namespace {
-
-Design DesignOf(const char* strength, SpecimenShape shape, SlumpChoice slump, StoneChoice stone,
-                const char* dosage, const char* moisture, const char* volume) {
-    MixInput input;
-    input.RequiredStrength = strength;
-    input.Shape = shape;
-    input.Admixture = *dosage ? AdmixtureChoice::WithAdmixture : AdmixtureChoice::WithoutAdmixture;
-    input.DosageText = dosage;
-    input.Slump = slump;
-    input.Stone = stone;
-    input.SandMoistureText = moisture;
-    Design design{"สมชาย ใจดี", input, {}};
-    design.Site[static_cast<std::size_t>(SiteSetting::Volume)] = volume;
-    design.Site[static_cast<std::size_t>(SiteSetting::Waste)] = "5";
-    return design;
-}
-
-Project WorkedHouse() {
-    Project house;
-    house.Name = "บ้านคุณสมศรี ซอย 5";
-    house.Engineer = "สมชาย ใจดี";
-    house.Settings[static_cast<std::size_t>(ProjectSetting::SandTruck)] = "5";
-    house.Settings[static_cast<std::size_t>(ProjectSetting::ReadyTruck)] = "5";
-    house.Elements = {
-        {"ฐานราก F1-F8", Supply::Site,
-         DesignOf("240", SpecimenShape::Cube, SlumpChoice::Slump7_5, StoneChoice::ThreeQuarterInch,
-                  "", "5", "6.5")},
-        {"เสา C1-C12", Supply::Ready,
-         DesignOf("280", SpecimenShape::Cylinder, SlumpChoice::Slump7_5,
-                  StoneChoice::ThreeQuarterInch, "300", "2", "4.2")},
-        {"พื้น S1", Supply::Site,
-         DesignOf("210", SpecimenShape::Cube, SlumpChoice::Slump10_0, StoneChoice::OneInch, "250",
-                  "0", "9.0")},
-    };
-    return house;
-}
 
 nlohmann::json JsonOf(const Project& project) {
     const ProjectResult result = EvaluateProject(project, {2026, 12, 9});
@@ -69,7 +34,7 @@ nlohmann::json JsonOf(const Project& project) {
 // trips; stone 1110 x 6.825 / 1500 + 1190 x 9.45 / 1500 = 5.0505 + 7.497 =
 // 12.5475 m3: 13 คิว, 3 trips. The columns: 4.41 m3, ordered 4.5, one truck.
 TEST(Project, TheWorkedHouseByHand) {
-    const nlohmann::json json = JsonOf(WorkedHouse());
+    const nlohmann::json json = JsonOf(testing::WorkedHouse());
     const auto& order = json["order"];
     EXPECT_NEAR(order["cement_kg"].get<double>(), 4667.25, 1e-9);
     EXPECT_EQ(order["cement_bags"], 94);
@@ -108,7 +73,7 @@ TEST(Project, TheWorkedHouseByHand) {
 // slab 270 x 0.8 + 780 x 0.005 + 1190 x 0.006 = 227.04 kg a m3; in all
 // 258.66 x 6.825 + 306.56 x 4.41 + 227.04 x 9.45 = 5262.8121 kg.
 TEST(Project, CarbonOfEveryElementWithTheFactorsGiven) {
-    Project house = WorkedHouse();
+    Project house = testing::WorkedHouse();
     house.Settings[static_cast<std::size_t>(ProjectSetting::Co2Cement)] = "0.8";
     house.Settings[static_cast<std::size_t>(ProjectSetting::Co2Sand)] = "0.005";
     house.Settings[static_cast<std::size_t>(ProjectSetting::Co2Stone)] = "0.006";
@@ -122,7 +87,7 @@ TEST(Project, CarbonOfEveryElementWithTheFactorsGiven) {
 
 // An element refused keeps its row and message and is in no total.
 TEST(Project, ARefusedElementIsLeftOutOfEveryTotal) {
-    Project house = WorkedHouse();
+    Project house = testing::WorkedHouse();
     house.Elements[2].Design.Input.SandMoistureText = "ชื้น";
     const nlohmann::json json = JsonOf(house);
     EXPECT_EQ(json["elements"].size(), 3u);
@@ -135,7 +100,7 @@ TEST(Project, ARefusedElementIsLeftOutOfEveryTotal) {
 }
 
 TEST(Project, AFileKeepsEveryElementWhole) {
-    Project house = WorkedHouse();
+    Project house = testing::WorkedHouse();
     house.Elements[0].Design.Materials.Cement = CementKind::Hydraulic;
     house.Settings[static_cast<std::size_t>(ProjectSetting::Co2Cement)] = "0.8";
     const std::string text = WriteProject(house);
@@ -149,7 +114,7 @@ TEST(Project, AFileKeepsEveryElementWhole) {
 }
 
 TEST(Project, EachFaultOfAFileIsNamedWithItsPlace) {
-    const std::string good = WriteProject(WorkedHouse());
+    const std::string good = WriteProject(testing::WorkedHouse());
     const auto replaced = [&](std::string_view from, std::string_view to) {
         std::string text = good;
         const std::size_t at = text.find(from);
@@ -171,7 +136,7 @@ TEST(Project, EachFaultOfAFileIsNamedWithItsPlace) {
         std::string message;
     } rows[] = {
         {"not JSON", "{", std::string(text::project::kNotAProject)},
-        {"a design", WriteDesign(WorkedHouse().Elements[0].Design),
+        {"a design", WriteDesign(testing::WorkedHouse().Elements[0].Design),
          std::string(text::project::kNotAProject)},
         {"newer", replaced("\"version\": 1,\n  \"decimal\"", "\"version\": 2,\n  \"decimal\""),
          std::string(text::design_file::kNewerVersion)},
@@ -225,7 +190,7 @@ TEST(Project, ASettingOutOfItsRangeRefusesTheProject) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
-        Project house = WorkedHouse();
+        Project house = testing::WorkedHouse();
         house.Settings[static_cast<std::size_t>(row.setting)] = row.text;
         const ProjectResult result = EvaluateProject(house, {2026, 12, 9});
         const auto* refusal = std::get_if<ProjectSettingRefusal>(&result);
