@@ -12,6 +12,7 @@
 #include "documents/workbook_writing.h"
 #include "platform/utf8_text.h"
 #include "presentation/design_evaluation.h"
+#include "presentation/project_pages.h"
 #include "presentation/project_report.h"
 #include "presentation/project_workbook.h"
 #include "text/command_line_texts.h"
@@ -148,9 +149,16 @@ int WriteProject(const CommandLine& line) {
     if (const auto* refusal = std::get_if<presentation::ProjectSettingRefusal>(&result))
         return Refuse(kFileRefused, FromUtf8(refusal->Message));
     const auto& evaluation = std::get<presentation::ProjectEvaluation>(result);
-    if (!line.pdfFile.isEmpty()) {
+    if (line.pdfFile.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
         if (const auto failure = documents::WriteWorkbook(
                 line.pdfFile, presentation::ProjectWorkbook(project, evaluation, line.date)))
+            return Refuse(kOutputFailed, *failure);
+        return kDone;
+    }
+    if (!line.pdfFile.isEmpty()) {
+        if (const auto failure = documents::WritePdf(
+                line.pdfFile, presentation::ProjectPages(project, evaluation, line.date,
+                                                         documents::PageFaceMetrics())))
             return Refuse(kOutputFailed, *failure);
         return kDone;
     }
@@ -208,9 +216,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.json = parser.isSet(json);
         if (line.json && (line.action == CommandLine::Action::Report || !line.pdfFile.isEmpty()))
             return WrongUsage(FromUtf8(c::kJsonWithSheet));
-        // A project is written as a workbook.
+        // A project is written as a workbook or as PDF pages.
         if (line.action == CommandLine::Action::Project && !line.pdfFile.isEmpty() &&
-            !line.pdfFile.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+            !line.pdfFile.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive) &&
+            !line.pdfFile.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) &&
+            line.pdfFile != QStringLiteral("-"))
             return WrongUsage(FromUtf8(c::kProjectOutput) + line.pdfFile);
         // Every page is dated: the report, the sheet, the trial and the records.
         if (parser.isSet(date)) {

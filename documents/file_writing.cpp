@@ -30,6 +30,13 @@ QString WriteFailure(const QString& path) {
     return WriteFailedMessage(path, platform::RegularFileAt(path));
 }
 
+std::optional<QString> WritePdf(const QString& path,
+                                const std::vector<presentation::PrintedPage>& pages) {
+    const bool earlierFile = platform::RegularFileAt(path);
+    if (PrintPages(*platform::OpenPdfFile(path), pages)) return std::nullopt;
+    return WriteFailedMessage(path, earlierFile);
+}
+
 std::optional<QString> WritePdf(const QString& path, const presentation::PrintedPage& page) {
     const bool earlierFile = platform::RegularFileAt(path);
     if (PrintPage(*platform::OpenPdfFile(path), page)) return std::nullopt;

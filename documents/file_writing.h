@@ -19,5 +19,8 @@ std::optional<QString> WriteWholeFile(const QString& path, const QByteArray& byt
 QString WriteFailure(const QString& path);
 // The page as a PDF at `path` ("-" for standard output); the same answer.
 std::optional<QString> WritePdf(const QString& path, const presentation::PrintedPage& page);
+// Pages one after another in one PDF; the same answer.
+std::optional<QString> WritePdf(const QString& path,
+                                const std::vector<presentation::PrintedPage>& pages);
 
 }  // namespace krv1::documents

@@ -25,10 +25,11 @@ presentation::PageFace PageFaceMetrics() {
             [family](double points) { return platform::PageLineHeight(family, points); }};
 }
 
-bool PrintPage(platform::Printer& printer, const presentation::PrintedPage& page) {
-    // The whole set-up at every job: nothing depends on an earlier one.
-    printer.setPaperA4();
-    printer.setPortrait();
+namespace {
+
+// One page's face, lines and rules, its texts placed by their left ends
+// until a line says otherwise.
+void DrawPage(platform::Printer& printer, const presentation::PrintedPage& page) {
     printer.setFontName(QString::fromLatin1(kPageFont));
     printer.setFontBold(true);
     printer.setFontSize(page.PointSize);
@@ -53,6 +54,29 @@ bool PrintPage(platform::Printer& printer, const presentation::PrintedPage& page
     }
     for (const presentation::PageRule& rule : page.Rules)
         printer.drawRule(rule.X1, rule.Y1, rule.X2, rule.Y2);
+}
+
+}  // namespace
+
+bool PrintPage(platform::Printer& printer, const presentation::PrintedPage& page) {
+    // The whole set-up at every job: nothing depends on an earlier one.
+    printer.setPaperA4();
+    printer.setPortrait();
+    DrawPage(printer, page);
+    return printer.endDoc();
+}
+
+bool PrintPages(platform::Printer& printer, const std::vector<presentation::PrintedPage>& pages) {
+    printer.setPaperA4();
+    printer.setPortrait();
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0) {
+            // Each page starts as the first does.
+            printer.newPage();
+            printer.setAlignRight(false);
+        }
+        DrawPage(printer, pages[i]);
+    }
     return printer.endDoc();
 }
 

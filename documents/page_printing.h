@@ -25,6 +25,8 @@ presentation::PageFace PageFaceMetrics();
 
 // Returns false when the printer did not take the job.
 bool PrintPage(platform::Printer& printer, const presentation::PrintedPage& page);
+// Pages one after another, in one job; the same answer.
+bool PrintPages(platform::Printer& printer, const std::vector<presentation::PrintedPage>& pages);
 
 // Prints on `printer` (null: there is no default printer) and tells the
 // engineer, over `parent`, when it cannot.

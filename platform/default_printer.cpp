@@ -71,6 +71,12 @@ public:
                           QPointF(x2 * dotsPerTwip, y2 * dotsPerTwip));
     }
 
+    void newPage() override {
+        if (!begin()) return;
+        if (!device().newPage()) failed_ = true;
+        pageEnded();
+    }
+
     bool endDoc() override {
         if (!begin()) return false;
         return painter_.end() && !failed_ && finish();
@@ -83,6 +89,8 @@ protected:
     virtual bool mayStart() { return true; }
     // Completes the job after the page is painted; false when it failed.
     virtual bool finish() { return true; }
+    // Told of each page's end but the last.
+    virtual void pageEnded() {}
     // Told of each text as it is drawn, in `font`.
     virtual void drew(const QString& text, const QFont& font) {
         Q_UNUSED(text);
@@ -163,6 +171,7 @@ protected:
         for (const QGlyphRun& run : layout.glyphRuns()) glyphs += int(run.glyphIndexes().size());
         lines_.push_back({text, glyphs});
     }
+    void pageEnded() override { lines_.push_back(kPageBreak); }
 
 private:
     static constexpr int kPdfDotsPerInch = 1200;

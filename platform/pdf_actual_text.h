@@ -22,10 +22,12 @@ struct DrawnLine {
     QString text;
     int glyphs = 0;
 };
+// Where one page ends and the next begins, among the lines.
+inline const DrawnLine kPageBreak{QString(), -1};
 
-// `pdf`, one page as Qt wrote it, with each line's glyphs marked with the
-// line's text, in drawing order; empty when the page's glyphs do not match
-// the lines, the PDF cannot be read, or qpdf's library (the on-demand
+// `pdf`, its pages as Qt wrote them, with each line's glyphs marked with the
+// line's text, in drawing order, kPageBreak between pages; empty when a
+// page's glyphs do not match its lines, the PDF cannot be read, or qpdf's library (the on-demand
 // "pdf_text") cannot be loaded.
 std::optional<QByteArray> WithActualText(const QByteArray& pdf,
                                          const std::vector<DrawnLine>& lines);

@@ -24,6 +24,8 @@ public:
     virtual void print(const QString& text) = 0;
     // A thin ruled line from one point to another, in twips.
     virtual void drawRule(int x1, int y1, int x2, int y2) = 0;
+    // Ends the page; what follows is drawn on the next, of the same paper.
+    virtual void newPage() = 0;
     // Sends the page; false when the printer did not take the job.
     virtual bool endDoc() = 0;
 };
@@ -39,7 +41,7 @@ std::unique_ptr<Printer> OpenDefaultPrinter();
 // The printer and copies the engineer chooses in Qt's print dialog over
 // `parent`, or null when the dialog is cancelled.
 std::unique_ptr<Printer> ChoosePrinter(QWidget* parent);
-// A PDF file of one A4 page, with its fonts embedded, written as FileToWrite
+// A PDF file of A4 pages, with its fonts embedded, written as FileToWrite
 // says (atomically over a regular file) at endDoc(): false there, and an
 // existing file left whole, when it cannot be.
 std::unique_ptr<Printer> OpenPdfFile(const QString& path);

@@ -11,7 +11,7 @@ inline constexpr std::string_view kUsage =
     "        krv1 --sheet แฟ้ม.krv1 [--json | -o ตาราง.pdf]\n"
     "        krv1 --trial แฟ้ม.krv1 [--json | -o ผสมทดลอง.pdf]\n"
     "        krv1 --records แฟ้ม.krv1 [--json | -o ผลทดสอบ.pdf]\n"
-    "        krv1 --project แฟ้ม.krv1proj [--json | -o สมุดงาน.xlsx]\n"
+    "        krv1 --project แฟ้ม.krv1proj [--json | -o สมุดงาน.xlsx | -o โครงการ.pdf]\n"
     "\n"
     "ออกแบบส่วนผสมคอนกรีต 1 ลบ.ม. สำหรับงานในประเทศไทย\n"
     "\n"
@@ -27,7 +27,7 @@ inline constexpr std::string_view kUsage =
     "  --json                กับ --sheet, --trial, --records หรือ --project:\n"
     "                        ตัวเลขที่ยังไม่ปัดเศษในรูป JSON\n"
     "  -o, --output แฟ้ม.pdf  กับ --report, --sheet, --trial หรือ --records:\n"
-    "                        เขียนเป็น PDF ลงแฟ้มนี้แทน; กับ --project: สมุดงาน Excel (.xlsx)\n"
+    "                        เขียนเป็น PDF ลงแฟ้มนี้แทน; กับ --project: PDF หรือสมุดงาน Excel (.xlsx)\n"
     "  --date ปปปป-ดด-วว     วันที่ที่พิมพ์บนรายงาน ตาราง และหน้าผลทดสอบ (ค.ศ.) แทนวันนี้\n"
     "  -h, --help            แสดงวิธีใช้นี้\n"
     "  -v, --version         แสดงรุ่นของโปรแกรม\n"
@@ -54,7 +54,7 @@ inline constexpr std::string_view kJsonWithSheet =
 inline constexpr std::string_view kReportOrSheet =
     "เลือก --report, --sheet, --trial หรือ --records อย่างใดอย่างหนึ่ง";
 // Followed by the output as typed.
-inline constexpr std::string_view kProjectOutput = "โครงการเขียนได้เป็นสมุดงาน .xlsx เท่านั้น: ";
+inline constexpr std::string_view kProjectOutput = "โครงการเขียนได้เป็น .pdf หรือสมุดงาน .xlsx เท่านั้น: ";
 inline constexpr std::string_view kTooManyFiles = "ระบุแฟ้มแบบส่วนผสมได้เพียงแฟ้มเดียว";
 inline constexpr std::string_view kVersion = "KRV1 ";
 // Asked for the windows where there is no screen to open them on.

@@ -90,9 +90,21 @@ std::optional<QByteArray> MarkedWithActualText(const QByteArray& pdf,
         document.setSuppressWarnings(true);
         document.processMemoryFile("page", pdf.constData(), static_cast<size_t>(pdf.size()));
         std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(document).getAllPages();
-        if (pages.size() != 1) return std::nullopt;
-        auto filter = std::make_shared<ActualTextFilter>(lines);
-        pages.front().addContentTokenFilter(filter);
+        // Each page's lines, split at the breaks.
+        std::vector<std::vector<DrawnLine>> pageLines(1);
+        for (const DrawnLine& line : lines) {
+            if (line.glyphs < 0) {
+                pageLines.emplace_back();
+            } else {
+                pageLines.back().push_back(line);
+            }
+        }
+        if (pages.size() != pageLines.size()) return std::nullopt;
+        std::vector<std::shared_ptr<ActualTextFilter>> filters;
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            filters.push_back(std::make_shared<ActualTextFilter>(pageLines[i]));
+            pages[i].addContentTokenFilter(filters.back());
+        }
         QPDFWriter writer(document);
         writer.setOutputMemory();
         // The contents were compressed by Qt; so they stay, and the file
@@ -101,7 +113,8 @@ std::optional<QByteArray> MarkedWithActualText(const QByteArray& pdf,
         writer.setMinimumPDFVersion("1.5");
         writer.setDeterministicID(true);
         writer.write();
-        if (!filter->matched()) return std::nullopt;
+        for (const auto& filter : filters)
+            if (!filter->matched()) return std::nullopt;
         const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
         return QByteArray(reinterpret_cast<const char*>(written->getBuffer()),
                           static_cast<qsizetype>(written->getSize()));

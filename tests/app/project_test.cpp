@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <csignal>
+#include <tuple>
 
 #include "command_line_fixture.h"
 #include "presentation/project_report.h"
@@ -131,7 +132,10 @@ TEST_F(ProjectCommandTest, WhatIsRefusedAndWithWhichStatus) {
           "--json"},
          0,
          ""},
-        {"not a workbook", {"--project", house(), "-o", folder.filePath("house.pdf")}, 1, {}},
+        {"neither a workbook nor a pdf",
+         {"--project", house(), "-o", folder.filePath("house.txt")},
+         1,
+         {}},
         {"a folder that is not there",
          {"--project", house(), "-o", folder.filePath("none/house.xlsx")},
          4,
@@ -165,6 +169,35 @@ TEST_F(ProjectCommandTest, AFullDiskLeavesTheEarlierWorkbookWhole) {
     EXPECT_NE(full.err.find(text::design_file::kEarlierFileKept), std::string::npos) << full.err;
     ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
     EXPECT_EQ(earlier.readAll(), before);
+}
+
+// The pages: the orders, then the comparison three elements a page, every
+// line's Thai read back as written.
+TEST_F(ProjectCommandTest, ThePdfHoldsTheOrdersThenTheComparison) {
+    presentation::Project seven = testing::WorkedHouse();
+    for (int i = 0; i < 4; ++i) {
+        seven.Elements.push_back(seven.Elements[i % 3]);
+        seven.Elements.back().Name += " ชั้น " + std::to_string(i + 2);
+    }
+    for (const auto& [name, project, pages] :
+         {std::tuple{"house", testing::WorkedHouse(), 2}, std::tuple{"seven", seven, 4}}) {
+        SCOPED_TRACE(name);
+        const QString pdf = folder.filePath(QString::fromLatin1(name) + ".pdf");
+        const Outcome written =
+            run({"--project", house(project, QString::fromLatin1(name) + ".krv1proj"), "-o", pdf});
+        ASSERT_EQ(written.status, 0) << written.err;
+        QProcess info, text;
+        info.start("pdfinfo", {pdf});
+        text.start("pdftotext", {"-raw", pdf, "-"});
+        ASSERT_TRUE(info.waitForFinished() && text.waitForFinished());
+        EXPECT_TRUE(info.readAllStandardOutput().contains(QByteArray("Pages:           ") +
+                                                          QByteArray::number(pages)));
+        const std::string read = text.readAllStandardOutput().toStdString();
+        for (const presentation::ProjectElement& element : project.Elements)
+            EXPECT_NE(read.find(element.Name + " ("), std::string::npos) << element.Name;
+        EXPECT_NE(read.find("วัสดุที่ต้องสั่ง (ผสมเองที่หน้างาน)\n"), std::string::npos) << read;
+        EXPECT_NE(read.find("หิน หลังปรับความชื้น กก. 1110 1135 1190\n"), std::string::npos) << read;
+    }
 }
 
 }  // namespace

@@ -54,6 +54,7 @@ public:
         alignRight_ = right;
         job_.operations << (right ? QStringLiteral("align right") : QStringLiteral("align left"));
     }
+    void newPage() override { job_.operations << QStringLiteral("new page"); }
     void print(const QString& text) override {
         job_.operations << QStringLiteral("print");
         job_.lines.push_back(PrintedLine{x_, y_, bold_, font_, size_, text, alignRight_});
