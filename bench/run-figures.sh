@@ -33,6 +33,8 @@ build/bench/windows_bench --benchmark_repetitions=5 --benchmark_report_aggregate
   --benchmark_format=json 2>/dev/null > "$work/windows.json"
 build/bench/engine_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_format=json 2>/dev/null > "$work/engine.json"
+build/bench/project_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  --benchmark_format=json 2>/dev/null > "$work/project.json"
 
 python3 - "$work" "$bare_kb" "$krv1_kb" <<'PY'
 import glob, json, statistics, sys
@@ -66,6 +68,10 @@ for name, label, target in [("BM_CalculatePress", "one Calculate press, real wid
     rows.append((label + " (median)", "%.1f %s" % (t, unit), "", target))
 t, unit = median(work + "/engine.json", "BM_CalculateMix")
 rows.append(("engine alone, one whole calculation (median)", "%.0f %s" % (t, unit), "", ""))
+for name, label, target in [("BM_EvaluateProject", "a project of 200 elements evaluated", "under 0.5 s"),
+                            ("BM_WriteProjectWorkbook", "its workbook written", "under 1 s")]:
+    t, unit = median(work + "/project.json", name)
+    rows.append((label + " (median)", "%.1f %s" % (t, unit), "", target))
 print("| figure | measured | ratio | target |")
 print("|---|---|---|---|")
 for row in rows:
