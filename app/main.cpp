@@ -88,6 +88,11 @@ int main(int argc, char* argv[]) {
     krv1::platform::SetUpAppearance();
     krv1::forms::Program program;
     program.start();
-    if (!line.designFile.isEmpty()) program.mainWindow().openDesignFile(line.designFile);
+    // A project opens in its window, a design in the main window.
+    if (line.designFile.endsWith(QStringLiteral(".krv1proj"), Qt::CaseInsensitive)) {
+        program.mainWindow().openProjectFile(line.designFile);
+    } else if (!line.designFile.isEmpty()) {
+        program.mainWindow().openDesignFile(line.designFile);
+    }
     return QApplication::exec();
 }

@@ -167,4 +167,16 @@ ProjectResult EvaluateProject(const Project& project, const CalendarDate& day) {
     return evaluation;
 }
 
+ProjectShown ShowProject(Project project, const CalendarDate& day) {
+    std::optional<ProjectSettingRefusal> first;
+    for (;;) {
+        ProjectResult result = EvaluateProject(project, day);
+        if (auto* evaluation = std::get_if<ProjectEvaluation>(&result))
+            return ProjectShown{std::move(*evaluation), std::move(first)};
+        const auto& refusal = std::get<ProjectSettingRefusal>(result);
+        if (!first) first = refusal;
+        project.Settings[static_cast<std::size_t>(refusal.Setting)].clear();
+    }
+}
+
 }  // namespace krv1::presentation

@@ -67,4 +67,12 @@ using ProjectResult = std::variant<ProjectEvaluation, ProjectSettingRefusal>;
 // `day` dates each element's pages.
 ProjectResult EvaluateProject(const Project& project, const CalendarDate& day);
 
+// What a window shows while the engineer mends a setting: the evaluation
+// with every refused setting left out, and the first refusal.
+struct ProjectShown {
+    ProjectEvaluation Evaluation;
+    std::optional<ProjectSettingRefusal> Refusal;
+};
+ProjectShown ShowProject(Project project, const CalendarDate& day);
+
 }  // namespace krv1::presentation

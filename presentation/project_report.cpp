@@ -130,6 +130,62 @@ std::vector<ComparisonRow> ComparisonRows(const ProjectEvaluation& evaluation) {
     return rows;
 }
 
+const ElementListRow& ElementListHeader() {
+    static const ElementListRow header{
+        std::string(t::kCaption),
+        std::string(t::kSupply),
+        std::string(t::kRequired),
+        std::string(t::kVolume) + " (" + std::string(t::kCubicMetre) + ")",
+        std::string(t::kCement) + " (" + std::string(t::kKg) + "/" + std::string(t::kCubicMetre) +
+            ")",
+        std::string(t::kBags) + " (" + std::string(t::kBag) + ")",
+        std::string(t::kCost) + " (" + std::string(t::kBaht) + ")",
+        std::string(t::kRefusal)};
+    return header;
+}
+
+std::vector<ElementListRow> ElementListRows(const ProjectEvaluation& evaluation,
+                                            const NumberLocale& separators) {
+    std::vector<ElementListRow> rows;
+    for (const ElementFigures& e : evaluation.Elements) {
+        const MixInput& input = e.Design.Input;
+        ElementListRow row{
+            e.Name, std::string(SupplyName(e.Supplied)),
+            input.RequiredStrength + " " +
+                std::string(input.Shape == SpecimenShape::Cylinder ? text::report::kCylinderSpecimen
+                                                                   : text::report::kCubeSpecimen)};
+        if (e.Mix) {
+            const auto figure = [&](const std::optional<double>& value, int decimals) {
+                return value ? FigureText(*value, Decimals(decimals, decimals > 0), separators)
+                             : std::string();
+            };
+            row[3] = figure(e.Volume(), 2);
+            row[4] = figure(e.Mix->Design.Adjusted.Cement, 0);
+            row[5] = figure(ValueOf(e.sheet()[SiteFigure::PourBags]), 0);
+            row[6] = figure(ValueOf(e.sheet()[SiteFigure::CostTotal]), 2);
+        }
+        row[7] = e.Refusal;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+ComparisonTexts ComparisonTableTexts(const ProjectEvaluation& evaluation,
+                                     const NumberLocale& separators) {
+    ComparisonTexts texts;
+    for (std::size_t i = 0; i < evaluation.Elements.size(); ++i)
+        texts.ColumnHeads.push_back(std::to_string(i + 1) + ". " + evaluation.Elements[i].Name);
+    for (const ComparisonRow& row : ComparisonRows(evaluation)) {
+        texts.RowHeads.push_back(row.Unit.empty() ? row.Caption
+                                                  : row.Caption + " (" + row.Unit + ")");
+        std::vector<std::string> cells;
+        for (const ComparisonCell& cell : row.Cells)
+            cells.push_back(CellText(cell, row.Decimals, separators));
+        texts.Cells.push_back(std::move(cells));
+    }
+    return texts;
+}
+
 std::string CellText(const ComparisonCell& cell, int decimals, const NumberLocale& separators) {
     if (const double* value = std::get_if<double>(&cell))
         return FigureText(*value, Decimals(decimals), separators);

@@ -3,6 +3,7 @@
 // and the JSON of every figure.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <variant>
@@ -51,6 +52,25 @@ std::vector<std::string> ProjectHeading(const Project& project, const CalendarDa
 // for each figure) and the orders.
 std::string ProjectText(const Project& project, const ProjectEvaluation& evaluation,
                         const CalendarDate& day);
+
+// The window's list of elements: a row an element, its name, supply,
+// required strength and specimen, volume with waste, cement a cubic metre,
+// bags, cost and refusal.
+inline constexpr std::size_t kElementListColumns = 8;
+using ElementListRow = std::array<std::string, kElementListColumns>;
+const ElementListRow& ElementListHeader();
+std::vector<ElementListRow> ElementListRows(const ProjectEvaluation& evaluation,
+                                            const NumberLocale& separators);
+
+// The comparison as a window's table shows it: each row's head (its caption
+// and unit), each column's (the element's number and name), and the cells.
+struct ComparisonTexts {
+    std::vector<std::string> RowHeads;
+    std::vector<std::string> ColumnHeads;
+    std::vector<std::vector<std::string>> Cells;
+};
+ComparisonTexts ComparisonTableTexts(const ProjectEvaluation& evaluation,
+                                     const NumberLocale& separators);
 
 // Every figure unrounded, null where not given or refused, as --project --json.
 std::string ProjectJson(const ProjectEvaluation& evaluation);

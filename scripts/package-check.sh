@@ -33,8 +33,9 @@ mkdir -p "$mime/packages"
 cp packaging/krv1-design.xml "$mime/packages/"
 update-mime-database "$mime" || failed=1
 expect "MIME database" "$(cat "$mime/globs2" 2>/dev/null)" "application/x-krv1-design:*.krv1"
+expect "MIME database" "$(cat "$mime/globs2" 2>/dev/null)" "application/x-krv1-project:*.krv1proj"
 rm -rf "$mime"
-expect "desktop entry" "$(cat packaging/org.example.krv1.desktop)" "MimeType=application/x-krv1-design;"
+expect "desktop entry" "$(cat packaging/org.example.krv1.desktop)" "MimeType=application/x-krv1-design;application/x-krv1-project;"
 appstreamcli validate --no-net --pedantic packaging/org.example.krv1.metainfo.xml >/dev/null || {
   appstreamcli validate --no-net packaging/org.example.krv1.metainfo.xml; failed=1; }
 (( failed )) && exit 1

@@ -7,6 +7,8 @@
 namespace krv1::text::project {
 
 inline constexpr std::string_view kTitle = "โครงการ";
+// The tools menu's command that brings the project window back.
+inline constexpr std::string_view kMenuItem = "โครงการ...";
 
 // The file.
 inline constexpr std::string_view kNotAProject = "แฟ้มนี้ไม่ใช่โครงการ KRV1";
@@ -98,6 +100,36 @@ inline constexpr std::string_view kCcPer100Kg = "ซีซี/100 กก.";
 inline constexpr std::string_view kPercent = "%";
 inline constexpr std::string_view kCm = "ซม.";
 inline constexpr std::string_view kInch = "นิ้ว";
+
+// The file menu's commands, and the questions before a project's changes
+// are lost.
+inline constexpr std::string_view kNewProject = "โครงการใหม่";
+inline constexpr std::string_view kOpenProject = "เปิดโครงการ...";
+inline constexpr std::string_view kSaveProject = "บันทึกโครงการ";
+inline constexpr std::string_view kSaveProjectAs = "บันทึกโครงการเป็น...";
+inline constexpr std::string_view kExportWorkbook = "ส่งออกโครงการเป็น Excel...";
+inline constexpr std::string_view kSaveBeforeNewQuestion =
+    "ต้องการบันทึกการเปลี่ยนแปลงของโครงการก่อนเริ่มโครงการใหม่หรือไม่";
+inline constexpr std::string_view kSaveBeforeOpenQuestion =
+    "ต้องการบันทึกการเปลี่ยนแปลงของโครงการก่อนเปิดโครงการอื่นหรือไม่";
+inline constexpr std::string_view kSaveBeforeQuitQuestion =
+    "ต้องการบันทึกการเปลี่ยนแปลงของโครงการก่อนปิดโปรแกรมหรือไม่";
+
+// The project window.
+inline constexpr std::string_view kProjectName = "ชื่อโครงการ";
+inline constexpr std::string_view kProjectEngineer = "วิศวกร";
+inline constexpr std::string_view kAddDesign = "เพิ่มแบบส่วนผสมนี้เข้าโครงการ";
+inline constexpr std::string_view kOpenInMain = "เปิดในหน้าหลัก";
+inline constexpr std::string_view kRemove = "ลบรายการ";
+inline constexpr std::string_view kMoveUp = "เลื่อนขึ้น";
+inline constexpr std::string_view kMoveDown = "เลื่อนลง";
+inline constexpr std::string_view kClose = "ปิดหน้านี้";
+// A design added without a name of its own, followed by its number.
+inline constexpr std::string_view kNewElement = "แบบส่วนผสมที่ ";
+// The main window's title while it edits an element: the element's name,
+// then the project's.
+inline constexpr std::string_view kEditingTitle = "KRV1 - รายการ ";
+inline constexpr std::string_view kEditingOf = " ของโครงการ ";
 
 // Units.
 inline constexpr std::string_view kKsc = "กก./ตร.ซม.";

@@ -20,6 +20,7 @@
 #include "system_number_locale.h"
 #include "text/design_file_texts.h"
 #include "text/mix_choices.h"
+#include "text/project_texts.h"
 
 namespace krv1::forms {
 
@@ -189,6 +190,7 @@ void MainWindow::adopt(const presentation::Design& design,
     }
     calculatedDesign_ = design;
     calculated_ = *calculated;
+    writeBackElement(design);
     showResults(calculated->Panels);
     control<FormLabel>(m::kMarginNotice)->setCaption(platform::FromUtf8(calculated->MarginNotice));
     control<FormLabel>(m::kMaterialsNotice)
@@ -354,7 +356,8 @@ void MainWindow::materialsEdited(const presentation::MaterialTexts& materials) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Ending the program: with a design file open whose boxes have changed,
     // the engineer is asked first; then every window goes.
-    if (!mayLeaveDesign(text::design_file::kSaveChangesQuestion)) {
+    if (!mayLeaveDesign(text::design_file::kSaveChangesQuestion) ||
+        !mayLeaveProject(text::project::kSaveBeforeQuitQuestion)) {
         event->ignore();
         return;
     }

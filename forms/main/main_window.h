@@ -16,6 +16,7 @@
 #include "presentation/design_document.h"
 #include "presentation/design_evaluation.h"
 #include "presentation/file_names.h"
+#include "presentation/project_document.h"
 #include "secondary_windows.h"
 
 class QAction;
@@ -61,6 +62,19 @@ public:
     void showRecords();
     // The site's materials, kept with the design.
     void showMaterials();
+
+    // A project of many designs, beside the design in the boxes. Each
+    // returns false when nothing was done (refused, cancelled or failed).
+    void newProject();
+    bool openProject();
+    bool openProjectFile(const QString& path);
+    bool saveProject();
+    bool saveProjectAs();
+    bool exportProjectWorkbook();
+    void showProject();
+    const presentation::ProjectDocument& project() const { return project_; }
+    // The project's element the boxes edit, if they edit one.
+    const std::optional<std::size_t>& editingElement() const { return editingElement_; }
     const presentation::SiteSettings& siteSettings() const { return document_.design().Site; }
     // What the boxes, choices and lists hold now, as a design file keeps it.
     presentation::Design designInBoxes() const;
@@ -114,6 +128,17 @@ private:
     void trialEdited(const presentation::TrialInputs& inputs);
     void recordsEdited(const presentation::StrengthRecords& records);
     void materialsEdited(const presentation::MaterialTexts& materials);
+    void addProjectCommands(QMenu* file);
+    bool writeProjectTo(const QString& path);
+    void followInProject();
+    void projectEdited(const presentation::Project& project);
+    void addDesignToProject();
+    // The element in the boxes: the title says so, and every calculation
+    // that succeeds writes the design back into the project.
+    void openElement(std::size_t element);
+    void stopEditingElement();
+    void writeBackElement(const presentation::Design& design);
+    bool mayLeaveProject(std::string_view question);
     // The materials window, when open, flags what the evaluation refuses of
     // the materials, or nothing.
     void followInMaterials(const presentation::DesignEvaluation& evaluation);
@@ -121,6 +146,8 @@ private:
     SecondaryWindows& windows_;
     // The open design; its engineer and inputs are the boxes' as last read.
     presentation::DesignDocument document_;
+    presentation::ProjectDocument project_;
+    std::optional<std::size_t> editingElement_;
     // The design of the last calculation that succeeded, and what it gave.
     std::optional<presentation::Design> calculatedDesign_;
     std::optional<presentation::CalculatedMix> calculated_;

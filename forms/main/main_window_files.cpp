@@ -20,6 +20,7 @@
 #include "text/design_file_texts.h"
 #include "text/materials_texts.h"
 #include "text/menu_texts.h"
+#include "text/project_texts.h"
 #include "text/site_sheet_texts.h"
 #include "text/strength_records_texts.h"
 #include "text/trial_batch_texts.h"
@@ -58,6 +59,8 @@ void MainWindow::buildMenu() {
     printReportAction_ = file->addAction(FromUtf8(t::kPrintReport), QKeySequence::Print, this,
                                          [this] { printReport(); });
     printReportAction_->setEnabled(false);
+    file->addSeparator();
+    addProjectCommands(file);
     file->addSeparator();
     file->addAction(FromUtf8(t::kQuit), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
                     [this] { close(); });
@@ -115,6 +118,7 @@ void MainWindow::startNewDesign() {
 void MainWindow::newDesign() {
     if (!mayLeaveDesign(f::kSaveBeforeNewQuestion)) return;
     startNewDesign();
+    stopEditingElement();
     // Every box empty and nothing chosen; the engineer's and the project's
     // names and the remembered sheet settings stay.
     presentation::Design empty{
@@ -149,6 +153,7 @@ void MainWindow::openLastCalculated() {
     }
     if (!mayLeaveDesign(f::kSaveBeforeOpenQuestion)) return;
     startNewDesign();
+    editingElement_.reset();
     const presentation::Design& design = std::get<presentation::Design>(reading);
     fillBoxes(design);
     // Not a file: the title says no file is open, and a save asks where.
@@ -228,6 +233,7 @@ bool MainWindow::openDesignFile(const QString& path) {
     }
     const presentation::Design& design = std::get<presentation::Design>(loaded);
     startNewDesign();
+    editingElement_.reset();
     fillBoxes(design);
     const QString absolute = QFileInfo(path).absoluteFilePath();
     document_.keepAsSaved(absolute.toStdString());
@@ -316,6 +322,17 @@ void MainWindow::openRecent(const QString& path) {
 }
 
 void MainWindow::updateTitle() {
+    if (editingElement_ && *editingElement_ < project_.project().Elements.size()) {
+        const presentation::Project& project = project_.project();
+        const std::string of = project.Name.empty()
+                                   ? QFileInfo(FromUtf8(project_.path())).fileName().toStdString()
+                                   : project.Name;
+        setWindowTitle(FromUtf8(std::string(text::project::kEditingTitle)
+                                    .append(project.Elements[*editingElement_].Name)
+                                    .append(text::project::kEditingOf)
+                                    .append(of)));
+        return;
+    }
     setWindowTitle(document_.untitled()
                        ? QStringLiteral("KRV1")
                        : FromUtf8(f::kTitleWithFile) + QFileInfo(designPath()).fileName());

@@ -10,6 +10,7 @@ void SecondaryWindows::closeAll() {
     if (TrialWindow* window = trial.existing()) window->close();
     if (RecordsWindow* window = records.existing()) window->close();
     if (MaterialsWindow* window = materials.existing()) window->close();
+    if (ProjectWindow* window = project.existing()) window->close();
 }
 
 void SecondaryWindows::hideAll() {
@@ -20,6 +21,7 @@ void SecondaryWindows::hideAll() {
     if (TrialWindow* window = trial.existing()) window->hide();
     if (RecordsWindow* window = records.existing()) window->hide();
     if (MaterialsWindow* window = materials.existing()) window->hide();
+    if (ProjectWindow* window = project.existing()) window->hide();
 }
 
 }  // namespace krv1::forms

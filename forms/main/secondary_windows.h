@@ -6,6 +6,7 @@
 #include "forms/conditions/conditions_window.h"
 #include "forms/details/details_window.h"
 #include "forms/materials/materials_window.h"
+#include "forms/project/project_window.h"
 #include "forms/site_sheet/site_sheet_window.h"
 #include "forms/strength_records/records_window.h"
 #include "forms/trial_batch/trial_window.h"
@@ -22,6 +23,7 @@ struct SecondaryWindows {
     platform::SingleWindow<TrialWindow> trial;
     platform::SingleWindow<RecordsWindow> records;
     platform::SingleWindow<MaterialsWindow> materials;
+    platform::SingleWindow<ProjectWindow> project;
 
     SecondaryWindows() = default;
     SecondaryWindows(const SecondaryWindows&) = delete;

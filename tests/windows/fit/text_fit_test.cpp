@@ -17,6 +17,7 @@
 
 #include "forms/details/details_window_layout.h"
 #include "forms/materials/materials_window_layout.h"
+#include "forms/project/project_window_layout.h"
 #include "forms/strength_records/records_window_layout.h"
 #include "main/main_window_fixture.h"
 
@@ -271,6 +272,15 @@ public:
             box->setText(QString::fromLatin1(longest[i]));
             emit box->textEdited(box->text());
         }
+        // A project holding this design twice, a setting refused.
+        form->newProject();
+        forms::ProjectWindow* project = windows->project.existing();
+        for (int i = 0; i < 2; ++i)
+            Find<QPushButton>(project, forms::project_controls::kAddCommand)->click();
+        auto* truck =
+            Find<platform::FormTextBox>(project, forms::project_controls::kSettingBoxes[0]);
+        truck->setText(QStringLiteral("31"));
+        emit truck->textEdited(truck->text());
         // A scatter so wide that the details' caption carries a margin of
         // three figures.
         control<QPushButton>(m::kDetailsCommand)->click();
@@ -281,7 +291,8 @@ public:
                 windows->conditions.existing(),
                 windows->about.existing(),
                 records,
-                materials};
+                materials,
+                project};
     }
 };
 
