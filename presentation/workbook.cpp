@@ -30,7 +30,54 @@ std::string Joined(const std::vector<std::string>& points, std::size_t count) {
     return text;
 }
 
+double TextWidth(std::string_view text) {
+    double width = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) == 0x80) continue;  // a continuation byte
+        // Thai marks above and below, U+0E31 and U+0E34..0E3A, U+0E47..0E4E.
+        if (byte == 0xE0 && i + 2 < text.size()) {
+            const unsigned point = ((byte & 0x0F) << 12) |
+                                   ((static_cast<unsigned char>(text[i + 1]) & 0x3F) << 6) |
+                                   (static_cast<unsigned char>(text[i + 2]) & 0x3F);
+            if (point == 0x0E31 || (point >= 0x0E34 && point <= 0x0E3A) ||
+                (point >= 0x0E47 && point <= 0x0E4E))
+                continue;
+        }
+        width += 1;
+    }
+    return width;
+}
+
+// Room for any figure the program shows, grouped and with its decimals.
+constexpr double kFigureWidth = 12;
+constexpr double kNarrowest = 8;
+constexpr double kWidest = 80;
+constexpr double kMargin = 2;
+
 }  // namespace
+
+std::vector<double> ColumnWidths(const WorkbookSheet& sheet) {
+    std::vector<double> widths;
+    for (const WorkbookRow& row : sheet.Rows) {
+        if (widths.size() < row.size()) widths.resize(row.size(), 0);
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            // A lone heading line spills over the empty cells beside it.
+            if (const auto* text = std::get_if<std::string>(&row[c]); text && row.size() > 1)
+                widths[c] = std::max(widths[c], TextWidth(*text));
+            if (std::holds_alternative<WorkbookNumber>(row[c]))
+                widths[c] = std::max(widths[c], kFigureWidth);
+        }
+    }
+    for (double& width : widths) width = std::clamp(width + kMargin, kNarrowest, kWidest);
+    return widths;
+}
+
+std::string NumberFormat(const WorkbookNumber& number) {
+    std::string format = number.Grouped ? "#,##0" : "0";
+    if (number.Decimals > 0) format.append(".").append(std::size_t(number.Decimals), '0');
+    return format;
+}
 
 std::string SheetName(std::string_view wanted, std::vector<std::string>& taken) {
     std::vector<std::string> points = CodePoints(wanted);

@@ -28,6 +28,14 @@ struct Workbook {
     std::vector<WorkbookSheet> Sheets;
 };
 
+// Each column's width in Excel's characters: its longest text or figure,
+// each Thai letter counted whole and its marks above and below not at all.
+std::vector<double> ColumnWidths(const WorkbookSheet& sheet);
+
+// The number format of a figure: its decimals, thousands grouped or not, as
+// "0.00" or "#,##0.0".
+std::string NumberFormat(const WorkbookNumber& number);
+
 // The most characters a sheet's name takes, as Excel counts them.
 inline constexpr std::size_t kLongestSheetName = 31;
 

@@ -6,5 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-default}
+# The page's workbook writer comes from the committed lockfile.
+if [[ $preset == web && ! -d web/node_modules/write-excel-file ]]; then
+  (cd web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+fi
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" --parallel "$(nproc)"

@@ -6,8 +6,8 @@
 # so that nothing else loads the machine while it measures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh web
 (cd web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+scripts/build.sh web
 node --test web/tests/
 node --test web/tests/lighthouse.mjs
 site=build-web/site

@@ -50,3 +50,23 @@ Module['writeDesign'] = function (design) {
   const answer = Module['readDesignText'](JSON.stringify(design));
   return answer.ok ? answer.designText : null;
 };
+// A project (the object a .krv1proj file holds) worked out on `day`: its
+// list, comparison, orders and workbook; or the message that refuses it.
+Module['project'] = function (project, day) {
+  const date = day || new Date();
+  const answer = Module['evaluateProjectText'](JSON.stringify(project), date.getFullYear(),
+                                               date.getMonth() + 1, date.getDate());
+  if (answer.ok) {
+    answer.project = JSON.parse(answer.projectText);
+    delete answer.projectText;
+    answer.figures = answer.json === null ? null : JSON.parse(answer.json);
+    delete answer.json;
+  }
+  return answer;
+};
+// A project file's text checked: the project, or the Thai message.
+Module['readProject'] = function (fileText) {
+  const answer = Module['evaluateProjectText'](String(fileText), 2000, 1, 1);
+  return answer.ok ? { ok: true, project: JSON.parse(answer.projectText) }
+                   : { ok: false, message: answer.message };
+};

@@ -313,6 +313,7 @@ function calculate() {
     return false;
   }
   showAnswer(answer);
+  projectDesignCalculated(design);
   return true;
 }
 
@@ -723,6 +724,7 @@ createKrv1({
   krv1 = module;
   texts = JSON.parse($('page-texts').textContent);
   connect();
+  connectProject();
   // The last design comes back as it was left, with its results, or with
   // the message that says why it cannot be calculated.
   // A design not begun at all is no refusal.

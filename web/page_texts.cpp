@@ -6,6 +6,8 @@
 
 #include "presentation/choice_texts.h"
 #include "presentation/design_file.h"
+#include "presentation/project_file.h"
+#include "presentation/project_report.h"
 #include "presentation/result_texts.h"
 #include "presentation/site_materials.h"
 #include "presentation/site_sheet.h"
@@ -17,6 +19,7 @@
 #include "text/materials_texts.h"
 #include "text/menu_texts.h"
 #include "text/mix_choices.h"
+#include "text/project_texts.h"
 #include "text/reference_texts.h"
 #include "text/report_texts.h"
 #include "text/site_sheet_texts.h"
@@ -171,6 +174,46 @@ val PageTexts() {
         materialBoxes.call<void>("push", box);
     }
     texts.set("materialBoxes", materialBoxes);
+    namespace pr = text::project;
+    set("projectTitle", pr::kTitle);
+    set("projectNew", pr::kNewProject);
+    set("projectOpen", pr::kOpenProject);
+    set("projectSave", pr::kSaveProject);
+    set("projectExport", pr::kExportWorkbook);
+    set("projectName", pr::kProjectName);
+    set("projectEngineer", pr::kProjectEngineer);
+    set("projectAdd", pr::kAddDesign);
+    set("projectOpenInMain", pr::kOpenInMain);
+    set("projectRemove", pr::kRemove);
+    set("projectUp", pr::kMoveUp);
+    set("projectDown", pr::kMoveDown);
+    set("projectNewElement", pr::kNewElement);
+    set("projectTooMany", pr::kTooManyElements);
+    set("projectCompare", pr::kCompareTitle);
+    set("projectElements", pr::kElements);
+    set("projectEditingTitle", pr::kEditingTitle);
+    set("projectEditingOf", pr::kEditingOf);
+    texts.set("mostElements", static_cast<double>(presentation::kMostElements));
+    val listHeader = val::array();
+    for (const std::string& caption : presentation::ElementListHeader())
+        listHeader.call<void>("push", caption);
+    texts.set("projectListHeader", listHeader);
+    val supplies = val::array();
+    for (presentation::Supply supply : {presentation::Supply::Site, presentation::Supply::Ready}) {
+        val shown = val::object();
+        shown.set("key", std::string(presentation::SupplyKey(supply)));
+        shown.set("name", std::string(presentation::SupplyName(supply)));
+        supplies.call<void>("push", shown);
+    }
+    texts.set("supplies", supplies);
+    val projectSettings = val::array();
+    for (const presentation::ProjectSettingRow& row : presentation::ProjectSettingRows()) {
+        val setting = val::object();
+        setting.set("key", std::string(row.Key));
+        setting.set("caption", std::string(row.Caption));
+        projectSettings.call<void>("push", setting);
+    }
+    texts.set("projectSettings", projectSettings);
     namespace r = text::records;
     set("recordsTitle", r::kSectionTitle);
     set("recordsCube", r::kCube);

@@ -39,6 +39,10 @@ const contents = {
   'material-cement': texts.cements
     .map((cement) => `<option value="${cement.key}">${escape(cement.name)}</option>`).join(''),
   'material-boxes': texts.materialBoxes.map(materialField).join(''),
+  'project-settings': texts.projectSettings
+    .map((setting) => field(`project-setting-${setting.key}`, setting.caption)).join(''),
+  'project-head': texts.projectListHeader
+    .map((name) => `<th scope="col">${escape(name)}</th>`).join(''),
   'trial-boxes': texts.trialBoxes.map((box) => field(`trial-${box.key}`, box.caption)).join(''),
   'site-settings': texts.siteSettings
     .map((setting) => field(`site-${setting.key}`, setting.caption, setting.default)).join(''),

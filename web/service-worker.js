@@ -1,10 +1,12 @@
 // Keeps every file of the page so that it works with no network after its
 // first load. A new version of the page changes the cache's name.
-const CACHE = 'krv1-page-2';
-const FILES = ['./', 'index.html', 'page.css', 'report.css', 'page.js', 'compile-worker.js',
+const CACHE = 'krv1-page-3';
+const FILES = ['./', 'index.html', 'page.css', 'report.css', 'page.js', 'project.js',
+               'compile-worker.js',
                'krv1.js', 'krv1.wasm',
                'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png',
-               'icon-maskable-512.png', 'fonts/Loma.woff2', 'fonts/Loma-Bold.woff2'];
+               'icon-maskable-512.png', 'fonts/Loma.woff2', 'fonts/Loma-Bold.woff2',
+               'vendor/write-excel-file.min.js'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES))
