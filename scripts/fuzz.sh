@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each for a
-# bounded time from the seed corpus in tests/fuzz/corpus (a minute and a half in
+# bounded time from the seed corpus in tests/fuzz/corpus (two minutes in
 # all by default). Findings of this run, and only of this run, are written to
 # build-fuzz/findings/.
 # Usage: scripts/fuzz.sh [seconds-per-target] [extra libFuzzer flags...]
@@ -11,7 +11,7 @@ shift || true
 scripts/build.sh fuzz
 rm -rf build-fuzz/findings
 mkdir -p build-fuzz/findings
-for target in calculation conversion design; do
+for target in calculation conversion design project; do
   corpus=build-fuzz/corpus/$target
   mkdir -p "$corpus"
   echo "fuzzing $target for ${seconds}s"
