@@ -57,8 +57,8 @@ Module['project'] = function (project, day) {
   const answer = Module['evaluateProjectText'](JSON.stringify(project), date.getFullYear(),
                                                date.getMonth() + 1, date.getDate());
   if (answer.ok) {
+    // The file's text as the desktop writes it; the project as an object.
     answer.project = JSON.parse(answer.projectText);
-    delete answer.projectText;
     answer.figures = answer.json === null ? null : JSON.parse(answer.json);
     delete answer.json;
   }

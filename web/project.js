@@ -279,8 +279,10 @@ function connectProject() {
     event.target.value = '';
   });
   $('project-save').addEventListener('click', () => {
-    download(new Blob([JSON.stringify(projectAnswer && projectAnswer.ok ? projectAnswer.project : project, null, 2) + '\n'],
-                      { type: 'application/json' }), projectFileName('krv1proj'));
+    // The module's text, byte for byte what the desktop saves.
+    if (!projectAnswer || !projectAnswer.ok) return;
+    download(new Blob([projectAnswer.projectText], { type: 'application/json' }),
+             projectFileName('krv1proj'));
   });
   $('project-export').addEventListener('click', exportWorkbook);
   for (const id of ['project-name', 'project-engineer', ...texts.projectSettings.map((s) => `project-setting-${s.key}`)]) {

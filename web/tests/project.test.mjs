@@ -147,7 +147,10 @@ print('cells', sum(len(row) for s in expected for row in s['rows']))
   assert.match(report, /^cells \d+/);
 
   await page.click('#project-save');
-  const saved = krv1.readProject(execFileSync('cat', [await downloaded('บ้าน.krv1proj')]).toString());
+  const text = execFileSync('cat', [await downloaded('บ้าน.krv1proj')]).toString();
+  const saved = krv1.readProject(text);
   assert.equal(saved.ok, true, saved.message);
   assert.equal(saved.project.elements[0].design.inputs.strength, '210');
+  // The desktop's own text: read and written again, the same bytes.
+  assert.equal(krv1.project(saved.project).projectText, text);
 });
