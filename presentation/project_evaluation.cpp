@@ -118,7 +118,8 @@ std::vector<ReadyMixLine> ReadyMixOf(const std::vector<const ElementFigures*>& r
         auto line = std::find_if(lines.begin(), lines.end(), [&](const ReadyMixLine& l) {
             return SameConcrete(l.Concrete, concrete);
         });
-        if (line == lines.end()) line = lines.insert(lines.end(), ReadyMixLine{concrete});
+        if (line == lines.end())
+            line = lines.insert(lines.end(), ReadyMixLine{concrete, 0, 0, std::nullopt});
         line->Volume += element->Volume();
     }
     for (ReadyMixLine& line : lines) {

@@ -200,7 +200,9 @@ std::vector<OrderRow> OrderFigureRows(const ProjectEvaluation& evaluation) {
                            int decimals, std::string_view unit) {
         return OrderRow{K::Figure, std::string(caption), value, decimals, std::string(unit)};
     };
-    const auto line = [](K kind, std::string text) { return OrderRow{kind, std::move(text)}; };
+    const auto line = [](K kind, std::string text) {
+        return OrderRow{kind, std::move(text), std::nullopt, 0, {}};
+    };
     std::string costCaption(t::kCost);
     if (o.Cost && !o.PricesLeftOut.empty())
         costCaption.append(text::site_sheet::kLeftOut)
