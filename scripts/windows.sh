@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Builds KRV1 for 64-bit Windows on this Debian machine, from Debian's
+# packages alone: Debian's MinGW-w64 (posix threads) cross-compiles Debian's
+# own sources of Qt 6.4.2 (base and Charts) and of libxlsxwriter, once, into a
+# cache folder outside the checkout; then KRV1 itself, statically linked, into
+# build-windows/, packed as KRV1-<version>-windows-x64.zip.
+#
+# The cache is $KRV1_WINDOWS_CACHE, else ~/.cache/krv1-windows; a stage is
+# reused when its stamp names the same version. Remove the folder to build
+# everything again.
+# Usage: scripts/windows.sh [qt]   (qt: stop once Qt is in the cache)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+cache=${KRV1_WINDOWS_CACHE:-$HOME/.cache/krv1-windows}
+qt_version=6.4.2
+prefix=$cache/qt-$qt_version-win64
+host=x86_64-w64-mingw32
+jobs=$(nproc)
+as_root=()
+[[ $(id -u) -ne 0 ]] && as_root=(sudo)
+
+# Debian's cross compilers, its zlib for MinGW, and the tools of the zip.
+packages=(mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev
+          dpkg-dev cmake ninja-build zip qt6-base-dev qt6-base-dev-tools)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed' ||
+    missing+=("$package")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Debian's sources through its own package client: a source entry for the
+# archive the machine already uses.
+sources=/etc/apt/sources.list.d/krv1-debian-src.sources
+if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ /etc/apt/sources.list; then
+  "${as_root[@]}" tee "$sources" >/dev/null <<'SOURCES'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
+  "${as_root[@]}" apt-get update -qq
+fi
+
+# A package's source tree in the cache, unpacked once.
+source_tree() {  # package folder-glob
+  local src=$cache/src/$1
+  if ! compgen -G "$src/$2" >/dev/null; then
+    mkdir -p "$src"
+    (cd "$src" && apt-get source -qq "$1" >/dev/null)
+  fi
+  compgen -G "$src/$2" | head -1
+}
+
+stamp_ok() { [[ -f $1 && $(cat "$1") == "$2" ]]; }
+
+# Qt base: static, release, without what KRV1 does not use, with Qt's own
+# zlib, PCRE2, libpng, libjpeg, FreeType and HarfBuzz; the host's Qt 6.4.2
+# tools (moc, rcc, uic) build it.
+if ! stamp_ok "$prefix/.krv1-qtbase" "$qt_version"; then
+  qtbase=$(source_tree qt6-base "qt6-base-$qt_version*/")
+  build=$cache/build/qtbase
+  rm -rf "$build" && mkdir -p "$build"
+  (cd "$build" && "$qtbase/configure" -prefix "$prefix" -xplatform win32-g++ \
+     -device-option CROSS_COMPILE=$host- -qt-host-path /usr -release -static \
+     -nomake tests -nomake examples -no-opengl -no-feature-sql -no-feature-network \
+     -no-feature-dbus -no-feature-testlib -no-feature-concurrent -no-feature-xml \
+     -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -- \
+     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+     -DCMAKE_C_COMPILER=$host-gcc-posix -DCMAKE_CXX_COMPILER=$host-g++-posix \
+     -DCMAKE_RC_COMPILER=$host-windres -DCMAKE_SYSTEM_NAME=Windows)
+  cmake --build "$build" --parallel "$jobs"
+  cmake --install "$build"
+  echo "$qt_version" > "$prefix/.krv1-qtbase"
+fi
+
+# Qt Charts, configured against that prefix.
+if ! stamp_ok "$prefix/.krv1-qtcharts" "$qt_version"; then
+  qtcharts=$(source_tree qt6-charts "qt6-charts-$qt_version*/")
+  build=$cache/build/qtcharts
+  rm -rf "$build" && mkdir -p "$build"
+  (cd "$build" && "$prefix/bin/qt-configure-module" "$qtcharts")
+  cmake --build "$build" --parallel "$jobs"
+  cmake --install "$build"
+  echo "$qt_version" > "$prefix/.krv1-qtcharts"
+fi
+[[ ${1:-} == qt ]] && { echo "Qt $qt_version for Windows is in $prefix"; exit 0; }
