@@ -3,6 +3,13 @@
 #include <csignal>
 #include <cstdio>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+#include <windows.h>
+#endif
+
 #include "command_line.h"
 #include "forms/main/program.h"
 #include "platform/fonts.h"
@@ -11,11 +18,25 @@
 
 namespace {
 
+#ifdef _WIN32
+// Windows hands the program its arguments in the code page of the moment;
+// the wide command line keeps a Thai file name whole.
+QStringList ArgumentsOf(int, char*[]) {
+    QStringList arguments;
+    int count = 0;
+    if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 1; i < count; ++i) arguments << QString::fromWCharArray(wide[i]);
+        LocalFree(wide);
+    }
+    return arguments;
+}
+#else
 QStringList ArgumentsOf(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
 }
+#endif
 
 void Print(std::FILE* stream, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stream);
@@ -28,6 +49,9 @@ int Printed(int status) {
 
 // The windows need a screen; Qt would abort with an English message.
 bool ScreenAvailable() {
+#ifdef _WIN32
+    return true;  // a Windows session always has its desktop
+#endif
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
@@ -39,7 +63,17 @@ int main(int argc, char* argv[]) {
     // A file larger than the process may write fails that write, which is
     // reported and leaves the earlier file whole, instead of ending the
     // program with a core dump.
+#ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
+#ifdef _WIN32
+    // The same bytes as on Linux: UTF-8 text with bare line feeds, on a
+    // console told to show UTF-8. Windows has no file size signal: a write
+    // past a limit simply fails, as it is then reported.
+    SetConsoleOutputCP(CP_UTF8);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     using krv1::app::CommandLine;
     namespace c = krv1::text::command_line;
     const CommandLine line = krv1::app::ParseCommandLine(ArgumentsOf(argc, argv));

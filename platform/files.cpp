@@ -1,14 +1,17 @@
 #include "files.h"
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <cstdio>
 #include <utility>
 
 #include "text/ui_texts.h"
@@ -46,6 +49,19 @@ QString AskForPath(QWidget* parent, FileDialogKind kind, const QString& filter,
 
 }  // namespace
 
+#ifdef _WIN32
+std::variant<QByteArray, ReadFailure> ReadFileOfAtMost(const QString& path, qint64 largest) {
+    // Windows has no FIFOs in its file system: a pipe or a device is not a
+    // file by its name, and only a file is opened.
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return ReadFailure::CannotRead;
+    QByteArray bytes = file.read(largest + 1);
+    if (file.error() != QFileDevice::NoError) return ReadFailure::CannotRead;
+    if (bytes.size() > largest) return ReadFailure::TooLarge;
+    return bytes;
+}
+#else
 std::variant<QByteArray, ReadFailure> ReadFileOfAtMost(const QString& path, qint64 largest) {
     // Opened without blocking and then asked what it is: a FIFO named as a
     // design would otherwise wait for a writer for ever.
@@ -67,17 +83,24 @@ std::variant<QByteArray, ReadFailure> ReadFileOfAtMost(const QString& path, qint
     if (bytes.size() > largest) return ReadFailure::TooLarge;
     return bytes;
 }
+#endif
 
 bool RegularFileAt(const QString& path) { return QFileInfo(path).isFile(); }
 
 namespace {
+
+#ifdef _WIN32
+const int kStandardOutput = _fileno(stdout);  // in binary mode from main()
+#else
+constexpr int kStandardOutput = STDOUT_FILENO;
+#endif
 
 // Standard output, or a device or FIFO, written straight into.
 class StreamFile : public QFile {
 public:
     explicit StreamFile(const QString& path) : QFile(path), standardOutput_(path == u"-") {}
     bool open(OpenMode mode) override {
-        if (standardOutput_) return QFile::open(STDOUT_FILENO, mode, DontCloseHandle);
+        if (standardOutput_) return QFile::open(kStandardOutput, mode, DontCloseHandle);
         // No truncation: a device or a FIFO has nothing to cut.
         return QFile::open(mode | QIODevice::Append);
     }

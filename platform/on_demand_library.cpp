@@ -1,5 +1,46 @@
 #include "on_demand_library.h"
 
+#ifdef KRV1_ON_DEMAND_LINKED
+
+#include <QWidget>
+#include <cstring>
+#include <vector>
+
+#include "chart_drawing.h"
+#include "system_printer.h"
+
+// A static build (Windows) has one Qt, linked into the program: the
+// libraries' functions are linked in with it and found by name here. qpdf is
+// not built for it, so a PDF's lines keep Qt's own glyphs' text.
+extern "C" krv1::platform::ChartDrawing* krv1NewChartDrawing(QWidget* parent);
+extern "C" krv1::platform::SystemPrinter krv1OpenDefaultSystemPrinter();
+extern "C" krv1::platform::SystemPrinter krv1ChooseSystemPrinter(QWidget* parent);
+
+namespace krv1::platform {
+
+QFunctionPointer ResolveOnDemand(const char* name, const char* symbol) {
+    struct Linked {
+        const char* name;
+        const char* symbol;
+        QFunctionPointer function;
+    };
+    static const Linked linked[] = {
+        {"charts", "krv1NewChartDrawing", reinterpret_cast<QFunctionPointer>(&krv1NewChartDrawing)},
+        {"printing", "krv1OpenDefaultSystemPrinter",
+         reinterpret_cast<QFunctionPointer>(&krv1OpenDefaultSystemPrinter)},
+        {"printing", "krv1ChooseSystemPrinter",
+         reinterpret_cast<QFunctionPointer>(&krv1ChooseSystemPrinter)},
+    };
+    for (const Linked& entry : linked)
+        if (std::strcmp(entry.name, name) == 0 && std::strcmp(entry.symbol, symbol) == 0)
+            return entry.function;
+    return nullptr;
+}
+
+}  // namespace krv1::platform
+
+#else
+
 #include <QCoreApplication>
 #include <QLibrary>
 #include <QStringList>
@@ -49,3 +90,5 @@ QFunctionPointer ResolveOnDemand(const char* name, const char* symbol) {
 }
 
 }  // namespace krv1::platform
+
+#endif

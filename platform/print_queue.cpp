@@ -1,5 +1,17 @@
 #include "print_queue.h"
 
+#ifdef _WIN32
+
+namespace krv1::platform {
+
+// Windows' own spooler takes every job it is given and reports its printer's
+// state through Qt; there is no queue to ask first.
+bool QueueAcceptsJobs(const QString&) { return true; }
+
+}  // namespace krv1::platform
+
+#else
+
 #include <cups/cups.h>
 
 #include <QLibrary>
@@ -48,3 +60,5 @@ bool QueueAcceptsJobs(const QString& queue) {
 }
 
 }  // namespace krv1::platform
+
+#endif
