@@ -116,6 +116,12 @@ int main(int argc, char* argv[]) {
             }
             break;
     }
+#ifdef _WIN32
+    // Started from Explorer, the program has a console of its own, which the
+    // windows have no use for; one it shares with a command prompt stays.
+    DWORD processes[2];
+    if (GetConsoleProcessList(processes, 2) == 1) FreeConsole();
+#endif
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("KRV1"));
     QCoreApplication::setApplicationName(QStringLiteral("krv1"));

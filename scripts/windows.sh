@@ -91,3 +91,49 @@ if ! stamp_ok "$prefix/.krv1-qtcharts" "$qt_version"; then
   echo "$qt_version" > "$prefix/.krv1-qtcharts"
 fi
 [[ ${1:-} == qt ]] && { echo "Qt $qt_version for Windows is in $prefix"; exit 0; }
+
+# libxlsxwriter, static, against Debian's zlib for MinGW and its own minizip.
+xlsx_prefix=$cache/xlsxwriter-win64
+xlsx_version=$(apt-cache showsrc libxlsxwriter | sed -n 's/^Version: //p' | head -1)
+if ! stamp_ok "$xlsx_prefix/.krv1-xlsxwriter" "$xlsx_version"; then
+  xlsx=$(source_tree libxlsxwriter "libxlsxwriter-*/")
+  build=$cache/build/xlsxwriter
+  rm -rf "$build" && mkdir -p "$build"
+  cmake -S "$xlsx" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-toolchain.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$xlsx_prefix" -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTS=OFF \
+    -DBUILD_EXAMPLES=OFF -DUSE_SYSTEM_MINIZIP=OFF -DUSE_OPENSSL_MD5=OFF -DUSE_NO_MD5=ON >/dev/null
+  cmake --build "$build" --parallel "$jobs"
+  cmake --install "$build" >/dev/null
+  echo "$xlsx_version" > "$xlsx_prefix/.krv1-xlsxwriter"
+fi
+
+# KRV1 itself: the program alone, static, Qt's Windows platform and styles
+# linked in, the on-demand libraries linked into it.
+version=$(sed -n 's/^project(KRV1 VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+out=$root/build-windows
+export KRV1_WINDOWS_PREFIXES="$prefix;$xlsx_prefix"
+cmake -S "$root" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-toolchain.cmake" \
+  -DCMAKE_PREFIX_PATH="$prefix;$xlsx_prefix" -DQT_HOST_PATH=/usr \
+  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DBUILD_TESTING=OFF -DKRV1_BUILD_BENCHMARKS=OFF -DKRV1_ON_DEMAND_LINKED=ON >/dev/null
+cmake --build "$out/build" --parallel "$jobs" --target krv1
+
+# The zip: the program, the licences of what is linked into it, a README in
+# Thai, and the commit it was built from, for the check to compare with.
+package=$out/KRV1-$version-windows-x64
+rm -rf "$package" "$package.zip" && mkdir -p "$package/licences"
+cp "$out/build/app/krv1.exe" "$package/"
+cp packaging/windows/README-th.txt "$package/"
+cp "$(compgen -G "$cache/src/qt6-base/qt6-base-$qt_version*/" | head -1)/LICENSES/LGPL-3.0-only.txt" \
+   "$package/licences/Qt-LGPL-3.0.txt"
+cp "$(compgen -G "$cache/src/qt6-base/qt6-base-$qt_version*/" | head -1)/LICENSES/GPL-3.0-only.txt" \
+   "$package/licences/Qt-GPL-3.0.txt"
+cp "$(compgen -G "$cache/src/libxlsxwriter/libxlsxwriter-*/" | head -1)/License.txt" \
+   "$package/licences/libxlsxwriter.txt"
+cp /usr/share/doc/nlohmann-json3-dev/copyright "$package/licences/nlohmann-json.txt"
+cp /usr/share/doc/libfast-float-dev/copyright "$package/licences/fast_float.txt"
+git rev-parse HEAD > "$out/commit"
+(cd "$out" && zip -qr "$(basename "$package").zip" "$(basename "$package")")
+echo "built: $package.zip ($(du -h "$package.zip" | cut -f1))"
