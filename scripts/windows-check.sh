@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Checks the Windows build of build-windows/ under Wine, with no network:
+# every known-answer design's report and sheet byte for byte against the
+# Linux build's, one report's PDF text against the Linux one's, the statuses
+# of a refused file and a full output, and the main window on Xvfb with the
+# worked design typed in and calculated, pictured in docs/.
+# Usage: scripts/windows-check.sh [linux-program]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+linux=${1:-build/app/krv1}
+exe=$(compgen -G "build-windows/KRV1-*-windows-x64/krv1.exe" | head -1)
+[[ -x $linux && -f $exe ]] || { echo "FAIL: needs $linux and a Windows build in build-windows/"; exit 1; }
+dpkg-query -W -f='${Status}' wine64 2>/dev/null | grep -q '^install ok installed' || {
+  as_root=(); [[ $(id -u) -ne 0 ]] && as_root=(sudo)
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
+    wine64 xvfb xdotool openbox imagemagick poppler-utils
+}
+source scripts/x-session.sh
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine64 wineboot --init >/dev/null 2>&1
+# No Microsoft face: Debian's Thai faces, which the program falls back to.
+cp /usr/share/fonts/truetype/tlwg/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+wine64 wineserver -w 2>/dev/null || true
+win() { wine64 "$exe" "$@"; }
+
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+
+# Every known answer, as the Linux build writes it.
+python3 - "$work" <<'DESIGNS'
+import json, sys
+for design in json.load(open("tests/data/known-answers.json"))["designs"]:
+    json.dump({"format": "krv1-design", "version": 1, "decimal": ".", "group": ",",
+               "engineer": "สมชาย ใจดี", "inputs": design["inputs"]},
+              open("%s/%s.krv1" % (sys.argv[1], design["name"]), "w"), ensure_ascii=False)
+DESIGNS
+count=0
+for design in "$work"/*.krv1; do
+  for mode in "--report" "--sheet --json"; do
+    # shellcheck disable=SC2086
+    "$linux" $mode "$design" --date 2026-12-09 > "$work/linux.out" 2>&1 || true
+    # shellcheck disable=SC2086
+    win $mode "$(winepath -w "$design")" --date 2026-12-09 > "$work/windows.out" 2>/dev/null || true
+    cmp -s "$work/linux.out" "$work/windows.out" || fail "$mode $(basename "$design") differs"
+  done
+  count=$((count + 1))
+done
+echo "known answers: $count designs, --report and --sheet --json compared"
+
+# One report's PDF: the same text read back.
+worked=$work/worked_design.krv1
+"$linux" --report "$worked" --date 2026-12-09 -o "$work/linux.pdf"
+win --report "$(winepath -w "$worked")" --date 2026-12-09 -o "$(winepath -w "$work/windows.pdf")" || true
+pdftotext -layout "$work/linux.pdf" "$work/linux.txt"
+pdftotext -layout "$work/windows.pdf" "$work/windows.txt" || fail "no PDF from Windows"
+cmp -s <(tr -s ' ' < "$work/linux.txt") <(tr -s ' ' < "$work/windows.txt") || fail "the PDF's text differs"
+
+# The statuses: a refused file, and an output the disk cannot take.
+echo '{"format": "krv1-design"' > "$work/refused.krv1"
+status=0; win --report "$(winepath -w "$work/refused.krv1")" >/dev/null 2>&1 || status=$?
+[[ $status -eq 2 ]] || fail "a refused file exits $status, not 2"
+status=0; win --sheet "$(winepath -w "$worked")" > /dev/full 2>/dev/null || status=$?
+[[ $status -eq 4 ]] || fail "a full output exits $status, not 4"
+
+# The main window: the worked design typed in and calculated.
+win >/dev/null 2>&1 &
+pids+=($!)
+main=$(window_named 'KRV1')
+sleep 3
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool type --delay 50 "240"
+sleep 1
+import -window root "$work/typed.png"
+mkdir -p docs
+cp "$work/typed.png" docs/windows-main-window.png
+echo "main window under Wine: docs/windows-main-window.png"
+[[ $failed -eq 0 ]] && echo "windows check passed"
+exit $failed
