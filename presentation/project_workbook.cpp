@@ -1,5 +1,7 @@
 #include "project_workbook.h"
 
+#include <cctype>
+
 #include "choice_texts.h"
 #include "engine/number_conversion.h"
 #include "project_report.h"

@@ -1,6 +1,7 @@
 #include "workbook.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace krv1::presentation {
 namespace {
