@@ -62,7 +62,8 @@ stamp_ok() { [[ -f $1 && $(cat "$1") == "$2" ]]; }
 
 # Qt base: static, release, without what KRV1 does not use, with Qt's own
 # zlib, PCRE2, libpng, libjpeg, FreeType and HarfBuzz; the host's Qt 6.4.2
-# tools (moc, rcc, uic) build it.
+# tools (moc, rcc, uic) build it. The toolchain file keeps the host's own
+# libraries (its Vulkan, ICU, zlib headers in /usr/include) out of it.
 if ! stamp_ok "$prefix/.krv1-qtbase" "$qt_version"; then
   qtbase=$(source_tree qt6-base "qt6-base-$qt_version*/")
   build=$cache/build/qtbase
@@ -71,10 +72,10 @@ if ! stamp_ok "$prefix/.krv1-qtbase" "$qt_version"; then
      -device-option CROSS_COMPILE=$host- -qt-host-path /usr -release -static \
      -nomake tests -nomake examples -no-opengl -no-feature-sql -no-feature-network \
      -no-feature-dbus -no-feature-testlib -no-feature-concurrent -no-feature-xml \
-     -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -- \
+     -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz \
+     -no-feature-vulkan -no-icu -no-zstd -- \
      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-     -DCMAKE_C_COMPILER=$host-gcc-posix -DCMAKE_CXX_COMPILER=$host-g++-posix \
-     -DCMAKE_RC_COMPILER=$host-windres -DCMAKE_SYSTEM_NAME=Windows)
+     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-toolchain.cmake")
   cmake --build "$build" --parallel "$jobs"
   cmake --install "$build"
   echo "$qt_version" > "$prefix/.krv1-qtbase"
