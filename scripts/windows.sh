@@ -64,6 +64,7 @@ stamp_ok() { [[ -f $1 && $(cat "$1") == "$2" ]]; }
 # zlib, PCRE2, libpng, libjpeg, FreeType and HarfBuzz; the host's Qt 6.4.2
 # tools (moc, rcc, uic) build it. The toolchain file keeps the host's own
 # libraries (its Vulkan, ICU, zlib headers in /usr/include) out of it.
+# Debian's sources leave out the Wintab header, so tablets are left out.
 if ! stamp_ok "$prefix/.krv1-qtbase" "$qt_version"; then
   qtbase=$(source_tree qt6-base "qt6-base-$qt_version*/")
   build=$cache/build/qtbase
@@ -73,7 +74,7 @@ if ! stamp_ok "$prefix/.krv1-qtbase" "$qt_version"; then
      -nomake tests -nomake examples -no-opengl -no-feature-sql -no-feature-network \
      -no-feature-dbus -no-feature-testlib -no-feature-concurrent -no-feature-xml \
      -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz \
-     -no-feature-vulkan -no-icu -no-zstd -- \
+     -no-feature-vulkan -no-icu -no-zstd -no-feature-tabletevent -- \
      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-toolchain.cmake")
   cmake --build "$build" --parallel "$jobs"
