@@ -12,7 +12,9 @@
 // A static build (Windows) has one Qt, linked into the program: the
 // libraries' functions are linked in with it and found by name here. qpdf is
 // not built for it, so a PDF's lines keep Qt's own glyphs' text.
+#ifdef KRV1_LINKED_CHARTS
 extern "C" krv1::platform::ChartDrawing* krv1NewChartDrawing(QWidget* parent);
+#endif
 extern "C" krv1::platform::SystemPrinter krv1OpenDefaultSystemPrinter();
 extern "C" krv1::platform::SystemPrinter krv1ChooseSystemPrinter(QWidget* parent);
 
@@ -24,8 +26,11 @@ QFunctionPointer ResolveOnDemand(const char* name, const char* symbol) {
         const char* symbol;
         QFunctionPointer function;
     };
+    // Without Qt Charts the charts say that their library is missing.
     static const Linked linked[] = {
+#ifdef KRV1_LINKED_CHARTS
         {"charts", "krv1NewChartDrawing", reinterpret_cast<QFunctionPointer>(&krv1NewChartDrawing)},
+#endif
         {"printing", "krv1OpenDefaultSystemPrinter",
          reinterpret_cast<QFunctionPointer>(&krv1OpenDefaultSystemPrinter)},
         {"printing", "krv1ChooseSystemPrinter",

@@ -49,12 +49,13 @@ SOURCES
 fi
 
 # A package's source tree in the cache, unpacked once.
-source_tree() {  # package folder-glob
+source_tree() {  # package folder-glob; fails when the mirror has no sources
   local src=$cache/src/$1
   if ! compgen -G "$src/$2" >/dev/null; then
     mkdir -p "$src"
-    (cd "$src" && apt-get source -qq "$1" >/dev/null)
+    (cd "$src" && apt-get source -qq "$1" >/dev/null 2>&1) || return 1
   fi
+  compgen -G "$src/$2" >/dev/null || return 1
   compgen -G "$src/$2" | head -1
 }
 
@@ -82,9 +83,11 @@ if ! stamp_ok "$prefix/.krv1-qtbase" "$qt_version"; then
   echo "$qt_version" > "$prefix/.krv1-qtbase"
 fi
 
-# Qt Charts, configured against that prefix.
-if ! stamp_ok "$prefix/.krv1-qtcharts" "$qt_version"; then
-  qtcharts=$(source_tree qt6-charts "qt6-charts-$qt_version*/")
+# Qt Charts, configured against that prefix, when Debian's mirror has its
+# sources; without it the program's charts say that their library is missing.
+if ! stamp_ok "$prefix/.krv1-qtcharts" "$qt_version" && ! qtcharts=$(source_tree qt6-charts "qt6-charts-$qt_version*/" 2>/dev/null); then
+  echo "Qt Charts' sources are not on this machine's Debian mirror: KRV1 for Windows is built without its charts"
+elif ! stamp_ok "$prefix/.krv1-qtcharts" "$qt_version"; then
   build=$cache/build/qtcharts
   rm -rf "$build" && mkdir -p "$build"
   (cd "$build" && "$prefix/bin/qt-configure-module" "$qtcharts")
