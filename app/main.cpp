@@ -4,7 +4,9 @@
 #include <cstdio>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <fcntl.h>
 #include <io.h>
@@ -106,7 +108,11 @@ int main(int argc, char* argv[]) {
             // No window is opened: the PDF is drawn offscreen, with or without
             // a display, and Qt's own notes about the session are not for the
             // engineer, whose standard error holds only the Thai message.
+            // Windows' own platform always has its desktop and opens no window
+            // either; the static build carries no other.
+#ifndef _WIN32
             qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
             qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
             QGuiApplication application(argc, argv);
             return krv1::app::WriteReport(line);

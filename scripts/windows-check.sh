@@ -10,18 +10,23 @@ cd "$(dirname "$0")/.."
 linux=${1:-build/app/krv1}
 exe=$(compgen -G "build-windows/KRV1-*-windows-x64/krv1.exe" | head -1)
 [[ -x $linux && -f $exe ]] || { echo "FAIL: needs $linux and a Windows build in build-windows/"; exit 1; }
-dpkg-query -W -f='${Status}' wine64 2>/dev/null | grep -q '^install ok installed' || {
+missing=()
+for package in wine wine64 xvfb xauth x11-utils xdotool openbox imagemagick poppler-utils; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed' ||
+    missing+=("$package")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
   as_root=(); [[ $(id -u) -ne 0 ]] && as_root=(sudo)
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends \
-    wine64 xvfb xdotool openbox imagemagick poppler-utils
-}
+    "${missing[@]}"
+fi
 source scripts/x-session.sh
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine64 wineboot --init >/dev/null 2>&1
+wine wineboot --init >/dev/null 2>&1
 # No Microsoft face: Debian's Thai faces, which the program falls back to.
 cp /usr/share/fonts/truetype/tlwg/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-wine64 wineserver -w 2>/dev/null || true
-win() { wine64 "$exe" "$@"; }
+wineserver -w 2>/dev/null || true
+win() { wine "$exe" "$@"; }
 
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
@@ -50,7 +55,9 @@ echo "known answers: $count designs, --report and --sheet --json compared"
 # One report's PDF: the same text read back.
 worked=$work/worked_design.krv1
 "$linux" --report "$worked" --date 2026-12-09 -o "$work/linux.pdf"
-win --report "$(winepath -w "$worked")" --date 2026-12-09 -o "$(winepath -w "$work/windows.pdf")" || true
+# winepath names only what exists: the folder, then the file in it.
+win --report "$(winepath -w "$worked")" --date 2026-12-09 -o "$(winepath -w "$work")\\windows.pdf" ||
+  true
 pdftotext -layout "$work/linux.pdf" "$work/linux.txt"
 pdftotext -layout "$work/windows.pdf" "$work/windows.txt" || fail "no PDF from Windows"
 cmp -s <(tr -s ' ' < "$work/linux.txt") <(tr -s ' ' < "$work/windows.txt") || fail "the PDF's text differs"
@@ -69,7 +76,9 @@ win >/dev/null 2>&1 &
 pids+=($!)
 main=$(window_named 'KRV1')
 sleep 3
-eval "$(xdotool getwindowgeometry --shell "$main")"
+# Where the window stands, as client_top measures from it.
+X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
+Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
 top=$(client_top "$main")
 at() { xdotool mousemove --sync $((X + $1)) $((Y + top + $2)) click 1; sleep 0.3; }
 at 292 322 && xdotool type --delay 80 "240"          # the strength
