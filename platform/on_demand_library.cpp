@@ -7,13 +7,19 @@
 #include <vector>
 
 #include "chart_drawing.h"
+#include "pdf_actual_text.h"
 #include "system_printer.h"
 
 // A static build (Windows) has one Qt, linked into the program: the
-// libraries' functions are linked in with it and found by name here. qpdf is
-// not built for it, so a PDF's lines keep Qt's own glyphs' text.
+// libraries' functions are linked in with it, each when it was built, and
+// found by name here.
 #ifdef KRV1_LINKED_CHARTS
 extern "C" krv1::platform::ChartDrawing* krv1NewChartDrawing(QWidget* parent);
+#endif
+#ifdef KRV1_LINKED_PDF_TEXT
+extern "C" bool krv1WithActualText(const QByteArray& pdf,
+                                   const std::vector<krv1::platform::DrawnLine>& lines,
+                                   QByteArray* marked);
 #endif
 extern "C" krv1::platform::SystemPrinter krv1OpenDefaultSystemPrinter();
 extern "C" krv1::platform::SystemPrinter krv1ChooseSystemPrinter(QWidget* parent);
@@ -30,6 +36,9 @@ QFunctionPointer ResolveOnDemand(const char* name, const char* symbol) {
     static const Linked linked[] = {
 #ifdef KRV1_LINKED_CHARTS
         {"charts", "krv1NewChartDrawing", reinterpret_cast<QFunctionPointer>(&krv1NewChartDrawing)},
+#endif
+#ifdef KRV1_LINKED_PDF_TEXT
+        {"pdf_text", "krv1WithActualText", reinterpret_cast<QFunctionPointer>(&krv1WithActualText)},
 #endif
         {"printing", "krv1OpenDefaultSystemPrinter",
          reinterpret_cast<QFunctionPointer>(&krv1OpenDefaultSystemPrinter)},

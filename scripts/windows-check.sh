@@ -26,7 +26,8 @@ wine wineboot --init >/dev/null 2>&1
 # No Microsoft face: Debian's Thai faces, which the program falls back to.
 cp /usr/share/fonts/truetype/tlwg/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 wineserver -w 2>/dev/null || true
-win() { wine "$exe" "$@"; }
+# A program that waits on a dialog under Wine fails the check, in time.
+win() { timeout 120 wine "$exe" "$@"; }
 
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }

@@ -17,6 +17,9 @@ qt_version=6.4.2
 prefix=$cache/qt-$qt_version-win64
 host=x86_64-w64-mingw32
 jobs=$(nproc)
+# pkg-config answers for the Windows libraries alone, never the host's.
+export PKG_CONFIG_LIBDIR=/usr/x86_64-w64-mingw32/lib/pkgconfig:$cache/jpeg-win64/lib/pkgconfig
+export PKG_CONFIG_PATH=
 as_root=()
 [[ $(id -u) -ne 0 ]] && as_root=(sudo)
 
@@ -113,14 +116,53 @@ if ! stamp_ok "$xlsx_prefix/.krv1-xlsxwriter" "$xlsx_version"; then
   echo "$xlsx_version" > "$xlsx_prefix/.krv1-xlsxwriter"
 fi
 
+# qpdf, static with its own crypto, and libjpeg-turbo under it: each line of
+# a PDF is marked with its Thai text, as on Linux. One of qpdf's headers
+# leaves <cstdint> to be included before it, which MinGW's headers do not do.
+jpeg_prefix=$cache/jpeg-win64
+jpeg_version=$(apt-cache showsrc libjpeg-turbo | sed -n 's/^Version: //p' | head -1)
+if ! stamp_ok "$jpeg_prefix/.krv1-jpeg" "$jpeg_version"; then
+  jpeg=$(source_tree libjpeg-turbo "libjpeg-turbo-*/")
+  build=$cache/build/jpeg
+  rm -rf "$build" && mkdir -p "$build"
+  cmake -S "$jpeg" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-toolchain.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$jpeg_prefix" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
+    -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF >/dev/null
+  cmake --build "$build" --parallel "$jobs"
+  cmake --install "$build" >/dev/null
+  echo "$jpeg_version" > "$jpeg_prefix/.krv1-jpeg"
+fi
+qpdf_prefix=$cache/qpdf-win64
+qpdf_version=$(apt-cache showsrc qpdf | sed -n 's/^Version: //p' | head -1)
+if ! stamp_ok "$qpdf_prefix/.krv1-qpdf" "$qpdf_version"; then
+  qpdf=$(source_tree qpdf "qpdf-*/")
+  build=$cache/build/qpdf
+  rm -rf "$build" && mkdir -p "$build"
+  cmake -S "$qpdf" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-toolchain.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$qpdf_prefix" -DBUILD_SHARED_LIBS=OFF -DBUILD_STATIC_LIBS=ON \
+    -DCMAKE_CXX_FLAGS="-include cstdint" \
+    -DUSE_IMPLICIT_CRYPTO=OFF -DREQUIRE_CRYPTO_NATIVE=ON -DBUILD_DOC=OFF -DINSTALL_EXAMPLES=OFF \
+    -DLIBJPEG_H_PATH="$jpeg_prefix/include" -DLIBJPEG_LIB_PATH="$jpeg_prefix/lib/libjpeg.a" \
+    -DZLIB_H_PATH=/usr/x86_64-w64-mingw32/include -DZLIB_LIB_PATH=/usr/x86_64-w64-mingw32/lib/libz.a \
+    >/dev/null
+  cmake --build "$build" --parallel "$jobs" --target libqpdf
+  # The library and its headers alone: its tools and examples are not built.
+  mkdir -p "$qpdf_prefix/lib" "$qpdf_prefix/include"
+  cp "$build/libqpdf/libqpdf.a" "$qpdf_prefix/lib/"
+  cp -r "$qpdf/include/qpdf" "$qpdf_prefix/include/"
+  echo "$qpdf_version" > "$qpdf_prefix/.krv1-qpdf"
+fi
+
 # KRV1 itself: the program alone, static, Qt's Windows platform and styles
 # linked in, the on-demand libraries linked into it.
 version=$(sed -n 's/^project(KRV1 VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 out=$root/build-windows
-export KRV1_WINDOWS_PREFIXES="$prefix;$xlsx_prefix"
+export KRV1_WINDOWS_PREFIXES="$prefix;$xlsx_prefix;$qpdf_prefix;$jpeg_prefix"
 cmake -S "$root" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-toolchain.cmake" \
-  -DCMAKE_PREFIX_PATH="$prefix;$xlsx_prefix" -DQT_HOST_PATH=/usr \
+  -DCMAKE_PREFIX_PATH="$prefix;$xlsx_prefix;$qpdf_prefix;$jpeg_prefix" -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DBUILD_TESTING=OFF -DKRV1_BUILD_BENCHMARKS=OFF -DKRV1_ON_DEMAND_LINKED=ON >/dev/null
 cmake --build "$out/build" --parallel "$jobs" --target krv1
