@@ -85,8 +85,8 @@ at() { xdotool mousemove --sync $((X + $1)) $((Y + top + $2)) click 1; sleep 0.3
 at 292 322 && xdotool type --delay 80 "240"          # the strength
 at 70 267                                              # cube
 at 229 288                                             # without admixture
-at 292 355 && xdotool key --delay 150 Down Return      # slump 7.5
-at 292 387 && xdotool key --delay 150 Down Down Return # stone 3/4
+at 292 355 && xdotool key --delay 150 Return           # slump 7.5, the first entry
+at 292 387 && xdotool key --delay 150 Down Return      # stone 3/4, the second
 at 292 418 && xdotool type --delay 80 "5"              # the sand's moisture
 at 84 500                                              # Calculate
 sleep 2

@@ -179,6 +179,10 @@ cp "$(compgen -G "$cache/src/qt6-base/qt6-base-$qt_version*/" | head -1)/LICENSE
    "$package/licences/Qt-GPL-3.0.txt"
 cp "$(compgen -G "$cache/src/libxlsxwriter/libxlsxwriter-*/" | head -1)/License.txt" \
    "$package/licences/libxlsxwriter.txt"
+cp "$(compgen -G "$cache/src/qpdf/qpdf-*/" | head -1)/LICENSE.txt" "$package/licences/qpdf.txt"
+cp "$(compgen -G "$cache/src/libjpeg-turbo/libjpeg-turbo-*/" | head -1)/LICENSE.md" \
+   "$package/licences/libjpeg-turbo.txt"
+cp /usr/share/doc/libz-mingw-w64-dev/copyright "$package/licences/zlib.txt"
 cp /usr/share/doc/nlohmann-json3-dev/copyright "$package/licences/nlohmann-json.txt"
 cp /usr/share/doc/libfast-float-dev/copyright "$package/licences/fast_float.txt"
 git rev-parse HEAD > "$out/commit"
