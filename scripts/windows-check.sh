@@ -53,6 +53,33 @@ for design in "$work"/*.krv1; do
 done
 echo "known answers: $count designs, --report and --sheet --json compared"
 
+# The worked trials and record sets through --trial and --records, text and
+# JSON.
+python3 - "$work" <<'WORKED'
+import json, sys
+for trial in json.load(open("tests/data/worked-trials.json"))["trials"]:
+    json.dump({"format": "krv1-design", "version": 2, "engineer": "", **trial["design"],
+               "trial": trial["boxes"]},
+              open("%s/trial-%s.json" % (sys.argv[1], trial["name"]), "w"), ensure_ascii=False)
+for records in json.load(open("tests/data/worked-records.json"))["sets"]:
+    json.dump({"format": "krv1-design", "version": 2, "decimal": ".", "group": ",", "engineer": "",
+               **records["design"]},
+              open("%s/records-%s.json" % (sys.argv[1], records["name"]), "w"), ensure_ascii=False)
+WORKED
+worked_count=0
+for design in "$work"/trial-*.json "$work"/records-*.json; do
+  case $(basename "$design") in trial-*) option=--trial ;; *) option=--records ;; esac
+  for mode in "" "--json"; do
+    # shellcheck disable=SC2086
+    "$linux" $option "$design" $mode --date 2026-12-09 > "$work/linux.out" 2>&1 || true
+    # shellcheck disable=SC2086
+    win $option "$(winepath -w "$design")" $mode --date 2026-12-09 > "$work/windows.out" 2>&1 || true
+    cmp -s "$work/linux.out" "$work/windows.out" || fail "$option $mode $(basename "$design") differs"
+  done
+  worked_count=$((worked_count + 1))
+done
+echo "worked trials and records: $worked_count designs, text and JSON compared"
+
 # A project of the first three, as text, JSON and workbook: the same bytes
 # but the workbook's, whose zip is stamped with the time it was written.
 python3 - "$work" <<'PROJECT'
