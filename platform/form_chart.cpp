@@ -19,7 +19,11 @@ FormChart::FormChart(QWidget* parent) : QWidget(parent) {
         layout->addWidget(drawing_->widget());
         return;
     }
+#ifdef KRV1_ON_DEMAND_LINKED
+    auto* missing = new QLabel(FromUtf8(text::ui::kChartNotBuilt), this);
+#else
     auto* missing = new QLabel(FromUtf8(text::ui::kChartLibraryMissing), this);
+#endif
     missing->setWordWrap(true);
     missing->setAlignment(Qt::AlignCenter);
     layout->addWidget(missing);

@@ -22,6 +22,10 @@ inline constexpr std::string_view kFileType = "ชนิดแฟ้ม:";
 // In a chart's place when the program's chart library is not installed.
 inline constexpr std::string_view kChartLibraryMissing =
     "แสดงกราฟไม่ได้ เพราะไม่พบไลบรารีกราฟของโปรแกรม (libkrv1_charts) กรุณาติดตั้งโปรแกรมใหม่";
+// A program built without its charts (for Windows, where Debian's mirror had
+// no sources of Qt Charts): nothing to install again.
+inline constexpr std::string_view kChartNotBuilt =
+    "แสดงกราฟไม่ได้ เพราะโปรแกรมรุ่นนี้สร้างโดยไม่มีส่วนแสดงกราฟ";
 // Said instead of the print dialog when the program's printing library is
 // not installed.
 inline constexpr std::string_view kPrintingLibraryMissing =
