@@ -64,6 +64,15 @@ source_tree() {  # package folder-glob; fails when the mirror has no sources
 
 stamp_ok() { [[ -f $1 && $(cat "$1") == "$2" ]]; }
 
+# Configures a CMake project for Windows, release, in a fresh build folder.
+cross_configure() {  # source build [cmake options...]
+  local src=$1 build=$2
+  shift 2
+  rm -rf "$build" && mkdir -p "$build"
+  cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-toolchain.cmake" "$@" >/dev/null
+}
+
 # Qt base: static, release, without what KRV1 does not use, with Qt's own
 # zlib, PCRE2, libpng, libjpeg, FreeType and HarfBuzz; the host's Qt 6.4.2
 # tools (moc, rcc, uic) build it. The toolchain file keeps the host's own
@@ -106,11 +115,9 @@ xlsx_version=$(apt-cache showsrc libxlsxwriter | sed -n 's/^Version: //p' | head
 if ! stamp_ok "$xlsx_prefix/.krv1-xlsxwriter" "$xlsx_version"; then
   xlsx=$(source_tree libxlsxwriter "libxlsxwriter-*/")
   build=$cache/build/xlsxwriter
-  rm -rf "$build" && mkdir -p "$build"
-  cmake -S "$xlsx" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-toolchain.cmake" \
+  cross_configure "$xlsx" "$build" \
     -DCMAKE_INSTALL_PREFIX="$xlsx_prefix" -DBUILD_SHARED_LIBS=OFF -DBUILD_TESTS=OFF \
-    -DBUILD_EXAMPLES=OFF -DUSE_SYSTEM_MINIZIP=OFF -DUSE_OPENSSL_MD5=OFF -DUSE_NO_MD5=ON >/dev/null
+    -DBUILD_EXAMPLES=OFF -DUSE_SYSTEM_MINIZIP=OFF -DUSE_OPENSSL_MD5=OFF -DUSE_NO_MD5=ON
   cmake --build "$build" --parallel "$jobs"
   cmake --install "$build" >/dev/null
   echo "$xlsx_version" > "$xlsx_prefix/.krv1-xlsxwriter"
@@ -124,11 +131,9 @@ jpeg_version=$(apt-cache showsrc libjpeg-turbo | sed -n 's/^Version: //p' | head
 if ! stamp_ok "$jpeg_prefix/.krv1-jpeg" "$jpeg_version"; then
   jpeg=$(source_tree libjpeg-turbo "libjpeg-turbo-*/")
   build=$cache/build/jpeg
-  rm -rf "$build" && mkdir -p "$build"
-  cmake -S "$jpeg" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-toolchain.cmake" \
+  cross_configure "$jpeg" "$build" \
     -DCMAKE_INSTALL_PREFIX="$jpeg_prefix" -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
-    -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF >/dev/null
+    -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF
   cmake --build "$build" --parallel "$jobs"
   cmake --install "$build" >/dev/null
   echo "$jpeg_version" > "$jpeg_prefix/.krv1-jpeg"
@@ -138,15 +143,12 @@ qpdf_version=$(apt-cache showsrc qpdf | sed -n 's/^Version: //p' | head -1)
 if ! stamp_ok "$qpdf_prefix/.krv1-qpdf" "$qpdf_version"; then
   qpdf=$(source_tree qpdf "qpdf-*/")
   build=$cache/build/qpdf
-  rm -rf "$build" && mkdir -p "$build"
-  cmake -S "$qpdf" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows-toolchain.cmake" \
+  cross_configure "$qpdf" "$build" \
     -DCMAKE_INSTALL_PREFIX="$qpdf_prefix" -DBUILD_SHARED_LIBS=OFF -DBUILD_STATIC_LIBS=ON \
     -DCMAKE_CXX_FLAGS="-include cstdint" \
     -DUSE_IMPLICIT_CRYPTO=OFF -DREQUIRE_CRYPTO_NATIVE=ON -DBUILD_DOC=OFF -DINSTALL_EXAMPLES=OFF \
     -DLIBJPEG_H_PATH="$jpeg_prefix/include" -DLIBJPEG_LIB_PATH="$jpeg_prefix/lib/libjpeg.a" \
-    -DZLIB_H_PATH=/usr/x86_64-w64-mingw32/include -DZLIB_LIB_PATH=/usr/x86_64-w64-mingw32/lib/libz.a \
-    >/dev/null
+    -DZLIB_H_PATH=/usr/x86_64-w64-mingw32/include -DZLIB_LIB_PATH=/usr/x86_64-w64-mingw32/lib/libz.a
   cmake --build "$build" --parallel "$jobs" --target libqpdf
   # The library and its headers alone: its tools and examples are not built.
   mkdir -p "$qpdf_prefix/lib" "$qpdf_prefix/include"
